@@ -1,0 +1,18 @@
+// The `zolt` command: drives the add-in's editors and dialogs on form files.
+#include <CLI/CLI.hpp>
+#include <fmt/core.h>
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+  CLI::App app{"Zol-t: design-time tools for Delphi forms (align, data controls, prefixes, shortcuts)", "zolt"};
+  app.set_version_flag("--version", "Zol-t 0.9ß");
+  app.require_subcommand(0, 1);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    return app.exit(e);
+  }
+  if (app.get_subcommands().empty()) std::cout << app.help();
+  return 0;
+}

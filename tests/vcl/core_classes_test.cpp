@@ -1,0 +1,280 @@
+// Run-time type information, class registry and component ownership.
+#include <gtest/gtest.h>
+
+#include "vcl/class_builder.h"
+#include "vcl/classes.h"
+#include "vcl/typinfo.h"
+
+using namespace vcl;
+
+namespace {
+
+enum class TWidgetAlign { waLeft, waRight, waCenter };
+const TTypeInfo* WidgetAlignType() {
+  static auto t = MakeEnumType("TWidgetAlign", {"waLeft", "waRight", "waCenter"});
+  return t;
+}
+const TTypeInfo* WidgetOptionsType() {
+  static auto t = MakeSetType("TWidgetOptions", MakeEnumType("TWidgetOption", {"woA", "woB", "woC"}));
+  return t;
+}
+
+// A component publishing one property of each kind, counting setter calls.
+class TWidget : public TComponent {
+  VCL_CLASS(TWidget, TComponent)
+  explicit TWidget(TComponent* owner) : TComponent(owner) {}
+  int Size() const { return size_; }
+  void SetSize(int v) { size_ = v; ++writes; }
+  TWidgetAlign Alignment() const { return align_; }
+  void SetAlignment(TWidgetAlign v) { align_ = v; }
+  NativeInt Options() const { return options_; }
+  void SetOptions(NativeInt v) { options_ = v; }
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& v) { caption_ = v; ++writes; }
+  double Ratio() const { return ratio_; }
+  void SetRatio(double v) { ratio_ = v; }
+  TWidget* Buddy() const { return buddy_.get(); }
+  void SetBuddy(TWidget* w) { buddy_.Set(w); }
+  TComponent* Link() const { return link_.get(); }
+  void SetLink(TComponent* c) { link_.Set(c); }
+  void Handler(TObject*) { ++handled; }
+  TNotifyEvent OnChange;
+  int writes = 0;
+  int handled = 0;
+
+private:
+  int size_ = 10;
+  TWidgetAlign align_ = TWidgetAlign::waLeft;
+  NativeInt options_ = 0;
+  std::string caption_;
+  double ratio_ = 0;
+  TComponentRef<TWidget> buddy_{this};
+  TComponentRef<TComponent> link_{this};
+};
+
+TClass TWidget::ClassInfo() {
+  static TClass cls = TClassBuilder<TWidget>("TWidget", TComponent::ClassInfo())
+                          .Creatable()
+                          .Integer("Size", &TWidget::Size, &TWidget::SetSize, 10)
+                          .Enum<TWidgetAlign>("Alignment", WidgetAlignType(), &TWidget::Alignment,
+                                              &TWidget::SetAlignment, TWidgetAlign::waLeft)
+                          .Set("Options", WidgetOptionsType(), &TWidget::Options, &TWidget::SetOptions, 0)
+                          .String("Caption", &TWidget::Caption, &TWidget::SetCaption)
+                          .Float("Ratio", &TWidget::Ratio, &TWidget::SetRatio)
+                          .Reference("Buddy", &TWidget::Buddy, &TWidget::SetBuddy)
+                          .Reference("Link", &TWidget::Link, &TWidget::SetLink)
+                          .Event("OnChange", &TWidget::OnChange)
+                          .Method("Handler", &TWidget::Handler)
+                          .Build();
+  return cls;
+}
+
+class TSubWidget : public TWidget {
+  VCL_CLASS(TSubWidget, TWidget)
+  using TWidget::TWidget;
+};
+
+TClass TSubWidget::ClassInfo() {
+  static TClass cls = TClassBuilder<TSubWidget>("TSubWidget", TWidget::ClassInfo())
+                          .Creatable()
+                          .Integer("Size", &TSubWidget::Size, &TSubWidget::SetSize, 20)
+                          .Build();
+  return cls;
+}
+
+}  // namespace
+
+TEST(Classes, RegistryFindsClassesIgnoringCase) {
+  TClass cls = TWidget::ClassInfo();
+  EXPECT_EQ(FindClass("twidget"), cls);
+  EXPECT_EQ(FindClass("TComponent"), TComponent::ClassInfo());
+  EXPECT_EQ(GetClass("TNoSuchThing"), nullptr);
+  try {
+    FindClass("TNoSuchThing");
+    FAIL() << "expected EClassNotFound";
+  } catch (const EClassNotFound& e) {
+    EXPECT_STREQ(e.what(), "Class TNoSuchThing not found");
+  }
+}
+
+TEST(Classes, InheritanceAndClassNames) {
+  TComponent owner(nullptr);
+  EXPECT_EQ(GetClass("TSubWidget"), nullptr) << "not registered before first use";
+  RegisterClass(TSubWidget::ClassInfo());
+  auto* w = static_cast<TWidget*>(FindClass("TSubWidget")->Create(&owner));
+  EXPECT_EQ(w->ClassName(), "TSubWidget");
+  EXPECT_TRUE(w->InheritsFrom(TWidget::ClassInfo()));
+  EXPECT_TRUE(w->Is<TComponent>());
+  EXPECT_FALSE(TWidget::ClassInfo()->InheritsFrom(TSubWidget::ClassInfo()));
+  EXPECT_EQ(TSubWidget::ClassInfo()->ClassParent(), TWidget::ClassInfo());
+  EXPECT_EQ(w->Owner(), &owner);
+  EXPECT_THROW(TComponent::ClassInfo()->ClassParent()->Create(nullptr), EInvalidOperation);
+}
+
+TEST(Classes, RuntimeDescendantsCreateTheirParentsObjects) {
+  auto form1 = TMetaClass::CreateDescendant("TForm1", TWidget::ClassInfo());
+  TComponent owner(nullptr);
+  TObject* obj = form1->Create(&owner);
+  EXPECT_EQ(obj->ClassName(), "TForm1");
+  EXPECT_EQ(obj->ClassType(), form1.get());
+  EXPECT_TRUE(obj->InheritsFrom(TWidget::ClassInfo()));
+  EXPECT_NE(GetPropInfo(obj, "caption"), nullptr);
+  EXPECT_THROW(As<TSubWidget>(obj), EInvalidCast);
+  EXPECT_EQ(Cast<TSubWidget>(obj), nullptr);
+}
+
+TEST(TypInfo, PropertiesByNameThroughInheritance) {
+  TClass sub = TSubWidget::ClassInfo();
+  PPropInfo size = GetPropInfo(sub, "SIZE");
+  ASSERT_NE(size, nullptr);
+  EXPECT_EQ(size->Default, 20) << "a re-published property carries its new default";
+  EXPECT_EQ(GetPropInfo(TWidget::ClassInfo(), "size")->Default, 10);
+  EXPECT_EQ(GetPropInfo(sub, "Name")->PropType->Name, "TComponentName");
+  EXPECT_EQ(GetPropInfo(sub, "Nope"), nullptr);
+  // Published order: ancestors first; a re-published property keeps its place.
+  const auto& props = sub->Properties();
+  ASSERT_GE(props.size(), 4u);
+  EXPECT_EQ(props[0]->Name, "Name");
+  EXPECT_EQ(props[1]->Name, "Tag");
+  EXPECT_EQ(props[2]->Name, "Size");
+  EXPECT_EQ(props[2], size);
+  TPropList noEvents;
+  int count = GetPropList(sub, &noEvents);
+  EXPECT_EQ(count, static_cast<int>(noEvents.size()));
+  for (PPropInfo p : noEvents) EXPECT_NE(p->Kind(), TTypeKind::tkMethod) << p->Name;
+  EXPECT_EQ(count + 1, static_cast<int>(props.size()));
+}
+
+TEST(TypInfo, ReadsAndWritesGoThroughAccessors) {
+  TWidget w(nullptr);
+  PPropInfo size = GetPropInfo(&w, "Size");
+  SetOrdProp(&w, size, 42);
+  EXPECT_EQ(w.Size(), 42);
+  EXPECT_EQ(w.writes, 1);
+  EXPECT_EQ(GetOrdProp(&w, size), 42);
+
+  PPropInfo align = GetPropInfo(&w, "Alignment");
+  SetEnumProp(&w, align, "wacenter");
+  EXPECT_EQ(w.Alignment(), TWidgetAlign::waCenter);
+  EXPECT_EQ(GetEnumProp(&w, align), "waCenter");
+  EXPECT_THROW(SetEnumProp(&w, align, "waUp"), EPropertyError);
+
+  PPropInfo options = GetPropInfo(&w, "Options");
+  SetOrdProp(&w, options, StringToSet(options->PropType, "[woA, woC]"));
+  EXPECT_EQ(w.Options(), 5);
+  EXPECT_EQ(SetToString(options->PropType, w.Options()), "[woA,woC]");
+
+  SetStrProp(&w, GetPropInfo(&w, "Caption"), "Grüße");
+  EXPECT_EQ(w.Caption(), "Grüße");
+  SetFloatProp(&w, GetPropInfo(&w, "Ratio"), 2.5L);
+  EXPECT_EQ(w.Ratio(), 2.5);
+  EXPECT_THROW(GetStrProp(&w, size), EPropertyError);
+}
+
+TEST(TypInfo, PublishedMethodsBindToEvents) {
+  TWidget w(nullptr);
+  PPropInfo onChange = GetPropInfo(&w, "OnChange");
+  ASSERT_NE(onChange, nullptr);
+  EXPECT_EQ(onChange->Kind(), TTypeKind::tkMethod);
+  const TMethodInfo* m = w.ClassType()->FindMethod("handler");
+  ASSERT_NE(m, nullptr);
+  m->Bind(&w, onChange->Event(&w));
+  EXPECT_EQ(w.OnChange.HandlerName(), "Handler");
+  w.OnChange(&w);
+  EXPECT_EQ(w.handled, 1);
+  TKeyPressEvent wrongShape;
+  EXPECT_THROW(m->Bind(&w, wrongShape), EPropertyError);
+}
+
+TEST(Components, NamesAreValidatedAsTheHostDoes) {
+  TComponent owner(nullptr);
+  auto* a = new TWidget(&owner);
+  auto* b = new TWidget(&owner);
+  a->SetName("Button1");
+  try {
+    b->SetName("1abc");
+    FAIL();
+  } catch (const EComponentError& e) {
+    EXPECT_STREQ(e.what(), "'1abc' is not a valid component name");
+  }
+  try {
+    b->SetName("BUTTON1");
+    FAIL();
+  } catch (const EComponentError& e) {
+    EXPECT_STREQ(e.what(), "A component named BUTTON1 already exists");
+  }
+  a->SetName("BUTTON1");  // the same component may change the case of its own name
+  EXPECT_EQ(owner.FindComponent("button1"), a);
+  b->SetName("Other");
+  b->SetName("");
+  EXPECT_EQ(owner.FindComponent("Other"), nullptr);
+  EXPECT_EQ(owner.FindComponent(""), nullptr);
+  a->SetName("Renamed");
+  EXPECT_EQ(owner.FindComponent("button1"), nullptr);
+  EXPECT_EQ(owner.FindComponent("RENAMED"), a);
+  TWidget orphan(nullptr);
+  orphan.SetName("Button1");  // no owner: only the identifier rule applies
+  EXPECT_THROW(orphan.SetName("a b"), EComponentError);
+}
+
+TEST(Components, OwnerDestroysOwnedComponentsInOrder) {
+  auto* owner = new TComponent(nullptr);
+  auto* a = new TWidget(owner);
+  auto* b = new TWidget(a);
+  auto* c = new TWidget(owner);
+  EXPECT_EQ(owner->ComponentCount(), 2);
+  EXPECT_EQ(owner->Components(1), c);
+  EXPECT_EQ(a->Components(0), b);
+  EXPECT_EQ(c->ComponentIndex(), 1);
+  c->SetComponentIndex(0);
+  EXPECT_EQ(owner->Components(0), c);
+  EXPECT_THROW(owner->Components(2), EListError);
+  c->Free();
+  EXPECT_EQ(owner->ComponentCount(), 1);
+  owner->Free();  // destroys a and, through a, b; the sanitizers check nothing leaks
+}
+
+TEST(Components, FreeNotificationClearsReferences) {
+  TComponent owner(nullptr);
+  auto* a = new TWidget(&owner);
+  auto* b = new TWidget(&owner);
+  auto* outside = new TWidget(nullptr);
+  a->SetBuddy(b);
+  a->SetLink(b);
+  b->SetLink(outside);
+  PPropInfo buddy = GetPropInfo(a, "Buddy");
+  EXPECT_EQ(OrdToObject(GetOrdProp(a, buddy)), b);
+  b->Free();
+  EXPECT_EQ(a->Buddy(), nullptr);
+  EXPECT_EQ(a->Link(), nullptr);
+  // The reference from a destroyed component no longer ties the outside one to it.
+  a->SetLink(outside);
+  a->SetLink(nullptr);
+  outside->Free();
+  EXPECT_EQ(a->Link(), nullptr);
+  // A reference through the ordinal routines takes the pointer itself, null included.
+  auto* c = new TWidget(&owner);
+  SetOrdProp(a, buddy, ObjectToOrd(c));
+  EXPECT_EQ(a->Buddy(), c);
+  SetOrdProp(a, buddy, 0);
+  EXPECT_EQ(a->Buddy(), nullptr);
+  EXPECT_THROW(SetObjectProp(a, buddy, &owner), EInvalidCast) << "a TComponent is no TWidget";
+}
+
+TEST(Components, HolderDestroyedBeforeTarget) {
+  auto* target = new TWidget(nullptr);
+  {
+    TWidget holder(nullptr);
+    holder.SetBuddy(target);
+  }
+  target->Free();  // must not notify the holder that is gone
+}
+
+TEST(Components, MutualReferencesDestroyedWithTheirOwner) {
+  auto* owner = new TComponent(nullptr);
+  auto* a = new TWidget(owner);
+  auto* b = new TWidget(owner);
+  a->SetBuddy(b);
+  b->SetBuddy(a);
+  owner->Free();
+}

@@ -1,0 +1,240 @@
+#include "vcl/classes.h"
+
+#include <algorithm>
+
+#include "vcl/class_builder.h"
+#include "vcl/sysutils.h"
+
+namespace vcl {
+
+void AssignPersistent(TObject* target, TObject* source) {
+  auto* dest = As<TPersistent>(target);
+  if (!dest) throw EPropertyError("Property has no object to assign to");
+  dest->Assign(As<TPersistent>(source));
+}
+
+// ---- TPersistent
+
+TClass TPersistent::ClassInfo() {
+  static TClass cls = TClassBuilder<TPersistent>("TPersistent", TObject::ClassInfo()).Build();
+  return cls;
+}
+
+void TPersistent::Assign(TPersistent* source) {
+  if (source) {
+    source->AssignTo(this);
+  } else {
+    AssignError(nullptr);
+  }
+}
+
+void TPersistent::AssignTo(TPersistent* dest) { dest->AssignError(this); }
+
+void TPersistent::AssignError(TPersistent* source) {
+  std::string sourceName = source ? source->ClassName() : "nil";
+  throw EConvertError("Cannot assign a " + sourceName + " to a " + ClassName());
+}
+
+std::string TPersistent::GetNamePath() const { return ClassName(); }
+
+// ---- TComponent
+
+TClass TComponent::ClassInfo() {
+  static TClass cls = TClassBuilder<TComponent>("TComponent", TPersistent::ClassInfo())
+                          .String("Name", &TComponent::Name, &TComponent::SetName, TypeInfoComponentName())
+                          .Integer("Tag", &TComponent::Tag, &TComponent::SetTag, 0)
+                          .Build();
+  return cls;
+}
+
+TComponent::TComponent(TComponent* owner) {
+  if (owner) owner->InsertComponent(this);
+}
+
+TComponent::~TComponent() {
+  Destroying();
+  // Tell every peer first, so that no reference to this component survives it.
+  while (!freeNotifies_.empty()) {
+    TComponent* peer = freeNotifies_.back();
+    freeNotifies_.pop_back();
+    auto& back = peer->freeNotifies_;
+    back.erase(std::remove(back.begin(), back.end(), this), back.end());
+    peer->Notification(this, opRemove);
+  }
+  DestroyComponents();
+  if (owner_) owner_->RemoveComponent(this);
+}
+
+void TComponent::Free() {
+  Destroying();
+  delete this;
+}
+
+void TComponent::Destroying() { state_ |= StateOf(csDestroying); }
+
+void TComponent::SetState(TComponentStateElement e, bool on) {
+  if (on)
+    state_ |= StateOf(e);
+  else
+    state_ &= ~StateOf(e);
+}
+
+void TComponent::SetName(const std::string& name) {
+  if (name == name_) return;
+  if (!name.empty() && !IsValidIdent(name)) throw EComponentError("'" + name + "' is not a valid component name");
+  if (owner_)
+    owner_->ValidateRename(this, name_, name);
+  else
+    ValidateRename(nullptr, name_, name);
+  if (owner_) owner_->UnindexName(this);
+  name_ = name;
+  if (owner_) owner_->IndexName(this);
+}
+
+void TComponent::ValidateRename(TComponent* component, const std::string& curName, const std::string& newName) {
+  if (component && !SameText(curName, newName) && component->owner_ == this && FindComponent(newName))
+    throw EComponentError("A component named " + newName + " already exists");
+}
+
+TComponent* TComponent::Components(int index) const {
+  if (index < 0 || index >= ComponentCount())
+    throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+  return components_[static_cast<std::size_t>(index)];
+}
+
+int TComponent::ComponentIndex() const {
+  if (!owner_) return -1;
+  auto& list = owner_->components_;
+  auto it = std::find(list.begin(), list.end(), this);
+  return static_cast<int>(it - list.begin());
+}
+
+void TComponent::SetComponentIndex(int index) {
+  if (!owner_) return;
+  auto& list = owner_->components_;
+  int count = static_cast<int>(list.size());
+  index = std::clamp(index, 0, count - 1);
+  int current = ComponentIndex();
+  if (current == index) return;
+  list.erase(list.begin() + current);
+  list.insert(list.begin() + index, this);
+}
+
+TComponent* TComponent::FindComponent(std::string_view name) const {
+  if (name.empty()) return nullptr;
+  auto it = nameIndex_.find(name);
+  return it == nameIndex_.end() ? nullptr : it->second;
+}
+
+void TComponent::IndexName(TComponent* component) {
+  if (!component->name_.empty()) nameIndex_.emplace(component->name_, component);
+}
+
+void TComponent::UnindexName(TComponent* component) {
+  if (component->name_.empty()) return;
+  auto it = nameIndex_.find(component->name_);
+  if (it != nameIndex_.end() && it->second == component) nameIndex_.erase(it);
+}
+
+void TComponent::InsertComponent(TComponent* component) {
+  ValidateRename(component, "", component->name_);
+  Insert(component);
+  if (HasState(csDesigning)) component->SetDesigning(true);
+  Notification(component, opInsert);
+}
+
+void TComponent::RemoveComponent(TComponent* component) {
+  Notification(component, opRemove);
+  Remove(component);
+}
+
+void TComponent::Insert(TComponent* component) {
+  components_.push_back(component);
+  component->owner_ = this;
+  IndexName(component);
+}
+
+void TComponent::Remove(TComponent* component) {
+  UnindexName(component);
+  // Components usually go last-first (an owner destroying its own), so search from the end.
+  auto it = std::find(components_.rbegin(), components_.rend(), component);
+  if (it != components_.rend()) components_.erase(std::next(it).base());
+  component->owner_ = nullptr;
+}
+
+void TComponent::DestroyComponents() {
+  // Each destruction may destroy siblings; always take the current last one.
+  while (!components_.empty()) {
+    TComponent* last = components_.back();
+    Remove(last);
+    delete last;
+  }
+}
+
+void TComponent::FreeNotification(TComponent* component) {
+  if (!component || component == this) return;
+  if (std::find(freeNotifies_.begin(), freeNotifies_.end(), component) == freeNotifies_.end()) {
+    freeNotifies_.push_back(component);
+    component->freeNotifies_.push_back(this);
+  }
+}
+
+void TComponent::RemoveFreeNotification(TComponent* component) {
+  auto unlink = [](std::vector<TComponent*>& list, TComponent* c) {
+    list.erase(std::remove(list.begin(), list.end(), c), list.end());
+  };
+  unlink(freeNotifies_, component);
+  unlink(component->freeNotifies_, this);
+}
+
+void TComponent::Notification(TComponent* component, TOperation operation) {
+  if (operation != opRemove) return;
+  for (TComponentRefBase* ref : refs_)
+    if (ref->target_ == component) ref->target_ = nullptr;
+}
+
+void TComponent::SetDesigning(bool value, bool setChildren) {
+  SetState(csDesigning, value);
+  if (setChildren)
+    for (TComponent* c : components_) c->SetDesigning(value);
+}
+
+void TComponent::Loading() { state_ |= StateOf(csLoading) | StateOf(csReading); }
+
+void TComponent::Loaded() { state_ &= ~(StateOf(csLoading) | StateOf(csReading)); }
+
+std::string TComponent::GetNamePath() const { return name_; }
+
+// ---- references
+
+TComponentRefBase::TComponentRefBase(TComponent* holder) : holder_(holder) { holder_->refs_.push_back(this); }
+
+TComponentRefBase::~TComponentRefBase() {
+  SetComponent(nullptr);
+  auto& refs = holder_->refs_;
+  refs.erase(std::remove(refs.begin(), refs.end(), this), refs.end());
+}
+
+void TComponentRefBase::SetComponent(TComponent* target) {
+  if (target == target_) return;
+  TComponent* old = target_;
+  target_ = target;
+  if (target) holder_->FreeNotification(target);
+  if (!old) return;
+  // Keep the link while another reference of the holder still points at the old target.
+  for (TComponentRefBase* ref : holder_->refs_)
+    if (ref->target_ == old) return;
+  holder_->RemoveFreeNotification(old);
+}
+
+TComponent* TComponentList::Items(int index) const {
+  if (index < 0 || index >= Count()) throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+  return items_[static_cast<std::size_t>(index)];
+}
+
+int TComponentList::IndexOf(const TComponent* c) const {
+  auto it = std::find(items_.begin(), items_.end(), c);
+  return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
+}
+
+}  // namespace vcl

@@ -1,0 +1,145 @@
+// Persistent objects and components: ownership, names and free notification.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "vcl/events.h"
+#include "vcl/object.h"
+
+namespace vcl {
+
+// An object whose published state can be copied and streamed.
+class TPersistent : public TObject {
+  VCL_CLASS(TPersistent, TObject)
+  // Copies the state of `source`; raises EConvertError "Cannot assign a X to a Y"
+  // when neither side knows how.
+  virtual void Assign(TPersistent* source);
+  // The name by which the streaming system and the Object Inspector refer to this object.
+  virtual std::string GetNamePath() const;
+
+protected:
+  virtual void AssignTo(TPersistent* dest);
+  [[noreturn]] void AssignError(TPersistent* source);
+};
+
+enum TOperation { opInsert, opRemove };
+
+enum TComponentStateElement { csLoading, csReading, csWriting, csDestroying, csDesigning, csAncestor, csUpdating, csFixups, csInline };
+using TComponentState = std::uint32_t;
+constexpr TComponentState StateOf(TComponentStateElement e) { return 1u << e; }
+
+class TComponentRefBase;
+
+// A component: a name unique among its owner's components, an owner that destroys it,
+// owned components, and free notification between components that refer to each other.
+class TComponent : public TPersistent {
+  VCL_CLASS(TComponent, TPersistent)
+  explicit TComponent(TComponent* owner);
+  ~TComponent() override;
+
+  // Destroys the component (owned components first), as the host's Free.
+  void Free();
+
+  const std::string& Name() const { return name_; }
+  // Raises EComponentError for a name that is not an identifier or is taken in the owner.
+  void SetName(const std::string& name);
+  NativeInt Tag() const { return tag_; }
+  void SetTag(NativeInt tag) { tag_ = tag; }
+
+  TComponent* Owner() const { return owner_; }
+  int ComponentCount() const { return static_cast<int>(components_.size()); }
+  TComponent* Components(int index) const;
+  int ComponentIndex() const;
+  void SetComponentIndex(int index);
+  // The owned component with that name, ignoring case; null when none.
+  TComponent* FindComponent(std::string_view name) const;
+  void InsertComponent(TComponent* component);
+  void RemoveComponent(TComponent* component);
+  void DestroyComponents();
+
+  // Asks to be told (Notification opRemove) when `component` is destroyed; mutual.
+  void FreeNotification(TComponent* component);
+  void RemoveFreeNotification(TComponent* component);
+
+  TComponentState ComponentState() const { return state_; }
+  bool HasState(TComponentStateElement e) const { return (state_ & StateOf(e)) != 0; }
+  // Design mode is inherited by components inserted later.
+  void SetDesigning(bool value, bool setChildren = true);
+  // Streaming brackets: Loading sets csLoading; Loaded clears it and runs fix-ups.
+  virtual void Loading();
+  virtual void Loaded();
+
+  std::string GetNamePath() const override;
+
+protected:
+  // Called when `component` is inserted into or removed from this component's world:
+  // owned components and free-notification peers. The base version clears every
+  // reference property of this component that points at a removed component.
+  virtual void Notification(TComponent* component, TOperation operation);
+  virtual void ValidateRename(TComponent* component, const std::string& curName, const std::string& newName);
+  virtual void SetChildOrder(TComponent*, int) {}
+  void SetState(TComponentStateElement e, bool on);
+  void Destroying();
+
+private:
+  friend class TComponentRefBase;
+  void Insert(TComponent* component);
+  void Remove(TComponent* component);
+  void IndexName(TComponent* component);
+  void UnindexName(TComponent* component);
+
+  std::string name_;
+  NativeInt tag_ = 0;
+  TComponent* owner_ = nullptr;
+  std::vector<TComponent*> components_;
+  TextMap<TComponent*> nameIndex_;
+  std::vector<TComponent*> freeNotifies_;
+  std::vector<TComponentRefBase*> refs_;
+  TComponentState state_ = 0;
+};
+
+// A component's reference to another component: becomes null when the target is
+// destroyed (through free notification), like a guarded pointer. Held as a member of
+// the referring component and given that component at construction.
+class TComponentRefBase {
+public:
+  explicit TComponentRefBase(TComponent* holder);
+  TComponentRefBase(const TComponentRefBase&) = delete;
+  TComponentRefBase& operator=(const TComponentRefBase&) = delete;
+  ~TComponentRefBase();
+  TComponent* GetComponent() const { return target_; }
+
+protected:
+  void SetComponent(TComponent* target);
+
+private:
+  friend class TComponent;
+  TComponent* holder_;
+  TComponent* target_ = nullptr;
+};
+
+template <class T>
+class TComponentRef : public TComponentRefBase {
+public:
+  using TComponentRefBase::TComponentRefBase;
+  T* get() const { return static_cast<T*>(GetComponent()); }
+  operator T*() const { return get(); }
+  T* operator->() const { return get(); }
+  void Set(T* target) { SetComponent(target); }
+};
+
+// A list of components that does not own them (the host's TComponentList).
+class TComponentList {
+public:
+  void Add(TComponent* c) { items_.push_back(c); }
+  int Count() const { return static_cast<int>(items_.size()); }
+  TComponent* Items(int index) const;
+  int IndexOf(const TComponent* c) const;
+  void Clear() { items_.clear(); }
+
+private:
+  std::vector<TComponent*> items_;
+};
+
+}  // namespace vcl

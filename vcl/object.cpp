@@ -1,0 +1,129 @@
+#include "vcl/object.h"
+
+#include "vcl/classes.h"
+#include "vcl/sysutils.h"
+#include "vcl/typinfo.h"
+
+namespace vcl {
+
+std::size_t TextHash::operator()(std::string_view s) const noexcept {
+  // FNV-1a over ASCII-folded bytes.
+  std::size_t h = 14695981039346656037ull;
+  for (unsigned char c : s) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c + 32);
+    h = (h ^ c) * 1099511628211ull;
+  }
+  return h;
+}
+
+bool TextEqual::operator()(std::string_view a, std::string_view b) const noexcept {
+  return a.size() == b.size() && CompareText(a, b) == 0;
+}
+
+TMetaClass::TMetaClass(std::string name, TClass parent, Factory factory)
+    : name_(std::move(name)), parent_(parent), factory_(std::move(factory)) {
+  if (parent_) {
+    allProps_ = parent_->allProps_;
+    propIndex_ = parent_->propIndex_;
+    methodIndex_ = parent_->methodIndex_;
+  }
+}
+
+TMetaClass::~TMetaClass() = default;
+
+bool TMetaClass::InheritsFrom(TClass ancestor) const {
+  for (TClass c = this; c; c = c->parent_)
+    if (c == ancestor) return true;
+  return false;
+}
+
+TObject* TMetaClass::Create(TComponent* owner) const {
+  if (!factory_) throw EInvalidOperation("Cannot create an instance of abstract class " + name_);
+  return factory_(owner);
+}
+
+const TPropInfo* TMetaClass::FindProperty(std::string_view name) const {
+  auto it = propIndex_.find(name);
+  return it == propIndex_.end() ? nullptr : it->second;
+}
+
+const TMethodInfo* TMetaClass::FindMethod(std::string_view name) const {
+  auto it = methodIndex_.find(name);
+  return it == methodIndex_.end() ? nullptr : it->second;
+}
+
+void TMetaClass::AddProperty(std::unique_ptr<TPropInfo> prop) {
+  auto it = propIndex_.find(prop->Name);
+  if (it != propIndex_.end()) {
+    prop->Index = it->second->Index;
+    allProps_[prop->Index] = prop.get();
+    it->second = prop.get();
+  } else {
+    prop->Index = static_cast<int>(allProps_.size());
+    allProps_.push_back(prop.get());
+    propIndex_.emplace(prop->Name, prop.get());
+  }
+  ownProps_.push_back(std::move(prop));
+}
+
+void TMetaClass::AddMethod(std::unique_ptr<TMethodInfo> method) {
+  methodIndex_[method->Name] = method.get();
+  ownMethods_.push_back(std::move(method));
+}
+
+std::unique_ptr<TMetaClass> TMetaClass::CreateDescendant(std::string name, TClass parent) {
+  auto meta = std::make_unique<TMetaClass>(std::move(name), parent, nullptr);
+  if (!parent->IsAbstract()) {
+    TClass self = meta.get();
+    meta->factory_ = [parent, self](TComponent* owner) {
+      TObject* obj = parent->Create(owner);
+      obj->SetRuntimeClass(self);
+      return obj;
+    };
+  }
+  return meta;
+}
+
+TClass TObject::ClassInfo() {
+  static TMetaClass cls("TObject", nullptr, nullptr);
+  return &cls;
+}
+
+const std::string& TObject::ClassName() const { return ClassType()->ClassName(); }
+
+bool TObject::InheritsFrom(TClass ancestor) const { return ClassType()->InheritsFrom(ancestor); }
+
+void TObject::SetRuntimeClass(TClass cls) {
+  if (!cls->InheritsFrom(StaticClassType()))
+    throw EInvalidCast(cls->ClassName() + " is not a descendant of " + StaticClassType()->ClassName());
+  runtimeClass_ = cls;
+}
+
+namespace {
+TextMap<TClass>& Registry() {
+  static TextMap<TClass> registry;
+  return registry;
+}
+}  // namespace
+
+void RegisterClass(TClass cls) { Registry().try_emplace(cls->ClassName(), cls); }
+
+void UnRegisterClass(TClass cls) {
+  auto it = Registry().find(cls->ClassName());
+  if (it != Registry().end() && it->second == cls) Registry().erase(it);
+}
+
+TClass GetClass(std::string_view name) {
+  // Library classes register themselves on first use; make sure all of them have.
+  RegisterLibraryClasses();
+  auto it = Registry().find(name);
+  return it == Registry().end() ? nullptr : it->second;
+}
+
+TClass FindClass(std::string_view name) {
+  TClass cls = GetClass(name);
+  if (!cls) throw EClassNotFound("Class " + std::string(name) + " not found");
+  return cls;
+}
+
+}  // namespace vcl
