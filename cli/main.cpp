@@ -11,7 +11,9 @@ int main(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
-    return app.exit(e);
+    // Help and version end well; any other usage error exits with 2.
+    int code = app.exit(e);
+    return code == 0 ? 0 : 2;
   }
   if (app.get_subcommands().empty()) std::cout << app.help();
   return 0;

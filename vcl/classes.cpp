@@ -13,6 +13,11 @@ void AssignPersistent(TObject* target, TObject* source) {
   dest->Assign(As<TPersistent>(source));
 }
 
+const TTypeInfo* TypeInfoAlignment() {
+  static auto t = MakeEnumType("TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"});
+  return t;
+}
+
 // ---- TPersistent
 
 TClass TPersistent::ClassInfo() {
@@ -205,6 +210,8 @@ void TComponent::Loaded() { state_ &= ~(StateOf(csLoading) | StateOf(csReading))
 
 std::string TComponent::GetNamePath() const { return name_; }
 
+void TComponent::GetChildren(const std::function<void(TComponent*)>&, TComponent*) const {}
+
 // ---- references
 
 TComponentRefBase::TComponentRefBase(TComponent* holder) : holder_(holder) { holder_->refs_.push_back(this); }
@@ -221,9 +228,11 @@ void TComponentRefBase::SetComponent(TComponent* target) {
   target_ = target;
   if (target) holder_->FreeNotification(target);
   if (!old) return;
-  // Keep the link while another reference of the holder still points at the old target.
+  // The link serves both directions: keep it while either side still refers to the other.
   for (TComponentRefBase* ref : holder_->refs_)
     if (ref->target_ == old) return;
+  for (TComponentRefBase* ref : old->refs_)
+    if (ref->target_ == holder_) return;
   holder_->RemoveFreeNotification(old);
 }
 

@@ -1,6 +1,7 @@
 // Persistent objects and components: ownership, names and free notification.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,11 @@ protected:
 
 enum TOperation { opInsert, opRemove };
 
+// Horizontal placement of text (labels, check boxes, fields).
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+struct TTypeInfo;
+const TTypeInfo* TypeInfoAlignment();
+
 enum TComponentStateElement { csLoading, csReading, csWriting, csDestroying, csDesigning, csAncestor, csUpdating, csFixups, csInline };
 using TComponentState = std::uint32_t;
 constexpr TComponentState StateOf(TComponentStateElement e) { return 1u << e; }
@@ -43,7 +49,8 @@ class TComponent : public TPersistent {
 
   const std::string& Name() const { return name_; }
   // Raises EComponentError for a name that is not an identifier or is taken in the owner.
-  void SetName(const std::string& name);
+  // Virtual: a control whose caption equals its name renames the caption too.
+  virtual void SetName(const std::string& name);
   NativeInt Tag() const { return tag_; }
   void SetTag(NativeInt tag) { tag_ = tag; }
 
@@ -71,6 +78,14 @@ class TComponent : public TPersistent {
   virtual void Loaded();
 
   std::string GetNamePath() const override;
+
+  // The nesting of form files: a control inside its parent, a menu item inside its menu,
+  // an action inside its list, a field inside its data set. Plain components have none.
+  virtual bool HasParent() const { return false; }
+  virtual TComponent* GetParentComponent() const { return nullptr; }
+  virtual void SetParentComponent(TComponent*) {}
+  // Calls `proc` for each component written inside this one in a form file, in file order.
+  virtual void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const;
 
 protected:
   // Called when `component` is inserted into or removed from this component's world:

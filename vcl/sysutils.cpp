@@ -179,11 +179,11 @@ std::string MapUtf8Case(std::string_view s, bool toUpper) {
 
 // Parses `s` as a signed integer of `bits` bits. Decimal numbers must lie in the signed
 // range; hexadecimal ones give a bit pattern of at most `bits` bits ($FFFFFFFF is -1
-// for 32 bits), as the host's conversion does.
+// for 32 bits).
 std::int64_t ParseInteger(std::string_view s, int bits) {
-  std::string_view t = s;
-  while (!t.empty() && IsBlank(t.front())) t.remove_prefix(1);
-  while (!t.empty() && IsBlank(t.back())) t.remove_suffix(1);
+  // Blanks may lead, as the host's Val allows; nothing may follow the digits.
+  const std::string trimmed = TrimLeft(s);
+  std::string_view t = trimmed;
   bool negative = false;
   if (!t.empty() && (t.front() == '+' || t.front() == '-')) {
     negative = t.front() == '-';
@@ -216,7 +216,7 @@ std::int64_t ParseInteger(std::string_view s, int bits) {
     if (value > (limit - digit) / base) InvalidInteger(s);
     value = value * base + digit;
   }
-  if (negative) value = ~value + 1;  // two's complement, wrapping like the host
+  if (negative) value = ~value + 1;  // two's complement, wrapping
   if (bits < 64) {
     // Sign-extend the low `bits` bits.
     const std::uint64_t sign = std::uint64_t{1} << (bits - 1);

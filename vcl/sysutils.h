@@ -57,7 +57,7 @@ std::string TrimRight(std::string_view s);
 std::string IntToStr(std::int64_t value);
 // Upper-case hexadecimal, zero-padded to at least `digits` digits.
 std::string IntToHex(std::int64_t value, int digits);
-// Decimal, or "$"/"0x" followed by hexadecimal digits of either case; blanks around are allowed.
+// Decimal, or "$"/"0x" followed by hexadecimal digits of either case; leading blanks are skipped.
 // Anything else raises EConvertError "'X' is not a valid integer value".
 int StrToInt(std::string_view s);
 std::int64_t StrToInt64(std::string_view s);
