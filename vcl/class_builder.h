@@ -75,8 +75,10 @@ public:
 
   // A class-valued sub-object owned by the component (a font, a string list, ...):
   // writing assigns the source's contents to it.
-  template <class T>
-  TClassBuilder& Object(std::string name, T* (C::*get)() const) {
+  // Accessors may be members of an ancestor of C (re-publishing an inherited property).
+  template <class T, class B>
+  TClassBuilder& Object(std::string name, T* (B::*get)() const) {
+    static_assert(std::is_base_of_v<B, C>);
     auto p = NewProp(std::move(name), MakeClassType(&T::ClassInfo));
     p->GetObject = [get](TObject* o) -> TObject* { return (static_cast<C*>(o)->*get)(); };
     p->GetOrd = [get](TObject* o) { return ObjectToOrd((static_cast<C*>(o)->*get)()); };
@@ -86,8 +88,9 @@ public:
   }
 
   // A reference to another component, cleared when that component goes.
-  template <class T>
-  TClassBuilder& Reference(std::string name, T* (C::*get)() const, void (C::*set)(T*)) {
+  template <class T, class B, class BS>
+  TClassBuilder& Reference(std::string name, T* (B::*get)() const, void (BS::*set)(T*)) {
+    static_assert(std::is_base_of_v<B, C> && std::is_base_of_v<BS, C>);
     auto p = NewProp(std::move(name), MakeClassType(&T::ClassInfo));
     p->GetObject = [get](TObject* o) -> TObject* { return (static_cast<C*>(o)->*get)(); };
     p->GetOrd = [get](TObject* o) { return ObjectToOrd((static_cast<C*>(o)->*get)()); };
@@ -100,8 +103,9 @@ public:
     return Add(std::move(p));
   }
 
-  template <class... Args>
-  TClassBuilder& Event(std::string name, TEvent<Args...> C::*slot, const char* typeName = "TNotifyEvent") {
+  template <class B, class... Args>
+  TClassBuilder& Event(std::string name, TEvent<Args...> B::*slot, const char* typeName = "TNotifyEvent") {
+    static_assert(std::is_base_of_v<B, C>);
     auto p = NewProp(std::move(name), MakeMethodType(typeName));
     p->Event = [slot](TObject* o) -> TEventBase& { return static_cast<C*>(o)->*slot; };
     return Add(std::move(p));

@@ -247,3 +247,7 @@ int TComponentList::IndexOf(const TComponent* c) const {
 }
 
 }  // namespace vcl
+
+namespace vcl {
+void TComponentList::Remove(const TComponent* c) { items_.erase(std::remove(items_.begin(), items_.end(), c), items_.end()); }
+}  // namespace vcl

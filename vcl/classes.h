@@ -151,6 +151,7 @@ public:
   int Count() const { return static_cast<int>(items_.size()); }
   TComponent* Items(int index) const;
   int IndexOf(const TComponent* c) const;
+  void Remove(const TComponent* c);
   void Clear() { items_.clear(); }
 
 private:

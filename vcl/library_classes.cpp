@@ -1,11 +1,63 @@
 // Registers every class of the library, so that FindClass knows them before first use.
 #include "vcl/classes.h"
+#include "vcl/strings.h"
+#include "vcl/actnlist.h"
+#include "vcl/db.h"
+#include "vcl/dbtables.h"
+#include "vcl/imglist.h"
+#include "vcl/menus.h"
+#include "vcl/buttons.h"
+#include "vcl/checklst.h"
+#include "vcl/comctrls.h"
+#include "vcl/extctrls.h"
+#include "vcl/forms.h"
+#include "vcl/graphics.h"
+#include "vcl/icon.h"
+#include "vcl/spin.h"
+#include "vcl/stdctrls.h"
 
 namespace vcl {
 
 void RegisterLibraryClasses() {
   static const bool done = [] {
-    for (auto info : {&TPersistent::ClassInfo, &TComponent::ClassInfo}) info();
+    for (auto info : {&TPersistent::ClassInfo, &TComponent::ClassInfo,
+                      &TStrings::ClassInfo, &TStringList::ClassInfo,
+                      // menus, actions, image lists
+                      &TMenuItem::ClassInfo, &TMenu::ClassInfo, &TMainMenu::ClassInfo, &TPopupMenu::ClassInfo,
+                      &TBasicAction::ClassInfo, &TContainedAction::ClassInfo, &TCustomAction::ClassInfo,
+                      &TAction::ClassInfo, &TCustomActionList::ClassInfo, &TActionList::ClassInfo,
+                      &TCustomImageList::ClassInfo, &TImageList::ClassInfo,
+                      // data access
+                      &TField::ClassInfo, &TStringField::ClassInfo, &TWideStringField::ClassInfo,
+                      &TNumericField::ClassInfo, &TIntegerField::ClassInfo, &TSmallintField::ClassInfo,
+                      &TWordField::ClassInfo, &TAutoIncField::ClassInfo, &TLargeintField::ClassInfo,
+                      &TFloatField::ClassInfo, &TCurrencyField::ClassInfo, &TBCDField::ClassInfo,
+                      &TBooleanField::ClassInfo, &TDateTimeField::ClassInfo, &TDateField::ClassInfo,
+                      &TTimeField::ClassInfo, &TBinaryField::ClassInfo, &TBytesField::ClassInfo,
+                      &TVarBytesField::ClassInfo, &TBlobField::ClassInfo, &TMemoField::ClassInfo,
+                      &TGraphicField::ClassInfo, &TObjectField::ClassInfo, &TADTField::ClassInfo,
+                      &TArrayField::ClassInfo, &TDataSetField::ClassInfo, &TReferenceField::ClassInfo,
+                      &TDataSet::ClassInfo, &TDataSource::ClassInfo, &TDBDataSet::ClassInfo, &TTable::ClassInfo,
+                      &TQuery::ClassInfo,
+                      // graphics, controls and forms
+                      &TGraphicsObject::ClassInfo, &TFont::ClassInfo, &TPen::ClassInfo, &TBrush::ClassInfo,
+                      &TCanvas::ClassInfo, &TGraphic::ClassInfo, &TBitmap::ClassInfo, &TIcon::ClassInfo,
+                      &TPicture::ClassInfo, &TSizeConstraints::ClassInfo, &TControl::ClassInfo,
+                      &TWinControl::ClassInfo, &TGraphicControl::ClassInfo, &TCustomControl::ClassInfo,
+                      &TControlScrollBar::ClassInfo, &TScrollingWinControl::ClassInfo, &TScrollBox::ClassInfo,
+                      &TCustomFrame::ClassInfo, &TFrame::ClassInfo, &TCustomForm::ClassInfo, &TForm::ClassInfo,
+                      &TDataModule::ClassInfo, &TCustomLabel::ClassInfo, &TLabel::ClassInfo,
+                      &TCustomEdit::ClassInfo, &TEdit::ClassInfo, &TCustomMemo::ClassInfo, &TMemo::ClassInfo,
+                      &TButtonControl::ClassInfo, &TButton::ClassInfo, &TCustomCheckBox::ClassInfo,
+                      &TCheckBox::ClassInfo, &TRadioButton::ClassInfo, &TCustomComboBox::ClassInfo,
+                      &TComboBox::ClassInfo, &TCustomListBox::ClassInfo, &TListBox::ClassInfo,
+                      &TCustomGroupBox::ClassInfo, &TGroupBox::ClassInfo, &TCustomStaticText::ClassInfo,
+                      &TStaticText::ClassInfo, &TCustomPanel::ClassInfo, &TPanel::ClassInfo, &TBevel::ClassInfo,
+                      &TShape::ClassInfo, &TImage::ClassInfo, &TPaintBox::ClassInfo, &TSplitter::ClassInfo,
+                      &TGroupButton::ClassInfo, &TCustomRadioGroup::ClassInfo, &TRadioGroup::ClassInfo,
+                      &TCustomTabControl::ClassInfo, &TTabControl::ClassInfo, &TTabSheet::ClassInfo,
+                      &TPageControl::ClassInfo, &TSpeedButton::ClassInfo, &TBitBtn::ClassInfo,
+                      &TCheckListBox::ClassInfo, &TSpinButton::ClassInfo, &TSpinEdit::ClassInfo}) info();
     return true;
   }();
   (void)done;

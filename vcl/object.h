@@ -68,6 +68,8 @@ public:
   // A class made at run time (a designed form's own `TForm1`): same properties as its
   // parent, instances created by the parent's factory and marked with the new class.
   static std::unique_ptr<TMetaClass> CreateDescendant(std::string name, TClass parent);
+  // Renames a class made at run time (the designer renames a form's class with the form).
+  void SetClassName(std::string name) { name_ = std::move(name); }
 
 private:
   std::string name_;

@@ -1,0 +1,12 @@
+// The subcommands of `zolt`. Each adds itself to the application; its callback does the
+// work and raises vcl::Exception (or another std::exception) on failure, which main turns
+// into one line on stderr and exit code 1.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace cli {
+
+void AddConvertCommand(CLI::App& app);
+
+}  // namespace cli

@@ -1,0 +1,202 @@
+#include "ide/form_designer.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "vcl/atomic_file.h"
+#include "vcl/class_builder.h"
+#include "vcl/controls.h"
+#include "vcl/sysutils.h"
+
+namespace ide {
+
+using namespace vcl;
+
+TClass TDataModuleForm::ClassInfo() {
+  static TClass cls = TClassBuilder<TDataModuleForm>("TDataModuleForm", TForm::ClassInfo()).Creatable().Build();
+  return cls;
+}
+
+// Follows the components the unit knows: a destroyed one leaves its field to be removed.
+class TFormDesigner::TNameWatcher : public TComponent {
+public:
+  explicit TNameWatcher(TFormDesigner& designer) : TComponent(nullptr), designer_(designer) {}
+
+protected:
+  void Notification(TComponent* component, TOperation operation) override {
+    TComponent::Notification(component, operation);
+    if (operation != opRemove) return;
+    designer_.selection_.Remove(component);
+    auto known = designer_.names_.find(component);
+    if (known == designer_.names_.end()) return;
+    if (!known->second.empty()) designer_.removedNames_.push_back(known->second);
+    designer_.names_.erase(known);
+  }
+
+private:
+  TFormDesigner& designer_;
+};
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw EInOutError("Cannot open file " + path);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  if (in.bad()) throw EInOutError("Cannot read file " + path);
+  return bytes.str();
+}
+
+}  // namespace
+
+bool IsBinaryForm(std::string_view bytes) {
+  return (bytes.size() >= 3 && static_cast<unsigned char>(bytes[0]) == 0xFF && bytes[1] == 0x0A && bytes[2] == 0x00) ||
+         bytes.substr(0, 4) == "TPF0";
+}
+
+std::unique_ptr<TFormDesigner> TFormDesigner::Open(const std::string& formPath) {
+  std::string bytes = ReadFile(formPath);
+  if (IsBinaryForm(bytes))
+    throw EReadError(formPath + ":1:1: binary form files are not supported yet; save the form as text");
+  std::unique_ptr<TFormDesigner> designer(new TFormDesigner());
+  designer->formPath_ = formPath;
+  std::filesystem::path unitPath = std::filesystem::path(formPath).replace_extension(".pas");
+  TFormReadOptions options;
+  std::string rootClass = std::string(dfm::Document::parse(bytes, formPath).root().class_name);
+  if (std::filesystem::exists(unitPath)) {
+    designer->unitPath_ = unitPath.string();
+    designer->unit_.emplace(TUnitSource::Load(designer->unitPath_, rootClass));
+    if (designer->unit_->Found()) options.RootAncestor = GetClass(designer->unit_->Ancestor());
+  }
+  if (options.RootAncestor && !options.RootAncestor->InheritsFrom(TComponent::ClassInfo())) options.RootAncestor = nullptr;
+  // A data module is designed inside a window that owns it; a form has no owner.
+  bool dataModule = options.RootAncestor && options.RootAncestor->InheritsFrom(TDataModule::ClassInfo());
+  if (dataModule) {
+    designer->window_ = new TDataModuleForm(nullptr);
+    options.RootOwner = designer->window_;
+  }
+  designer->form_ = TFormFile::Read(std::move(bytes), formPath, options);
+  if (!dataModule && designer->GetRoot()->Is<TDataModule>()) {
+    // Inferred from the form itself: re-home it in a designer window.
+    designer->window_ = new TDataModuleForm(nullptr);
+    designer->window_->InsertComponent(designer->GetRoot());
+  }
+  designer->watcher_ = std::make_unique<TNameWatcher>(*designer);
+  designer->RememberNames();
+  return designer;
+}
+
+TFormDesigner::~TFormDesigner() {
+  watcher_.reset();
+  if (window_) {
+    // The window owns a data module: the form file must not destroy it a second time.
+    TComponent* root = form_ ? form_->Root() : nullptr;
+    if (root && root->Owner() == window_) window_->RemoveComponent(root);
+    form_.reset();
+    window_->Free();
+  }
+}
+
+void TFormDesigner::RememberNames() {
+  TComponent* root = GetRoot();
+  rootName_ = root->Name();
+  for (int i = 0; i < root->ComponentCount(); ++i) {
+    TComponent* component = root->Components(i);
+    names_[component] = component->Name();
+    watcher_->FreeNotification(component);
+  }
+}
+
+TComponent* TFormDesigner::FindComponent(std::string_view name) const {
+  TComponent* root = GetRoot();
+  return SameText(root->Name(), name) ? root : root->FindComponent(name);
+}
+
+std::string TFormDesigner::UniqueName(const std::string& baseName) {
+  for (int i = 1;; ++i) {
+    std::string name = baseName + std::to_string(i);
+    if (!FindComponent(name)) return name;
+  }
+}
+
+TComponent* TFormDesigner::CreateComponent(TClass cls, TComponent* parent, int left, int top, int width, int height) {
+  TComponent* root = GetRoot();
+  auto* component = As<TComponent>(cls->Create(root));
+  try {
+    std::string base = cls->ClassName();
+    if (base.size() > 1 && (base[0] == 'T' || base[0] == 't')) base.erase(0, 1);
+    component->SetName(UniqueName(base));
+    if (auto* control = Cast<TControl>(component)) {
+      auto* container = Cast<TWinControl>(parent ? parent : root);
+      control->SetParent(container);
+      control->SetBounds(left, top, width > 0 ? width : control->Width(), height > 0 ? height : control->Height());
+    }
+  } catch (...) {
+    component->Free();
+    throw;
+  }
+  Modified();
+  return component;
+}
+
+void TFormDesigner::SetSelections(const TComponentList& list) {
+  selection_.Clear();
+  for (int i = 0; i < list.Count(); ++i) {
+    selection_.Add(list.Items(i));
+    watcher_->FreeNotification(list.Items(i));
+  }
+}
+
+void TFormDesigner::GetSelections(TComponentList& list) const {
+  list.Clear();
+  for (int i = 0; i < selection_.Count(); ++i) list.Add(selection_.Items(i));
+}
+
+void TFormDesigner::SyncUnit() {
+  TComponent* root = GetRoot();
+  if (root->Name() != rootName_) {
+    std::string oldClass = root->ClassName();
+    std::string newClass = "T" + root->Name();
+    form_->RenameRootClass(newClass);
+    if (unit_) unit_->RenameClass(oldClass, newClass, rootName_, root->Name());
+    rootName_ = root->Name();
+  }
+  if (!unit_) return;
+  for (const std::string& name : removedNames_) unit_->RemoveField(name);
+  removedNames_.clear();
+  for (int i = 0; i < root->ComponentCount(); ++i) {
+    TComponent* component = root->Components(i);
+    auto known = names_.find(component);
+    if (known == names_.end()) {
+      if (!component->Name().empty()) unit_->AddField(component->Name(), component->ClassName());
+      names_[component] = component->Name();
+      watcher_->FreeNotification(component);
+    } else if (known->second != component->Name()) {
+      if (known->second.empty())
+        unit_->AddField(component->Name(), component->ClassName());
+      else if (component->Name().empty())
+        unit_->RemoveField(known->second);
+      else
+        unit_->RenameField(known->second, component->Name());
+      known->second = component->Name();
+    }
+  }
+}
+
+std::vector<std::string> TFormDesigner::Save(std::optional<std::string> formPath) {
+  std::string target = formPath.value_or(formPath_);
+  SyncUnit();
+  WriteFileAtomic(target, form_->Write());
+  std::vector<std::string> warnings;
+  if (!unit_) return warnings;
+  if (!unit_->Found()) {
+    warnings.push_back(unit_->Warning());
+  } else if (unit_->Modified()) {
+    unit_->Save(std::filesystem::path(target).replace_extension(".pas").string());
+  }
+  return warnings;
+}
+
+}  // namespace ide

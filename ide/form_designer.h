@@ -1,0 +1,70 @@
+// The form designer on a real form: a form file (and its unit when one lies beside it)
+// loaded into the component model, edited through IFormDesigner, saved atomically.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "host/designer.h"
+#include "ide/unit_sync.h"
+#include "vcl/form_file.h"
+#include "vcl/forms.h"
+
+namespace ide {
+
+// The designer window in which the IDE hosts a data module being designed; it owns it.
+class TDataModuleForm : public vcl::TForm {
+  VCL_CLASS(TDataModuleForm, vcl::TForm)
+  using vcl::TForm::TForm;
+};
+
+class TFormDesigner : public host::IFormDesigner {
+public:
+  // Reads NAME.dfm (or .lfm) and NAME.pas beside it when present. Errors name the file and
+  // position; a binary form is refused.
+  static std::unique_ptr<TFormDesigner> Open(const std::string& formPath);
+  ~TFormDesigner() override;
+
+  void Modified() override { modified_ = true; }
+  std::string UniqueName(const std::string& baseName) override;
+  vcl::TComponent* CreateComponent(vcl::TClass cls, vcl::TComponent* parent, int left, int top, int width,
+                                   int height) override;
+  void SetSelections(const vcl::TComponentList& list) override;
+  void GetSelections(vcl::TComponentList& list) const override;
+  vcl::TComponent* GetRoot() const override { return form_->Root(); }
+
+  bool IsModified() const { return modified_; }
+  const std::string& FormPath() const { return formPath_; }
+  // The component of the form with that name (the root included), ignoring case; null if none.
+  vcl::TComponent* FindComponent(std::string_view name) const;
+
+  // Writes the form to `formPath` (default: where it was read) and, when the unit changed,
+  // the unit beside it. Returns the warnings to show (a unit whose declaration was not found).
+  std::vector<std::string> Save(std::optional<std::string> formPath = std::nullopt);
+
+private:
+  class TNameWatcher;
+  TFormDesigner() = default;
+  void RememberNames();
+  void SyncUnit();
+
+  std::string formPath_;
+  std::string unitPath_;
+  std::unique_ptr<vcl::TFormFile> form_;
+  vcl::TForm* window_ = nullptr;  // owner of a data module
+  std::optional<TUnitSource> unit_;
+  std::unique_ptr<TNameWatcher> watcher_;
+  std::unordered_map<vcl::TComponent*, std::string> names_;  // as the unit last saw them
+  std::vector<std::string> removedNames_;
+  std::string rootName_;
+  vcl::TComponentList selection_;
+  bool modified_ = false;
+};
+
+// True when the bytes are a binary form (a resource header or a bare component stream).
+bool IsBinaryForm(std::string_view bytes);
+
+}  // namespace ide

@@ -1,0 +1,713 @@
+// Controls: children order, tab order, inherited fonts and colours, auto-sizing labels,
+// alignment, ownership on destruction, published properties and default sizes.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "vcl/buttons.h"
+#include "vcl/checklst.h"
+#include "vcl/comctrls.h"
+#include "vcl/extctrls.h"
+#include "vcl/forms.h"
+#include "vcl/spin.h"
+#include "vcl/stdctrls.h"
+#include "vcl/text_metrics.h"
+
+using namespace vcl;
+
+namespace {
+
+template <class T>
+T* Make(TComponent* owner, TWinControl* parent, const std::string& name = "") {
+  auto* control = new T(owner);
+  if (!name.empty()) control->SetName(name);
+  if (parent) control->SetParent(parent);
+  return control;
+}
+
+std::vector<TControl*> Children(const TWinControl* parent) {
+  std::vector<TControl*> list;
+  for (int i = 0; i < parent->ControlCount(); ++i) list.push_back(parent->Controls(i));
+  return list;
+}
+
+std::vector<std::string> PublishedNames(TClass cls) {
+  std::vector<std::string> names;
+  for (PPropInfo p : cls->Properties()) names.push_back(p->Name);
+  return names;
+}
+
+class ControlsTest : public ::testing::Test {
+protected:
+  std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
+};
+
+// ---- children and tab order
+
+TEST_F(ControlsTest, ChildrenListNonWindowedControlsFirst) {
+  auto* edit1 = Make<TEdit>(form.get(), form.get());
+  auto* label1 = Make<TLabel>(form.get(), form.get());
+  auto* button = Make<TButton>(form.get(), form.get());
+  auto* label2 = Make<TLabel>(form.get(), form.get());
+  EXPECT_EQ(Children(form.get()), (std::vector<TControl*>{label1, label2, edit1, button}));
+  EXPECT_EQ(form->ControlCount(), 4);
+  EXPECT_THROW(form->Controls(4), EListError);
+  EXPECT_EQ(label1->Parent(), form.get());
+
+  auto* panel = Make<TPanel>(form.get(), form.get());
+  edit1->SetParent(panel);
+  EXPECT_EQ(Children(form.get()), (std::vector<TControl*>{label1, label2, button, panel}));
+  EXPECT_EQ(Children(panel), (std::vector<TControl*>{edit1}));
+  edit1->SetParent(nullptr);
+  EXPECT_EQ(panel->ControlCount(), 0);
+  EXPECT_EQ(edit1->TabOrder(), -1);
+}
+
+TEST_F(ControlsTest, SettingATabOrderShiftsTheOthers) {
+  auto* a = Make<TEdit>(form.get(), form.get());
+  auto* b = Make<TEdit>(form.get(), form.get());
+  auto* c = Make<TButton>(form.get(), form.get());
+  auto* d = Make<TCheckBox>(form.get(), form.get());
+  Make<TLabel>(form.get(), form.get());  // labels take no part
+  EXPECT_EQ(a->TabOrder(), 0);
+  EXPECT_EQ(d->TabOrder(), 3);
+  d->SetTabOrder(1);
+  EXPECT_EQ(form->TabList(), (std::vector<TWinControl*>{a, d, b, c}));
+  a->SetTabOrder(100);  // past the end goes to the end
+  EXPECT_EQ(form->TabList(), (std::vector<TWinControl*>{d, b, c, a}));
+  c->SetTabOrder(-5);
+  EXPECT_EQ(form->TabList(), (std::vector<TWinControl*>{c, d, b, a}));
+  // Tab orders stay distinct per parent; the children order does not change.
+  EXPECT_EQ(c->TabOrder(), 0);
+  EXPECT_EQ(b->TabOrder(), 2);
+  EXPECT_EQ(form->Controls(1), a);
+  // Leaving a parent closes the gap; a new child comes last.
+  d->SetParent(nullptr);
+  EXPECT_EQ(b->TabOrder(), 1);
+  d->SetParent(form.get());
+  EXPECT_EQ(d->TabOrder(), 3);
+  delete d;
+}
+
+TEST_F(ControlsTest, TabOrdersReadWhileLoadingArePlacedAfterLoading) {
+  form->Loading();
+  std::vector<TWinControl*> made;
+  for (int order : {2, 0, 3, 1}) {
+    auto* edit = new TEdit(form.get());
+    edit->Loading();
+    edit->SetParent(form.get());
+    edit->SetTabOrder(order);
+    EXPECT_EQ(edit->TabOrder(), static_cast<int>(made.size()));  // only remembered so far
+    made.push_back(edit);
+  }
+  form->Loaded();
+  for (TWinControl* edit : made) static_cast<TEdit*>(edit)->Loaded();
+  EXPECT_EQ(form->TabList(), (std::vector<TWinControl*>{made[1], made[3], made[0], made[2]}));
+  EXPECT_EQ(made[0]->TabOrder(), 2);
+  // After loading a value takes effect at once.
+  made[2]->SetTabOrder(0);
+  EXPECT_EQ(made[1]->TabOrder(), 1);
+}
+
+TEST_F(ControlsTest, FindNextControlFollowsTheTabOrderOfFocusableControls) {
+  auto* a = Make<TEdit>(form.get(), form.get());
+  auto* panel = Make<TPanel>(form.get(), form.get());
+  auto* inner = Make<TEdit>(form.get(), panel);
+  auto* b = Make<TButton>(form.get(), form.get());
+  b->SetEnabled(false);
+  EXPECT_EQ(form->FindNextControl(a, true, true, false), inner);  // the panel is no tab stop
+  EXPECT_EQ(form->FindNextControl(inner, true, true, false), a);  // disabled b is skipped
+  EXPECT_EQ(form->FindNextControl(a, false, true, false), inner);
+  EXPECT_EQ(form->FindNextControl(nullptr, true, true, true), a);
+}
+
+TEST_F(ControlsTest, AControlCannotContainItself) {
+  auto* outer = Make<TPanel>(form.get(), form.get());
+  auto* inner = Make<TPanel>(form.get(), outer);
+  EXPECT_THROW(outer->SetParent(outer), EInvalidOperation);
+  EXPECT_THROW(outer->SetParent(inner), EInvalidOperation);
+  EXPECT_EQ(outer->Parent(), form.get());
+}
+
+// ---- destruction
+
+TEST_F(ControlsTest, DestroyingAParentDestroysItsChildrenWhoeverOwnsThem) {
+  auto* panel = Make<TPanel>(form.get(), form.get(), "Panel1");
+  auto* edit = Make<TEdit>(form.get(), panel, "Edit1");
+  auto* inner = Make<TGroupBox>(form.get(), panel, "GroupBox1");
+  Make<TLabel>(form.get(), inner, "Label2");
+  auto* label = Make<TLabel>(form.get(), form.get(), "Label1");
+  label->SetFocusControl(edit);
+  form->SetActiveControl(edit);
+  EXPECT_EQ(form->ComponentCount(), 5);
+  delete panel;
+  EXPECT_EQ(form->ComponentCount(), 1);
+  EXPECT_EQ(form->FindComponent("Edit1"), nullptr);
+  EXPECT_EQ(form->FindComponent("Label2"), nullptr);
+  EXPECT_EQ(label->FocusControl(), nullptr);
+  EXPECT_EQ(form->ActiveControl(), nullptr);
+  EXPECT_EQ(Children(form.get()), (std::vector<TControl*>{label}));
+}
+
+TEST_F(ControlsTest, DestroyingAChildLeavesItsParent) {
+  auto* panel = Make<TPanel>(form.get(), form.get());
+  auto* a = Make<TButton>(form.get(), panel);
+  auto* b = Make<TButton>(form.get(), panel);
+  delete a;
+  EXPECT_EQ(Children(panel), (std::vector<TControl*>{b}));
+  EXPECT_EQ(b->TabOrder(), 0);
+  // A form with controls of its own and of others goes cleanly too.
+  auto other = std::make_unique<TForm>(nullptr);
+  Make<TEdit>(other.get(), panel);
+  form.reset();
+  other.reset();
+}
+
+// ---- inherited font, colour and hints
+
+TEST_F(ControlsTest, ParentFontFollowsTheParent) {
+  auto* panel = Make<TPanel>(form.get(), form.get());
+  auto* label = Make<TLabel>(form.get(), panel);
+  auto* edit = Make<TEdit>(form.get(), panel);
+  form->Font()->SetName("Arial");
+  form->Font()->SetSize(10);
+  EXPECT_EQ(label->Font()->Name(), "Arial");
+  EXPECT_EQ(edit->Font()->Height(), -13);
+  EXPECT_TRUE(label->ParentFont());
+
+  // A font of its own clears ParentFont; the same font as the parent's changes nothing.
+  TFont own;
+  own.Assign(form->Font());
+  edit->SetFont(&own);
+  EXPECT_TRUE(edit->ParentFont());
+  own.SetStyle(FontStyleOf(fsBold));
+  edit->SetFont(&own);
+  EXPECT_FALSE(edit->ParentFont());
+  form->Font()->SetName("Tahoma");
+  EXPECT_EQ(edit->Font()->Name(), "Arial");
+  EXPECT_EQ(label->Font()->Name(), "Tahoma");
+  // Turning ParentFont back on takes the parent's font again.
+  edit->SetParentFont(true);
+  EXPECT_EQ(edit->Font()->Name(), "Tahoma");
+  EXPECT_EQ(edit->Font()->Style(), 0);
+  EXPECT_TRUE(edit->ParentFont());
+  // A control without a parent keeps the flag and its font.
+  auto* loose = new TLabel(form.get());
+  EXPECT_TRUE(loose->ParentFont());
+  EXPECT_EQ(loose->Font()->Name(), "MS Sans Serif");
+  loose->SetParent(panel);
+  EXPECT_EQ(loose->Font()->Name(), "Tahoma");
+}
+
+TEST_F(ControlsTest, ColourAndHintsFollowTheParentUnderTheirFlags) {
+  auto* group = Make<TGroupBox>(form.get(), form.get());
+  auto* label = Make<TLabel>(form.get(), group);
+  auto* edit = Make<TEdit>(form.get(), group);
+  auto* panel = Make<TPanel>(form.get(), form.get());
+  EXPECT_EQ(label->Color(), clBtnFace);
+  form->SetColor(clTeal);
+  EXPECT_EQ(group->Color(), clTeal);
+  EXPECT_EQ(label->Color(), clTeal);
+  EXPECT_EQ(edit->Color(), clWindow);  // edits have a colour of their own
+  EXPECT_EQ(panel->Color(), clBtnFace);
+  label->SetColor(clRed);
+  EXPECT_FALSE(label->ParentColor());
+  group->SetColor(clGray);
+  EXPECT_EQ(label->Color(), clRed);
+
+  form->SetShowHint(true);
+  EXPECT_TRUE(edit->ShowHint());
+  edit->SetShowHint(false);
+  EXPECT_FALSE(edit->ParentShowHint());
+  PPropInfo showHint = GetPropInfo(edit, "ShowHint");
+  EXPECT_TRUE(showHint->IsStoredOn(edit));
+  EXPECT_FALSE(showHint->IsStoredOn(label));
+}
+
+// ---- labels
+
+TEST_F(ControlsTest, LabelsMeasureTheirCaptionInTheirOwnFont) {
+  auto* label = new TLabel(form.get());
+  EXPECT_EQ(label->Width(), 65);  // until it gets a caption
+  EXPECT_EQ(label->Height(), 17);
+  label->SetParent(form.get());
+  label->SetName("Label1");  // the caption follows the name
+  EXPECT_EQ(label->Caption(), "Label1");
+  EXPECT_EQ(label->Width(), 32);
+  EXPECT_EQ(label->Height(), 13);
+  label->SetCaption("&Name:");
+  EXPECT_EQ(label->Width(), MeasureTextWidth(*label->Font(), "Name:"));
+  label->SetCaption("");
+  EXPECT_EQ(label->Width(), 3);  // one blank
+  label->SetCaption("0123456789");
+  label->Font()->SetStyle(FontStyleOf(fsBold));
+  EXPECT_EQ(label->Width(), 70);
+  form->Font()->SetSize(16);  // not inherited any more: the label has its own font
+  EXPECT_EQ(label->Width(), 70);
+  label->SetParentFont(true);
+  EXPECT_EQ(label->Width(), 120);
+  EXPECT_EQ(label->Height(), MeasureTextHeight(*form->Font()));
+  label->SetCaption("two\r\nlines");
+  EXPECT_EQ(label->Height(), 2 * MeasureTextHeight(*form->Font()));
+}
+
+TEST_F(ControlsTest, LabelSizesReadFromAFormFileAreKept) {
+  auto* label = new TLabel(form.get());
+  label->Loading();
+  label->SetParent(form.get());
+  label->SetBounds(8, 8, 100, 20);
+  label->SetCaption("Short");
+  label->Font()->SetSize(12);
+  label->Loaded();
+  EXPECT_EQ(label->Width(), 100);
+  EXPECT_EQ(label->Height(), 20);
+  label->SetCaption("Longer caption");  // a later change measures again
+  EXPECT_EQ(label->Width(), MeasureTextWidth(*label->Font(), "Longer caption"));
+}
+
+TEST_F(ControlsTest, LabelAutoSizeOptions) {
+  auto* label = Make<TLabel>(form.get(), form.get());
+  label->SetAutoSize(false);
+  label->SetBounds(10, 10, 50, 30);
+  label->SetCaption("A much longer caption");
+  EXPECT_EQ(label->Width(), 50);
+  // Right-justified labels keep their right edge.
+  label->SetAlignment(taRightJustify);
+  label->SetAutoSize(true);
+  int width = MeasureTextWidth(*label->Font(), "A much longer caption");
+  EXPECT_EQ(label->Width(), width);
+  EXPECT_EQ(label->Left(), 60 - width);
+  // Word wrap breaks the caption at the current width.
+  label->SetAlignment(taLeftJustify);
+  label->SetAutoSize(false);
+  label->SetWidth(MeasureTextWidth(*label->Font(), "A much"));
+  label->SetWordWrap(true);
+  label->SetAutoSize(true);
+  EXPECT_EQ(label->Height(), 3 * 13);
+  label->SetShowAccelChar(false);
+  label->SetWordWrap(false);
+  label->SetCaption("&&");
+  EXPECT_EQ(label->Width(), MeasureTextWidth(*label->Font(), "&&"));
+}
+
+TEST_F(ControlsTest, StaticTextIsWindowedAndMeasuresItsRawCaption) {
+  auto* text = Make<TStaticText>(form.get(), form.get(), "StaticText1");
+  EXPECT_TRUE(text->Is<TWinControl>());
+  EXPECT_FALSE(text->Is<TCustomLabel>());
+  EXPECT_EQ(text->Width(), MeasureTextWidth(*text->Font(), "StaticText1") + 4);
+  EXPECT_EQ(text->Height(), 17);
+  text->SetCaption("&Go");
+  EXPECT_EQ(text->Width(), MeasureTextWidth(*text->Font(), "&Go") + 4);
+}
+
+// ---- names and captions
+
+TEST_F(ControlsTest, CaptionsFollowNamesUntilEdited) {
+  auto* button = Make<TButton>(form.get(), form.get(), "Button1");
+  EXPECT_EQ(button->Caption(), "Button1");
+  button->SetName("btnOK");
+  EXPECT_EQ(button->Caption(), "btnOK");
+  button->SetCaption("OK");
+  button->SetName("btnAccept");
+  EXPECT_EQ(button->Caption(), "OK");
+  auto* list = Make<TListBox>(form.get(), form.get(), "ListBox1");
+  EXPECT_EQ(list->Items()->Count(), 0);
+  auto* memo = Make<TMemo>(form.get(), form.get(), "Memo1");
+  EXPECT_EQ(memo->Lines()->Count(), 1);
+  EXPECT_EQ(memo->Lines()->Strings(0), "Memo1");
+  auto* spin = Make<TSpinEdit>(form.get(), form.get(), "SpinEdit1");
+  EXPECT_EQ(spin->Text(), "0");
+}
+
+// ---- bounds, constraints, alignment
+
+TEST_F(ControlsTest, ConstraintsLimitTheSize) {
+  auto* panel = Make<TPanel>(form.get(), form.get());
+  panel->Constraints()->SetMinWidth(50);
+  panel->Constraints()->SetMaxHeight(60);
+  panel->SetBounds(0, 0, 10, 100);
+  EXPECT_EQ(panel->Width(), 50);
+  EXPECT_EQ(panel->Height(), 60);
+  panel->Constraints()->SetMaxHeight(30);  // applied at once
+  EXPECT_EQ(panel->Height(), 30);
+  panel->Constraints()->SetMinHeight(40);  // raising the minimum raises the maximum
+  EXPECT_EQ(panel->Constraints()->MaxHeight(), 40);
+  EXPECT_EQ(panel->Height(), 40);
+  int vetoes = 0;
+  panel->OnCanResize = [&](TObject*, int&, int&, bool& resize) {
+    ++vetoes;
+    resize = false;
+  };
+  panel->SetWidth(200);
+  EXPECT_EQ(panel->Width(), 50);
+  EXPECT_EQ(vetoes, 1);
+}
+
+TEST_F(ControlsTest, AlignedControlsShareTheClientArea) {
+  form->SetBorderStyle(bsNone);
+  form->SetBounds(0, 0, 400, 300);
+  auto* top = Make<TPanel>(form.get(), form.get());
+  top->SetHeight(40);
+  top->SetAlign(alTop);
+  auto* left = Make<TPanel>(form.get(), form.get());
+  left->SetWidth(100);
+  left->SetAlign(alLeft);
+  auto* client = Make<TPanel>(form.get(), form.get());
+  client->SetAlign(alClient);
+  auto* bottom = Make<TPanel>(form.get(), form.get());
+  bottom->SetHeight(30);
+  bottom->SetAlign(alBottom);
+  EXPECT_EQ(top->BoundsRect(), Rect(0, 0, 400, 40));
+  EXPECT_EQ(bottom->BoundsRect(), Rect(0, 270, 400, 300));
+  EXPECT_EQ(left->BoundsRect(), Rect(0, 40, 100, 270));
+  EXPECT_EQ(client->BoundsRect(), Rect(100, 40, 400, 270));
+  EXPECT_EQ(top->Anchors(), AnchorOf(akLeft) | AnchorOf(akTop) | AnchorOf(akRight));
+  EXPECT_FALSE(top->IsAnchorsStored());
+  form->SetWidth(500);
+  EXPECT_EQ(client->Width(), 400);
+  // Inside a panel the bevel narrows the area.
+  auto* inner = Make<TMemo>(form.get(), client);
+  inner->SetAlign(alClient);
+  EXPECT_EQ(inner->BoundsRect(), Rect(1, 1, 399, 229));
+}
+
+TEST_F(ControlsTest, AnchorsKeepDistancesWhenTheParentResizes) {
+  auto* panel = Make<TPanel>(form.get(), form.get());
+  panel->SetBounds(0, 0, 200, 100);
+  auto* button = Make<TButton>(form.get(), panel);
+  button->SetBounds(110, 60, 75, 25);
+  button->SetAnchors(AnchorOf(akRight) | AnchorOf(akBottom));
+  auto* edit = Make<TEdit>(form.get(), panel);
+  edit->SetBounds(10, 10, 100, 21);
+  edit->SetAnchors(AnchorOf(akLeft) | AnchorOf(akTop) | AnchorOf(akRight));
+  panel->SetBounds(0, 0, 300, 150);
+  EXPECT_EQ(button->Left(), 210);
+  EXPECT_EQ(button->Top(), 110);
+  EXPECT_EQ(edit->Width(), 200);
+  EXPECT_EQ(edit->Left(), 10);
+  EXPECT_TRUE(button->IsAnchorsStored());
+}
+
+TEST_F(ControlsTest, EditHeightFollowsItsFont) {
+  auto* edit = Make<TEdit>(form.get(), form.get());
+  EXPECT_EQ(edit->Height(), 21);
+  edit->Font()->SetSize(16);
+  EXPECT_EQ(edit->Height(), MeasureTextHeight(*edit->Font()) + 8);
+  edit->SetAutoSize(false);
+  edit->SetHeight(50);
+  edit->Font()->SetSize(8);
+  EXPECT_EQ(edit->Height(), 50);
+}
+
+// ---- behaviour of standard controls
+
+TEST_F(ControlsTest, ButtonsGiveTheirFormAModalResult) {
+  auto* panel = Make<TPanel>(form.get(), form.get());
+  auto* ok = Make<TButton>(form.get(), panel);
+  ok->SetModalResult(mrOk);
+  int clicks = 0;
+  ok->OnClick = [&](TObject* sender) {
+    EXPECT_EQ(sender, ok);
+    EXPECT_EQ(form->ModalResult(), mrOk);
+    ++clicks;
+  };
+  ok->Click();
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(form->ModalResult(), mrOk);
+}
+
+TEST_F(ControlsTest, CheckBoxesAndRadioButtons) {
+  auto* check = Make<TCheckBox>(form.get(), form.get());
+  int clicks = 0;
+  check->OnClick = [&](TObject*) { ++clicks; };
+  check->SetChecked(true);
+  EXPECT_EQ(check->State(), cbChecked);
+  EXPECT_EQ(clicks, 1);
+  check->Toggle();
+  EXPECT_EQ(check->State(), cbUnchecked);
+  check->SetAllowGrayed(true);
+  check->Toggle();
+  EXPECT_EQ(check->State(), cbGrayed);
+  EXPECT_FALSE(check->Checked());
+  EXPECT_EQ(clicks, 3);
+
+  auto* a = Make<TRadioButton>(form.get(), form.get());
+  auto* b = Make<TRadioButton>(form.get(), form.get());
+  auto* other = Make<TRadioButton>(form.get(), Make<TPanel>(form.get(), form.get()));
+  a->SetChecked(true);
+  other->SetChecked(true);
+  EXPECT_TRUE(a->TabStop());
+  b->SetChecked(true);
+  EXPECT_FALSE(a->Checked());
+  EXPECT_FALSE(a->TabStop());
+  EXPECT_TRUE(other->Checked());  // another parent, another group
+}
+
+TEST_F(ControlsTest, ListsKeepAValidItemIndex) {
+  auto* list = Make<TListBox>(form.get(), form.get());
+  list->Items()->SetCommaText("b,a,c");
+  list->SetItemIndex(2);
+  EXPECT_TRUE(list->Selected(2));
+  list->SetItemIndex(7);
+  EXPECT_EQ(list->ItemIndex(), -1);
+  list->SetItemIndex(2);
+  list->Items()->Delete(2);
+  EXPECT_EQ(list->ItemIndex(), -1);
+  list->SetSorted(true);
+  EXPECT_EQ(list->Items()->CommaText(), "a,b");
+  list->SetMultiSelect(true);
+  list->SetSelected(0, true);
+  list->SetSelected(1, true);
+  EXPECT_EQ(list->SelCount(), 2);
+  EXPECT_THROW(list->Selected(5), EListError);
+
+  auto* combo = Make<TComboBox>(form.get(), form.get());
+  combo->Items()->SetCommaText("one,two");
+  combo->SetItemIndex(1);
+  EXPECT_EQ(combo->Text(), "two");
+  combo->SetText("ONE");
+  EXPECT_EQ(combo->ItemIndex(), 0);
+  combo->SetText("three");
+  EXPECT_EQ(combo->ItemIndex(), -1);
+  EXPECT_EQ(combo->ItemHeight(), 13);
+}
+
+TEST_F(ControlsTest, EditChangesRunOnChangeExceptWhileLoading) {
+  auto* edit = Make<TEdit>(form.get(), form.get());
+  int changes = 0;
+  edit->OnChange = [&](TObject*) { ++changes; };
+  edit->SetText("abc");
+  edit->SetText("abc");
+  EXPECT_EQ(changes, 1);
+  edit->SetCharCase(ecUpperCase);
+  EXPECT_EQ(edit->Text(), "ABC");
+  edit->Loading();
+  edit->SetText("read");
+  edit->Loaded();
+  EXPECT_EQ(changes, 2);
+  auto* memo = Make<TMemo>(form.get(), form.get());
+  memo->SetText("a\r\nb");
+  EXPECT_EQ(memo->Lines()->Count(), 2);
+  memo->Lines()->Add("c");
+  EXPECT_EQ(memo->Text(), "a\r\nb\r\nc");
+}
+
+TEST_F(ControlsTest, CheckListBoxStatesTravelWithTheirItems) {
+  auto* list = Make<TCheckListBox>(form.get(), form.get());
+  list->Items()->SetCommaText("c,a,b");
+  list->SetChecked(0, true);
+  list->SetState(2, cbGrayed);
+  list->SetSorted(true);
+  EXPECT_EQ(list->Items()->CommaText(), "a,b,c");
+  EXPECT_TRUE(list->Checked(2));
+  EXPECT_EQ(list->State(1), cbGrayed);
+  list->Items()->Delete(0);
+  EXPECT_EQ(list->State(0), cbGrayed);
+  list->Items()->Add("aa");  // sorted: goes first
+  EXPECT_EQ(list->State(0), cbUnchecked);
+  EXPECT_TRUE(list->Checked(2));
+  int clicks = 0;
+  list->OnClickCheck = [&](TObject*) { ++clicks; };
+  list->ClickCheck(0);
+  EXPECT_TRUE(list->Checked(0));
+  EXPECT_EQ(clicks, 1);
+  EXPECT_THROW(list->Checked(9), EListError);
+}
+
+TEST_F(ControlsTest, SpinEditKeepsItsValueInRange) {
+  auto* spin = Make<TSpinEdit>(form.get(), form.get());
+  EXPECT_EQ(spin->ControlCount(), 1);  // its arrow buttons
+  spin->SetMinValue(1);
+  spin->SetMaxValue(10);
+  spin->SetValue(50);
+  EXPECT_EQ(spin->Value(), 10);
+  spin->Button()->ClickUp();
+  EXPECT_EQ(spin->Value(), 10);
+  spin->SetIncrement(3);
+  spin->DownClick();
+  EXPECT_EQ(spin->Text(), "7");
+  spin->SetText("abc");
+  EXPECT_EQ(spin->Value(), 1);
+  spin->SetMaxValue(1);
+  spin->SetValue(-20);  // equal limits: any value
+  EXPECT_EQ(spin->Value(), -20);
+}
+
+TEST_F(ControlsTest, SpeedButtonsInAGroupStayDownOneAtATime) {
+  auto* a = Make<TSpeedButton>(form.get(), form.get());
+  auto* b = Make<TSpeedButton>(form.get(), form.get());
+  a->SetDown(true);
+  EXPECT_FALSE(a->Down());  // no group: never down
+  a->SetGroupIndex(1);
+  b->SetGroupIndex(1);
+  a->Press();
+  EXPECT_TRUE(a->Down());
+  b->Press();
+  EXPECT_TRUE(b->Down());
+  EXPECT_FALSE(a->Down());
+  b->Press();
+  EXPECT_TRUE(b->Down());  // stays down without AllowAllUp
+  b->SetAllowAllUp(true);
+  EXPECT_TRUE(a->AllowAllUp());
+  b->Press();
+  EXPECT_FALSE(b->Down());
+}
+
+TEST_F(ControlsTest, BitBtnKindsSetCaptionAndModalResult) {
+  auto* button = Make<TBitBtn>(form.get(), form.get(), "BitBtn1");
+  button->SetKind(bkOK);
+  EXPECT_EQ(button->Caption(), "OK");
+  EXPECT_EQ(button->ModalResult(), mrOk);
+  EXPECT_TRUE(button->Default());
+  EXPECT_FALSE(GetPropInfo(button, "ModalResult")->IsStoredOn(button));
+  EXPECT_FALSE(GetPropInfo(button, "Caption")->IsStoredOn(button));
+  button->SetCaption("&Accept");
+  EXPECT_TRUE(GetPropInfo(button, "Caption")->IsStoredOn(button));
+  button->SetModalResult(mrYes);  // no longer what the kind gives
+  EXPECT_EQ(button->Kind(), bkCustom);
+  auto* close = Make<TBitBtn>(form.get(), form.get());
+  close->SetKind(bkClose);
+  int clicks = 0;
+  close->OnClick = [&](TObject*) { ++clicks; };
+  close->Click();
+  EXPECT_EQ(form->ModalResult(), mrCancel);
+  EXPECT_EQ(clicks, 0);
+}
+
+// ---- painting
+
+TEST_F(ControlsTest, PaintBoxCanvasUsesTheInheritedFont) {
+  auto* panel = Make<TPanel>(form.get(), form.get());
+  panel->Font()->SetName("Courier New");
+  auto* box = new TPaintBox(nullptr);
+  box->SetParent(panel);
+  EXPECT_EQ(box->Canvas()->TextWidth("0"), 7);
+  int paints = 0;
+  box->OnPaint = [&](TObject*) {
+    ++paints;
+    box->Canvas()->TextOut(1, 2, "x");
+  };
+  box->Repaint();
+  EXPECT_EQ(paints, 1);
+  ASSERT_EQ(box->Canvas()->Operations().size(), 1u);
+  EXPECT_EQ(box->Canvas()->Operations()[0].fontName, "Courier New");
+  delete box;
+  EXPECT_EQ(panel->ControlCount(), 0);
+}
+
+TEST_F(ControlsTest, LabelsPaintTheirText) {
+  auto* label = Make<TLabel>(form.get(), form.get(), "Label1");
+  label->SetColor(clYellow);
+  label->Repaint();
+  const auto& ops = label->Canvas()->Operations();
+  ASSERT_EQ(ops.size(), 2u);
+  EXPECT_EQ(ops[0].kind, TCanvasOp::opFillRect);
+  EXPECT_EQ(ops[0].brushColor, clYellow);
+  EXPECT_EQ(ops[1].text, "Label1");
+  label->SetTransparent(true);
+  label->Repaint();
+  EXPECT_EQ(label->Canvas()->Operations().size(), 1u);
+}
+
+// ---- published properties
+
+TEST(PublishedControls, ControlsListTheirBoundsFirst) {
+  for (const char* name : {"TButton", "TLabel", "TEdit", "TPanel", "TForm", "TTabSheet", "TSplitter", "TBevel"}) {
+    std::vector<std::string> names = PublishedNames(FindClass(name));
+    ASSERT_GE(names.size(), 6u) << name;
+    EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 6),
+              (std::vector<std::string>{"Name", "Tag", "Left", "Top", "Width", "Height"}))
+        << name;
+  }
+}
+
+TEST(PublishedControls, ClassesPublishWhatTheHostPublishes) {
+  TPropList props;
+  PPropInfo alignment = GetPropInfo(TCheckBox::ClassInfo(), "Alignment");
+  ASSERT_NE(alignment, nullptr);
+  EXPECT_EQ(alignment->PropType->Name, "TLeftRight");
+  EXPECT_EQ(alignment->Default, taRightJustify);
+  EXPECT_NE(GetPropInfo(TCheckBox::ClassInfo(), "Caption"), nullptr);
+  EXPECT_NE(GetPropInfo(TRadioButton::ClassInfo(), "Alignment"), nullptr);
+  EXPECT_EQ(GetPropInfo(TEdit::ClassInfo(), "Caption"), nullptr);
+  EXPECT_EQ(GetPropInfo(TEdit::ClassInfo(), "Text")->PropType->Name, "TCaption");
+  EXPECT_EQ(GetPropInfo(TMemo::ClassInfo(), "Text"), nullptr);
+  EXPECT_FALSE(TStaticText::ClassInfo()->InheritsFrom(TCustomLabel::ClassInfo()));
+  EXPECT_TRUE(TLabel::ClassInfo()->InheritsFrom(TCustomLabel::ClassInfo()));
+  EXPECT_TRUE(GetPropInfo(TLabel::ClassInfo(), "FocusControl")->IsComponentReference());
+  EXPECT_EQ(GetPropInfo(TLabel::ClassInfo(), "AutoSize")->Default, 1);
+  EXPECT_EQ(GetPropInfo(TButton::ClassInfo(), "ModalResult")->PropType->Name, "TModalResult");
+  EXPECT_EQ(GetPropInfo(TButton::ClassInfo(), "TabStop")->Default, 1);
+  EXPECT_EQ(GetPropInfo(TButton::ClassInfo(), "PopupMenu")->PropType->ClassType(), TPopupMenu::ClassInfo());
+  EXPECT_EQ(GetPropInfo(TPanel::ClassInfo(), "Color")->Default, clBtnFace);
+  EXPECT_EQ(GetPropInfo(TLabel::ClassInfo(), "Color")->PropType, TypeInfoColor());
+  EXPECT_EQ(GetPropInfo(TSplitter::ClassInfo(), "Cursor")->Default, crHSplit);
+  EXPECT_EQ(GetPropInfo(TComboBox::ClassInfo(), "Items")->Index,
+            static_cast<int>(TComboBox::ClassInfo()->Properties().size()) - 1);
+  EXPECT_EQ(GetPropInfo(TRadioGroup::ClassInfo(), "Items")->PropType->ClassType(), TStrings::ClassInfo());
+  EXPECT_NE(GetPropInfo(TCheckListBox::ClassInfo(), "OnClickCheck"), nullptr);
+  EXPECT_EQ(GetPropInfo(TTabControl::ClassInfo(), "TabIndex")->Index,
+            GetPropInfo(TTabControl::ClassInfo(), "Tabs")->Index + 1);
+}
+
+TEST(PublishedControls, ButtonsKeepTheHostsOrder) {
+  std::vector<std::string> names = PublishedNames(TButton::ClassInfo());
+  std::vector<std::string> expected = {"Name", "Tag", "Left", "Top", "Width", "Height", "Cursor", "Hint",
+                                       "HelpContext", "Action", "Anchors", "BiDiMode", "Cancel", "Caption",
+                                       "Constraints", "Default", "DragCursor", "DragKind", "DragMode", "Enabled",
+                                       "Font", "ModalResult", "ParentBiDiMode", "ParentFont", "ParentShowHint",
+                                       "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Visible", "OnClick"};
+  ASSERT_GT(names.size(), expected.size());
+  EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + static_cast<long>(expected.size())), expected);
+  // A bitmap button lists its own properties after the button's, in place for the rest.
+  std::vector<std::string> bit = PublishedNames(TBitBtn::ClassInfo());
+  EXPECT_EQ(std::vector<std::string>(bit.end() - 7, bit.end()),
+            (std::vector<std::string>{"Glyph", "Kind", "Layout", "Margin", "NumGlyphs", "Style", "Spacing"}));
+}
+
+TEST(PublishedControls, WritingThroughPropertiesRunsTheSetters) {
+  TForm form(nullptr);
+  auto* edit = Make<TEdit>(&form, &form);
+  auto* label = Make<TLabel>(&form, &form, "Label1");
+  SetOrdProp(label, GetPropInfo(label, "FocusControl"), ObjectToOrd(edit));
+  EXPECT_EQ(label->FocusControl(), edit);
+  SetStrProp(label, GetPropInfo(label, "Caption"), "Longer text");
+  EXPECT_EQ(label->Width(), MeasureTextWidth(*label->Font(), "Longer text"));
+  SetEnumProp(label, GetPropInfo(label, "Alignment"), "taCenter");
+  EXPECT_EQ(label->Alignment(), taCenter);
+  TFont font;
+  font.SetName("Arial");
+  SetObjectProp(label, GetPropInfo(label, "Font"), &font);
+  EXPECT_EQ(label->Font()->Name(), "Arial");
+  EXPECT_FALSE(label->ParentFont());
+  EXPECT_TRUE(GetPropInfo(label, "Font")->IsStoredOn(label));
+  SetOrdProp(edit, GetPropInfo(edit, "TabOrder"), 0);
+  EXPECT_EQ(GetOrdProp(edit, GetPropInfo(edit, "TabOrder")), 0);
+  EXPECT_EQ(SetToString(GetPropInfo(edit, "Anchors")->PropType, edit->Anchors()), "[akLeft,akTop]");
+}
+
+// ---- default sizes
+
+TEST(DefaultSizes, AreWhatTheHostsConstructorsSet) {
+  struct Expected {
+    const char* cls;
+    int width;
+    int height;
+  };
+  for (const Expected& e : std::initializer_list<Expected>{
+           {"TButton", 75, 25}, {"TBitBtn", 75, 25}, {"TEdit", 121, 21}, {"TLabel", 65, 17},
+           {"TPanel", 185, 41}, {"TCheckBox", 97, 17}, {"TRadioButton", 113, 17}, {"TGroupBox", 185, 105},
+           {"TRadioGroup", 185, 105}, {"TComboBox", 145, 21}, {"TListBox", 121, 97}, {"TCheckListBox", 121, 97},
+           {"TMemo", 185, 89}, {"TSpinEdit", 121, 22}, {"TStaticText", 65, 17}, {"TSpeedButton", 23, 22},
+           {"TImage", 105, 105}, {"TPaintBox", 105, 105}, {"TBevel", 50, 50}, {"TShape", 65, 65},
+           {"TSplitter", 3, 100}, {"TScrollBox", 185, 41}, {"TPageControl", 289, 193}, {"TTabControl", 289, 193},
+           {"TForm", 320, 240}, {"TFrame", 320, 240}}) {
+    std::unique_ptr<TObject> object(FindClass(e.cls)->Create(nullptr));
+    auto* control = As<TControl>(object.get());
+    EXPECT_EQ(control->Width(), e.width) << e.cls;
+    EXPECT_EQ(control->Height(), e.height) << e.cls;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,48 @@
+// Replacing a file so that a crash or a failure never leaves it half written.
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vcl {
+
+// The system calls that WriteFileAtomic makes, behind one seam so that tests can make any of
+// them fail and check that the target survives.
+struct FileSystemCalls {
+  int (*open)(const char* path, int flags, mode_t mode);
+  ssize_t (*write)(int fd, const void* data, std::size_t size);
+  int (*fchmod)(int fd, mode_t mode);
+  int (*fsync)(int fd);
+  int (*close)(int fd);
+  int (*rename)(const char* from, const char* to);
+  int (*unlink)(const char* path);
+};
+
+// The calls in force: the operating system's, unless a ScopedFileSystemCalls replaced them.
+const FileSystemCalls& CurrentFileSystemCalls();
+
+// Puts other calls in force for its lifetime and restores the previous ones after.
+class ScopedFileSystemCalls {
+public:
+  explicit ScopedFileSystemCalls(const FileSystemCalls& calls);
+  ~ScopedFileSystemCalls();
+  ScopedFileSystemCalls(const ScopedFileSystemCalls&) = delete;
+  ScopedFileSystemCalls& operator=(const ScopedFileSystemCalls&) = delete;
+
+private:
+  FileSystemCalls saved_;
+};
+
+// Replaces the content of the file at `path` (created when missing) with `bytes`: writes a
+// temporary file beside it, flushes it to disk, renames it over the target and flushes the
+// folder, so that readers and crashes see the old content or the new, never a mix. An existing
+// file keeps its permission bits; a symbolic link is written through, so it stays a link.
+// On failure the target is untouched, the temporary file is gone and EInOutError names the
+// file, the step that failed and the system's reason. Should only the final folder flush fail,
+// the new content is already in place, and the error says so.
+void WriteFileAtomic(const std::string& path, std::string_view bytes);
+
+}  // namespace vcl

@@ -1,0 +1,344 @@
+#include <algorithm>
+#include <climits>
+
+#include "vcl/class_builder.h"
+#include "vcl/controls.h"
+
+namespace vcl {
+
+// ---- TControlActionLink
+
+namespace {
+TWinControl* Windowed(TControl* control) { return Cast<TWinControl>(control); }
+}  // namespace
+
+bool TControlActionLink::IsCaptionLinked() const {
+  return TActionLink::IsCaptionLinked() && client_->Caption() == CustomAction()->Caption();
+}
+bool TControlActionLink::IsEnabledLinked() const {
+  return TActionLink::IsEnabledLinked() && client_->Enabled() == CustomAction()->Enabled();
+}
+bool TControlActionLink::IsHelpContextLinked() const {
+  TWinControl* windowed = Windowed(client_);
+  return windowed && TActionLink::IsHelpContextLinked() && windowed->HelpContext() == CustomAction()->HelpContext();
+}
+bool TControlActionLink::IsHintLinked() const {
+  return TActionLink::IsHintLinked() && client_->Hint() == CustomAction()->Hint();
+}
+bool TControlActionLink::IsVisibleLinked() const {
+  return TActionLink::IsVisibleLinked() && client_->Visible() == CustomAction()->Visible();
+}
+void TControlActionLink::SetCaption(const std::string& value) {
+  if (IsCaptionLinked()) client_->SetCaption(value);
+}
+void TControlActionLink::SetEnabled(bool value) {
+  if (IsEnabledLinked()) client_->SetEnabled(value);
+}
+void TControlActionLink::SetHelpContext(int value) {
+  if (IsHelpContextLinked()) Windowed(client_)->SetHelpContext(value);
+}
+void TControlActionLink::SetHint(const std::string& value) {
+  if (IsHintLinked()) client_->SetHint(value);
+}
+void TControlActionLink::SetVisible(bool value) {
+  if (IsVisibleLinked()) client_->SetVisible(value);
+}
+
+// ---- TControl
+
+TClass TControl::ClassInfo() {
+  static TClass cls = TClassBuilder<TControl>("TControl", TComponent::ClassInfo())
+                          .Integer("Left", &TControl::Left, &TControl::SetLeft)
+                          .Integer("Top", &TControl::Top, &TControl::SetTop)
+                          .Integer("Width", &TControl::Width, &TControl::SetWidth)
+                          .Integer("Height", &TControl::Height, &TControl::SetHeight)
+                          .Integer("Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault, TypeInfoCursor())
+                          .String("Hint", &TControl::Hint, &TControl::SetHint)
+                          .StoredWhen(&TControl::IsHintStored)
+                          .Build();
+  return cls;
+}
+
+TControl::TControl(TComponent* owner)
+    : TComponent(owner),
+      constraints_(std::make_unique<TSizeConstraints>(this)),
+      font_(std::make_unique<TFont>()),
+      controlStyle_(StyleOf(csCaptureMouse) | StyleOf(csClickEvents) | StyleOf(csSetCaption) |
+                    StyleOf(csDoubleClicks)) {
+  font_->OnChange = [this](TObject*) {
+    parentFont_ = false;
+    FontChanged();
+  };
+  constraints_->OnChange = [this](TObject*) { AdjustSize(); };
+}
+
+TControl::~TControl() {
+  Destroying();
+  SetParent(nullptr);
+}
+
+void TControl::SetName(const std::string& name) {
+  bool followName = HasStyle(csSetCaption) && !IsLoading() && Name() == GetText() &&
+                    !(Owner() && Cast<TControl>(Owner()) && Owner()->HasState(csLoading));
+  TComponent::SetName(name);
+  if (followName) SetText(name);
+}
+
+// ---- bounds
+
+bool TControl::CheckNewSize(int& width, int& height) {
+  int w = width, h = height;
+  bool resize = true;
+  OnCanResize(this, w, h, resize);
+  if (!resize) return false;
+  if (autoSize_ && !IsLoading() && align_ != alClient) {
+    int autoW = w, autoH = h;
+    if (!CanAutoSize(autoW, autoH)) return false;
+    if (align_ == alNone || align_ == alLeft || align_ == alRight) w = autoW;
+    if (align_ == alNone || align_ == alTop || align_ == alBottom) h = autoH;
+  }
+  int minW = constraints_->MinWidth(), minH = constraints_->MinHeight();
+  int maxW = constraints_->MaxWidth() > 0 ? constraints_->MaxWidth() : INT_MAX;
+  int maxH = constraints_->MaxHeight() > 0 ? constraints_->MaxHeight() : INT_MAX;
+  OnConstrainedResize(this, minW, minH, maxW, maxH);
+  w = std::clamp(w, minW, std::max(minW, maxW));
+  h = std::clamp(h, minH, std::max(minH, maxH));
+  width = w;
+  height = h;
+  return true;
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  if (!CheckNewSize(width, height)) return;
+  bool sizeChanged = width != width_ || height != height_;
+  if (!sizeChanged && left == left_ && top == top_) return;
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  UpdateAnchorRules();
+  BoundsChanged(sizeChanged);
+  RequestAlign();
+  if (sizeChanged && !IsLoading()) Resize();
+}
+
+void TControl::BoundsChanged(bool) {}
+
+void TControl::SetClientSize(int width, int height) {
+  TRect client = ClientRect();
+  SetBounds(left_, top_, width_ - client.Right + width, height_ - client.Bottom + height);
+}
+
+bool TControl::CanAutoSize(int&, int&) { return true; }
+
+void TControl::AdjustSize() {
+  if (!IsLoading()) SetBounds(left_, top_, width_, height_);
+}
+
+void TControl::SetAutoSize(bool value) {
+  if (value == autoSize_) return;
+  autoSize_ = value;
+  if (value) AdjustSize();
+}
+
+void TControl::SetAlign(TAlign value) {
+  if (value == align_) return RequestAlign();
+  TAlign old = align_;
+  align_ = value;
+  SetAnchors(AnchorAlign(value));
+  if (!IsLoading() && (!HasState(csDesigning) || parent_)) {
+    auto vertical = [](TAlign a) { return a == alTop || a == alBottom; };
+    auto horizontal = [](TAlign a) { return a == alLeft || a == alRight; };
+    // Turning a top or bottom band into a left or right one (or back) swaps its sides.
+    if ((vertical(old) && horizontal(value)) || (horizontal(old) && vertical(value)))
+      SetBounds(left_, top_, height_, width_);
+    else
+      AdjustSize();
+  }
+  RequestAlign();
+}
+
+void TControl::SetAnchors(TAnchors value) {
+  value &= 0x0F;
+  if (value == anchors_) return;
+  anchors_ = value;
+  UpdateAnchorRules();
+}
+
+void TControl::UpdateAnchorRules() {
+  if (anchorMove_ || IsLoading()) return;
+  if (anchors_ == DefaultAnchors) {
+    originalParentSize_ = TPoint{};
+    return;
+  }
+  auto has = [this](TAnchorKind k) { return (anchors_ & AnchorOf(k)) != 0; };
+  if (has(akRight))
+    anchorRules_.X = has(akLeft) ? width_ : left_;
+  else
+    anchorRules_.X = left_ + width_ / 2;
+  if (has(akBottom))
+    anchorRules_.Y = has(akTop) ? height_ : top_;
+  else
+    anchorRules_.Y = top_ + height_ / 2;
+  if (parent_) {
+    TRect client = parent_->ClientRect();
+    originalParentSize_ = Point(client.Right, client.Bottom);
+  }
+}
+
+void TControl::RequestAlign() {
+  if (parent_) parent_->AlignControl(this);
+}
+
+// ---- parent
+
+void TControl::SetParent(TWinControl* parent) {
+  if (parent == parent_) return;
+  if (parent == this) throw EInvalidOperation("A control cannot have itself as its parent");
+  for (const TControl* p = parent; p; p = p->parent_)
+    if (p == this) throw EInvalidOperation("A control cannot have one of its children as its parent");
+  if (parent_) parent_->RemoveControl(this);
+  if (parent) {
+    parent->InsertControl(this);
+    UpdateAnchorRules();
+  }
+  if (!HasState(csDestroying)) ParentChanged();
+}
+
+TComponent* TControl::GetParentComponent() const { return parent_; }
+
+void TControl::SetParentComponent(TComponent* value) {
+  if (auto* parent = Cast<TWinControl>(value)) SetParent(parent);
+}
+
+// ---- text, colour, font, hints
+
+void TControl::SetText(const std::string& value) {
+  if (value == GetText()) return;
+  text_ = value;
+  TextChanged();
+}
+
+void TControl::SetColor(TColor value) {
+  if (value == color_) return;
+  color_ = value;
+  parentColor_ = false;
+  ColorChanged();
+}
+
+void TControl::SetParentColor(bool value) {
+  if (value == parentColor_) return;
+  parentColor_ = value;
+  if (parent_) ParentColorChanged();
+}
+
+void TControl::ParentColorChanged() {
+  if (!parentColor_ || !parent_) return;
+  SetColor(parent_->Color());
+  parentColor_ = true;
+}
+
+void TControl::SetParentFont(bool value) {
+  if (value == parentFont_) return;
+  parentFont_ = value;
+  if (parent_) ParentFontChanged();
+}
+
+void TControl::FontChanged() {}
+
+void TControl::ParentFontChanged() {
+  if (!parentFont_ || !parent_) return;
+  font_->Assign(parent_->Font());
+  parentFont_ = true;
+}
+
+void TControl::SetShowHint(bool value) {
+  if (value == showHint_) return;
+  showHint_ = value;
+  parentShowHint_ = false;
+  ShowHintChanged();
+}
+
+void TControl::SetParentShowHint(bool value) {
+  if (value == parentShowHint_) return;
+  parentShowHint_ = value;
+  if (parent_) ParentShowHintChanged();
+}
+
+void TControl::ParentShowHintChanged() {
+  if (!parentShowHint_ || !parent_) return;
+  SetShowHint(parent_->ShowHint());
+  parentShowHint_ = true;
+}
+
+void TControl::SetBiDiMode(TBiDiMode value) {
+  if (value == biDiMode_) return;
+  biDiMode_ = value;
+  parentBiDiMode_ = false;
+  BiDiModeChanged();
+}
+
+void TControl::SetParentBiDiMode(bool value) {
+  if (value == parentBiDiMode_) return;
+  parentBiDiMode_ = value;
+  if (parent_) ParentBiDiModeChanged();
+}
+
+void TControl::ParentBiDiModeChanged() {
+  if (!parentBiDiMode_ || !parent_) return;
+  SetBiDiMode(parent_->BiDiMode());
+  parentBiDiMode_ = true;
+}
+
+void TControl::SetEnabled(bool value) {
+  if (value == enabled_) return;
+  enabled_ = value;
+  EnabledChanged();
+}
+
+void TControl::SetVisible(bool value) {
+  if (value == visible_) return;
+  visible_ = value;
+  VisibleChanged();
+  RequestAlign();
+}
+
+void TControl::VisibleChanged() {}
+
+// ---- actions
+
+TBasicAction* TControl::Action() const { return actionLink_ ? actionLink_->Action() : nullptr; }
+
+void TControl::SetAction(TBasicAction* value) {
+  if (!value) {
+    actionLink_.reset();
+    return;
+  }
+  if (!actionLink_) actionLink_ = CreateActionLink();
+  actionLink_->SetAction(value);
+  if (auto* action = Cast<TCustomAction>(value)) ActionChange(action, IsLoading() || value->HasState(csLoading));
+}
+
+void TControl::ActionChange(TCustomAction* action, bool checkDefaults) {
+  if (!checkDefaults || GetText().empty() || GetText() == Name()) SetCaption(action->Caption());
+  if (!checkDefaults || enabled_) SetEnabled(action->Enabled());
+  if (!checkDefaults || hint_.empty()) SetHint(action->Hint());
+  if (!checkDefaults || visible_) SetVisible(action->Visible());
+  if (auto* windowed = Cast<TWinControl>(this))
+    if (!checkDefaults || windowed->HelpContext() == 0) windowed->SetHelpContext(action->HelpContext());
+}
+
+void TControl::Click() {
+  if (OnClick.Assigned())
+    OnClick(this);
+  else if (actionLink_ && !HasState(csDesigning))
+    actionLink_->Execute();
+}
+
+void TControl::Loaded() {
+  TComponent::Loaded();
+  if (auto* action = Cast<TCustomAction>(Action())) ActionChange(action, true);
+  UpdateAnchorRules();
+}
+
+}  // namespace vcl

@@ -1,0 +1,414 @@
+// Controls: TControl (bounds, parent, caption, colour, font, hints, constraints),
+// TWinControl (a windowed control holding child controls in the host's order, with a tab
+// order per parent), TGraphicControl and TCustomControl (controls with a canvas).
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "vcl/canvas.h"
+#include "vcl/classes.h"
+#include "vcl/control_types.h"
+#include "vcl/menus.h"
+#include "vcl/size_constraints.h"
+
+namespace vcl {
+
+class TWinControl;
+class TCustomForm;
+class TControl;
+
+// Keeps a control in step with its action: caption, enabled state, hint, visibility (and,
+// for windowed controls, help context) follow the action while they still show its value.
+class TControlActionLink : public TActionLink {
+public:
+  explicit TControlActionLink(TControl* client) : client_(client) {}
+  bool IsCaptionLinked() const override;
+  bool IsEnabledLinked() const override;
+  bool IsHelpContextLinked() const override;
+  bool IsHintLinked() const override;
+  bool IsVisibleLinked() const override;
+  void SetCaption(const std::string& value) override;
+  void SetEnabled(bool value) override;
+  void SetHelpContext(int value) override;
+  void SetHint(const std::string& value) override;
+  void SetVisible(bool value) override;
+
+protected:
+  TControl* Client() const { return client_; }
+
+private:
+  TControl* client_;
+};
+
+class TControl : public TComponent {
+  VCL_CLASS(TControl, TComponent)
+  explicit TControl(TComponent* owner);
+  ~TControl() override;
+
+  // A caption that equals the old name follows the new one (csSetCaption).
+  void SetName(const std::string& name) override;
+
+  // ---- Bounds, in the parent's client coordinates.
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  void SetLeft(int value) { SetBounds(value, top_, width_, height_); }
+  void SetTop(int value) { SetBounds(left_, value, width_, height_); }
+  void SetWidth(int value) { SetBounds(left_, top_, value, height_); }
+  void SetHeight(int value) { SetBounds(left_, top_, width_, value); }
+  // Sizes pass OnCanResize, auto-sizing and the constraints first; a change re-aligns the
+  // parent's children and runs OnResize (not while loading).
+  virtual void SetBounds(int left, int top, int width, int height);
+  TRect BoundsRect() const { return Bounds(left_, top_, width_, height_); }
+  void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
+  // The area inside the control's borders, at (0, 0).
+  virtual TRect ClientRect() const { return Rect(0, 0, width_, height_); }
+  int ClientWidth() const { return ClientRect().Right; }
+  int ClientHeight() const { return ClientRect().Bottom; }
+  void SetClientWidth(int value) { SetClientSize(value, ClientHeight()); }
+  void SetClientHeight(int value) { SetClientSize(ClientWidth(), value); }
+  virtual void SetClientSize(int width, int height);
+
+  TAlign Align() const { return align_; }
+  void SetAlign(TAlign value);
+  TAnchors Anchors() const { return anchors_; }
+  void SetAnchors(TAnchors value);
+  // Anchors are written only when they differ from what the alignment implies.
+  bool IsAnchorsStored() const { return anchors_ != AnchorAlign(align_); }
+  bool AutoSize() const { return autoSize_; }
+  virtual void SetAutoSize(bool value);
+  TSizeConstraints* Constraints() const { return constraints_.get(); }
+
+  // ---- Parent: setting it moves the control into the new parent's child lists.
+  TWinControl* Parent() const { return parent_; }
+  virtual void SetParent(TWinControl* parent);
+  bool HasParent() const override { return true; }
+  TComponent* GetParentComponent() const override;
+  void SetParentComponent(TComponent* value) override;
+
+  // ---- Text: Caption and Text are the same string.
+  std::string Caption() const { return GetText(); }
+  void SetCaption(const std::string& value) { SetText(value); }
+  std::string Text() const { return GetText(); }
+  virtual std::string GetText() const { return text_; }
+  virtual void SetText(const std::string& value);
+
+  // ---- Colour, font and hints, each following the parent while its Parent* flag is set;
+  // setting the value itself clears the flag.
+  TColor Color() const { return color_; }
+  void SetColor(TColor value);
+  bool ParentColor() const { return parentColor_; }
+  void SetParentColor(bool value);
+  bool IsColorStored() const { return !parentColor_; }
+  TFont* Font() const { return font_.get(); }
+  void SetFont(TFont* value) { font_->Assign(value); }
+  bool ParentFont() const { return parentFont_; }
+  void SetParentFont(bool value);
+  bool IsFontStored() const { return !parentFont_; }
+  const std::string& Hint() const { return hint_; }
+  void SetHint(const std::string& value) { hint_ = value; }
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool value);
+  bool ParentShowHint() const { return parentShowHint_; }
+  void SetParentShowHint(bool value);
+  bool IsShowHintStored() const { return !parentShowHint_; }
+  TBiDiMode BiDiMode() const { return biDiMode_; }
+  void SetBiDiMode(TBiDiMode value);
+  bool ParentBiDiMode() const { return parentBiDiMode_; }
+  void SetParentBiDiMode(bool value);
+  bool IsBiDiModeStored() const { return !parentBiDiMode_; }
+
+  bool Enabled() const { return enabled_; }
+  virtual void SetEnabled(bool value);
+  bool Visible() const { return visible_; }
+  void SetVisible(bool value);
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+
+  TCursor Cursor() const { return cursor_; }
+  void SetCursor(TCursor value) { cursor_ = value; }
+  TCursor DragCursor() const { return dragCursor_; }
+  void SetDragCursor(TCursor value) { dragCursor_ = value; }
+  TDragKind DragKind() const { return dragKind_; }
+  void SetDragKind(TDragKind value) { dragKind_ = value; }
+  TDragMode DragMode() const { return dragMode_; }
+  void SetDragMode(TDragMode value) { dragMode_ = value; }
+  TPopupMenu* PopupMenu() const { return popupMenu_.get(); }
+  void SetPopupMenu(TPopupMenu* value) { popupMenu_.Set(value); }
+
+  // The linked action; null when none or when it has been destroyed.
+  TBasicAction* Action() const;
+  void SetAction(TBasicAction* value);
+  TControlActionLink* ActionLink() const { return actionLink_.get(); }
+  // A property that shows the linked action's value is not written: the action gives it.
+  bool IsCaptionStored() const { return !IsLinked(&TActionLink::IsCaptionLinked); }
+  bool IsEnabledStored() const { return !IsLinked(&TActionLink::IsEnabledLinked); }
+  bool IsHintStored() const { return !IsLinked(&TActionLink::IsHintLinked); }
+  bool IsVisibleStored() const { return !IsLinked(&TActionLink::IsVisibleLinked); }
+  bool IsLinked(bool (TActionLink::*linked)() const) const { return actionLink_ && (actionLink_.get()->*linked)(); }
+
+  TControlStyle ControlStyle() const { return controlStyle_; }
+  void SetControlStyle(TControlStyle value) { controlStyle_ = value; }
+  bool HasStyle(TControlStyleElement e) const { return (controlStyle_ & StyleOf(e)) != 0; }
+
+  // Runs OnClick, or without a handler the linked action (not while designing).
+  virtual void Click();
+  // Draws the control again on its canvas (controls without one draw nothing).
+  virtual void Repaint() {}
+
+  void Loaded() override;
+
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
+  TMouseEvent OnMouseDown;
+  TMouseMoveEvent OnMouseMove;
+  TMouseEvent OnMouseUp;
+  TDragDropEvent OnDragDrop;
+  TDragOverEvent OnDragOver;
+  TEndDragEvent OnEndDrag;
+  TStartDragEvent OnStartDrag;
+  TEndDragEvent OnEndDock;
+  TStartDockEvent OnStartDock;
+  TNotifyEvent OnResize;
+  TCanResizeEvent OnCanResize;
+  TConstrainedResizeEvent OnConstrainedResize;
+
+protected:
+  friend class TWinControl;
+
+  // Reactions to changes of the control's own state.
+  virtual void FontChanged();
+  virtual void TextChanged() {}
+  virtual void ColorChanged() {}
+  virtual void ShowHintChanged() {}
+  virtual void BiDiModeChanged() {}
+  virtual void EnabledChanged() {}
+  virtual void VisibleChanged();
+  // Reactions to a change of the parent's state (each applies only under its Parent* flag).
+  void ParentFontChanged();
+  void ParentColorChanged();
+  void ParentShowHintChanged();
+  void ParentBiDiModeChanged();
+  virtual void ParentChanged() {}  // the control got a new parent (or none)
+
+  // Auto-sizing: the size the control wants; false refuses any size. The default keeps
+  // the proposed size.
+  virtual bool CanAutoSize(int& width, int& height);
+  // Re-applies auto-sizing and the constraints to the current bounds.
+  virtual void AdjustSize();
+  virtual void Resize() { OnResize(this); }
+  // The bounds changed (after the new values are set).
+  virtual void BoundsChanged(bool sizeChanged);
+  void RequestAlign();
+  // Remembers the distances that the anchors keep when the parent is resized.
+  void UpdateAnchorRules();
+
+  // Copies the action's properties; with `checkDefaults` only into those still at their
+  // defaults (a control loaded with its action keeps what the form file gave it).
+  virtual void ActionChange(TCustomAction* action, bool checkDefaults);
+  virtual std::unique_ptr<TControlActionLink> CreateActionLink() {
+    return std::make_unique<TControlActionLink>(this);
+  }
+
+  bool IsLoading() const { return HasState(csLoading); }
+  bool IsReading() const { return HasState(csReading); }
+
+private:
+  bool CheckNewSize(int& width, int& height);
+
+  int left_ = 0;
+  int top_ = 0;
+  int width_ = 0;
+  int height_ = 0;
+  TWinControl* parent_ = nullptr;
+  TAlign align_ = alNone;
+  TAnchors anchors_ = DefaultAnchors;
+  TPoint anchorRules_;
+  TPoint originalParentSize_;
+  bool anchorMove_ = false;
+  bool autoSize_ = false;
+  std::unique_ptr<TSizeConstraints> constraints_;
+  std::string text_;
+  TColor color_ = clWindow;
+  bool parentColor_ = true;
+  std::unique_ptr<TFont> font_;
+  bool parentFont_ = true;
+  std::string hint_;
+  bool showHint_ = false;
+  bool parentShowHint_ = true;
+  TBiDiMode biDiMode_ = bdLeftToRight;
+  bool parentBiDiMode_ = true;
+  bool enabled_ = true;
+  bool visible_ = true;
+  TCursor cursor_ = crDefault;
+  TCursor dragCursor_ = crDrag;
+  TDragKind dragKind_ = dkDrag;
+  TDragMode dragMode_ = dmManual;
+  TComponentRef<TPopupMenu> popupMenu_{this};
+  TControlStyle controlStyle_;
+  std::unique_ptr<TControlActionLink> actionLink_;
+  bool windowed_ = false;  // a TWinControl (known also while it is being destroyed)
+};
+
+// A windowed control: it can hold child controls and take the focus.
+class TWinControl : public TControl {
+  VCL_CLASS(TWinControl, TControl)
+  explicit TWinControl(TComponent* owner);
+  // Destroys every child control first, whoever owns it.
+  ~TWinControl() override;
+
+  // ---- Children in the host's order: the non-windowed ones, then the windowed ones,
+  // each group in insertion order.
+  int ControlCount() const { return static_cast<int>(controls_.size() + winControls_.size()); }
+  TControl* Controls(int index) const;
+  bool ContainsControl(const TControl* control) const;
+  void InsertControl(TControl* control);
+  void RemoveControl(TControl* control);
+  // Streams children in Controls order when the form file's root owns them.
+  void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const override;
+
+  // ---- Tab order: the position in the parent's tab list, -1 without a parent. Setting
+  // it moves the control in that list, shifting the others; values past the end go to
+  // the end. While loading the value is only remembered; Loaded places every child at
+  // its remembered position.
+  int TabOrder() const;
+  void SetTabOrder(int value);
+  bool TabStop() const { return tabStop_; }
+  void SetTabStop(bool value) { tabStop_ = value; }
+  // The windowed children in tab order.
+  const std::vector<TWinControl*>& TabList() const { return tabList_; }
+  // Every windowed descendant, depth first in tab order.
+  void GetTabOrderList(std::vector<TWinControl*>& list) const;
+  // The next (or previous) focusable control after `current` in the tab order of this
+  // control's descendants, wrapping around; null when there is none.
+  TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop, bool checkParent) const;
+  void FixupTabList();
+
+  // ---- Focus: a control can take it when it and its parents are visible and enabled.
+  virtual bool CanFocus() const;
+  bool Focused() const;
+  // Makes this control the active control of its form.
+  void SetFocus();
+
+  bool Ctl3D() const { return ctl3D_; }
+  void SetCtl3D(bool value);
+  bool ParentCtl3D() const { return parentCtl3D_; }
+  void SetParentCtl3D(bool value);
+  bool IsCtl3DStored() const { return !parentCtl3D_; }
+  int HelpContext() const { return helpContext_; }
+  void SetHelpContext(int value) { helpContext_ = value; }
+  TImeMode ImeMode() const { return imeMode_; }
+  void SetImeMode(TImeMode value) { imeMode_ = value; }
+  const std::string& ImeName() const { return imeName_; }
+  void SetImeName(const std::string& value) { imeName_ = value; }
+  // A margin inside the border, outside the client area.
+  int BorderWidth() const { return borderWidth_; }
+  void SetBorderWidth(int value);
+  bool DockSite() const { return dockSite_; }
+  void SetDockSite(bool value) { dockSite_ = value; }
+  bool UseDockManager() const { return useDockManager_; }
+  void SetUseDockManager(bool value) { useDockManager_ = value; }
+
+  // ---- Alignment of the children (Align and Anchors), suspended while disabled.
+  void DisableAlign() { ++alignLevel_; }
+  void EnableAlign();
+  void Realign() { AlignControl(nullptr); }
+  // The area the children are aligned in.
+  virtual void AdjustClientRect(TRect& rect) const { (void)rect; }
+  TRect ClientRect() const override;
+
+  void Loaded() override;
+
+  TNotifyEvent OnEnter;
+  TNotifyEvent OnExit;
+  TKeyEvent OnKeyDown;
+  TKeyPressEvent OnKeyPress;
+  TKeyEvent OnKeyUp;
+  TDockDropEvent OnDockDrop;
+  TDockOverEvent OnDockOver;
+  TGetSiteInfoEvent OnGetSiteInfo;
+  TUnDockEvent OnUnDock;
+
+protected:
+  friend class TControl;
+  // The width of the border around the client area (window frame and edges).
+  virtual int BorderExtent() const { return 0; }
+  // The caption bar's height above the client area (forms).
+  virtual int CaptionExtent() const { return 0; }
+  void AlignControl(TControl* control);
+  virtual void AlignControls(TControl* control, TRect& rect);
+  void FontChanged() override;
+  void ColorChanged() override;
+  void ShowHintChanged() override;
+  void BiDiModeChanged() override;
+  void BoundsChanged(bool sizeChanged) override;
+  bool CanAutoSize(int& width, int& height) override;
+  void ParentCtl3DChanged();
+  virtual void Ctl3DChanged() {}
+  // A child was inserted (true) or removed (false).
+  virtual void ControlChange(TControl* control, bool inserting) { (void)control, (void)inserting; }
+  void NotifyControls(void (TControl::*notify)());
+
+private:
+  void UpdateTabOrder(int value);
+  bool AlignDisabled() const;
+
+  std::vector<TControl*> controls_;
+  std::vector<TWinControl*> winControls_;
+  std::vector<TWinControl*> tabList_;
+  int tabOrder_ = -1;  // the value read from a form file, until Loaded places it
+  bool tabStop_ = false;
+  bool ctl3D_ = false;
+  bool parentCtl3D_ = true;
+  int helpContext_ = 0;
+  TImeMode imeMode_ = imDontCare;
+  std::string imeName_;
+  int borderWidth_ = 0;
+  bool dockSite_ = false;
+  bool useDockManager_ = false;
+  int alignLevel_ = 0;
+  bool alignNeeded_ = false;
+};
+
+// A control without a window that draws itself on a canvas.
+class TGraphicControl : public TControl {
+  VCL_CLASS(TGraphicControl, TControl)
+  explicit TGraphicControl(TComponent* owner);
+  ~TGraphicControl() override;
+  // The canvas, whose font follows the control's.
+  TCanvas* Canvas() const { return canvas_.get(); }
+  // Clears the canvas's record and paints.
+  void Repaint() override;
+
+protected:
+  virtual void Paint() {}
+  void FontChanged() override;
+
+private:
+  std::unique_ptr<TCanvas> canvas_;
+};
+
+// A windowed control that draws itself on a canvas.
+class TCustomControl : public TWinControl {
+  VCL_CLASS(TCustomControl, TWinControl)
+  explicit TCustomControl(TComponent* owner);
+  ~TCustomControl() override;
+  TCanvas* Canvas() const { return canvas_.get(); }
+  void Repaint() override;
+
+protected:
+  virtual void Paint() {}
+  void FontChanged() override;
+
+private:
+  std::unique_ptr<TCanvas> canvas_;
+};
+
+// The form that (directly or through its parents) holds the control; null when none.
+TCustomForm* GetParentForm(const TControl* control);
+
+}  // namespace vcl

@@ -1,0 +1,89 @@
+// A form read from a text form file into the component model, kept together with the
+// file's syntax so that saving changes only what the model changed.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "vcl/classes.h"
+#include "vcl/dfm_text.h"
+#include "vcl/form_values.h"
+
+namespace vcl {
+
+struct TFormReadOptions {
+  dfm::ReadOptions Syntax;
+  // The root's ancestor as the unit declares it (TForm, TDataModule, TFrame or a form
+  // class); null: inferred from the form.
+  TClass RootAncestor = nullptr;
+  // Owner of the root (the IDE's designer window of a data module); null: the form file
+  // owns the root and destroys it with itself.
+  TComponent* RootOwner = nullptr;
+};
+
+class TFormFile {
+public:
+  // Reads a text form; malformed input raises EReadError "FILE:LINE:COL: message".
+  static std::unique_ptr<TFormFile> Read(std::string bytes, const std::string& fileName,
+                                         const TFormReadOptions& options = {});
+  ~TFormFile();
+
+  TComponent* Root() const { return root_; }
+  TClass RootClass() const { return rootClass_.get(); }
+  // Renames the root's class, which the form made at run time (nothing when it did not).
+  void RenameRootClass(const std::string& name);
+  const dfm::Document& Syntax() const { return doc_; }
+  const std::string& FileName() const { return doc_.file_name(); }
+
+  // The file's bytes with the model's changes: changed values rewritten, values back at
+  // their default removed, new values in published order, new components written as the
+  // IDE writes them, destroyed ones gone. Unchanged parts come out byte for byte.
+  std::string Write();
+
+private:
+  class TWatcher;
+  struct TBinding {
+    TComponent* Component;                // null once destroyed
+    std::vector<TStoredValue> Snapshot;  // the values as last read or written
+  };
+
+  TFormFile(dfm::Document doc);
+  void ReadTree();
+  TComponent* CreateRoot(const TFormReadOptions& options);
+  void ReadObject(dfm::Object& node, TComponent* component, TComponent* owner);
+  void ReadChildren(dfm::Object& node, TComponent* parent, TComponent* owner);
+  void ReadProperty(TComponent* component, const dfm::Property& property);
+  void ResolveReferences();
+  TComponent* FindReferenced(TComponent* from, std::string_view text) const;
+  void Bind(dfm::Object& node, TComponent* component);
+  std::string At(std::string_view at) const;  // "FILE:LINE:COL: "
+
+  void WriteObject(dfm::Object& node, TBinding& binding);
+  void WriteValues(dfm::Object& node, TBinding& binding);
+  void WriteNewChildren(dfm::Object& node, TComponent* component);
+  void RenderNew(dfm::Object& node, TComponent* component);
+  std::size_t InsertionIndex(const dfm::Object& node, TComponent* component, const std::string& path) const;
+
+  struct TPendingReference {
+    TComponent* Component;
+    std::string Path;
+    std::string Target;
+    std::string_view At;
+  };
+
+  dfm::Document doc_;
+  std::unique_ptr<TMetaClass> rootClass_;
+  std::vector<std::unique_ptr<TMetaClass>> placeholderClasses_;
+  TComponent* root_ = nullptr;
+  bool ownsRoot_ = true;
+  std::unique_ptr<TWatcher> watcher_;
+  // Objects of the tree are known by the address of their keyword, which edits keep.
+  std::unordered_map<const char*, TBinding> bindings_;
+  std::unordered_map<const TComponent*, const char*> nodeOf_;
+  std::vector<TPendingReference> references_;
+  std::vector<TComponent*> loaded_;
+};
+
+}  // namespace vcl

@@ -1,0 +1,409 @@
+#include <algorithm>
+
+#include "vcl/class_builder.h"
+#include "vcl/controls.h"
+#include "vcl/forms.h"
+
+namespace vcl {
+
+TClass TWinControl::ClassInfo() {
+  static TClass cls =
+      TClassBuilder<TWinControl>("TWinControl", TControl::ClassInfo())
+          .Integer("HelpContext", &TWinControl::HelpContext, &TWinControl::SetHelpContext, 0, TypeInfoHelpContext())
+          .StoredWhen([](TWinControl& c) { return !c.IsLinked(&TActionLink::IsHelpContextLinked); })
+          .Build();
+  return cls;
+}
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) { windowed_ = true; }
+
+TWinControl::~TWinControl() {
+  Destroying();
+  if (TControl* parent = Parent()) {
+    // Leave the parent while this object is still a TWinControl.
+    if (TCustomForm* form = GetParentForm(parent)) form->DefocusControl(this, true);
+    SetParent(nullptr);
+  }
+  while (ControlCount() > 0) {
+    TControl* child = Controls(ControlCount() - 1);
+    RemoveControl(child);
+    delete child;
+  }
+}
+
+// ---- children
+
+TControl* TWinControl::Controls(int index) const {
+  if (index < 0 || index >= ControlCount())
+    throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+  auto i = static_cast<std::size_t>(index);
+  return i < controls_.size() ? controls_[i] : winControls_[i - controls_.size()];
+}
+
+bool TWinControl::ContainsControl(const TControl* control) const {
+  for (; control; control = control->Parent())
+    if (control == this) return true;
+  return false;
+}
+
+void TWinControl::InsertControl(TControl* control) {
+  if (control->windowed_) {
+    auto* windowed = static_cast<TWinControl*>(control);
+    winControls_.push_back(windowed);
+    tabList_.push_back(windowed);
+  } else {
+    controls_.push_back(control);
+  }
+  control->parent_ = this;
+  control->ParentColorChanged();
+  control->ParentFontChanged();
+  control->ParentShowHintChanged();
+  control->ParentBiDiModeChanged();
+  if (control->windowed_) static_cast<TWinControl*>(control)->ParentCtl3DChanged();
+  if (!control->IsReading()) AlignControl(control);
+  ControlChange(control, true);
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+  if (control->parent_ != this) return;
+  if (!HasState(csDestroying)) ControlChange(control, false);
+  auto erase = [](auto& list, TControl* c) {
+    auto it = std::find(list.begin(), list.end(), c);
+    if (it != list.end()) list.erase(it);
+  };
+  if (control->windowed_) {
+    auto* windowed = static_cast<TWinControl*>(control);
+    if (!HasState(csDestroying))
+      if (TCustomForm* form = GetParentForm(this)) form->DefocusControl(windowed, true);
+    erase(tabList_, windowed);
+    erase(winControls_, windowed);
+  } else {
+    erase(controls_, control);
+  }
+  control->parent_ = nullptr;
+  if (!HasState(csDestroying)) Realign();
+}
+
+void TWinControl::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const {
+  for (int i = 0; i < ControlCount(); ++i) {
+    TControl* control = Controls(i);
+    if (control->Owner() == root) proc(control);
+  }
+}
+
+void TWinControl::NotifyControls(void (TControl::*notify)()) {
+  for (int i = 0; i < ControlCount(); ++i) (Controls(i)->*notify)();
+}
+
+// ---- tab order
+
+int TWinControl::TabOrder() const {
+  TWinControl* parent = Parent();
+  if (!parent) return -1;
+  auto& list = parent->tabList_;
+  auto it = std::find(list.begin(), list.end(), this);
+  return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+void TWinControl::SetTabOrder(int value) {
+  if (IsReading() || (Parent() && Parent()->IsLoading()))
+    tabOrder_ = value;
+  else
+    UpdateTabOrder(value);
+}
+
+void TWinControl::UpdateTabOrder(int value) {
+  int current = TabOrder();
+  if (current < 0) return;
+  auto& list = Parent()->tabList_;
+  int count = static_cast<int>(list.size());
+  value = std::clamp(value, 0, count - 1);
+  if (value == current) return;
+  list.erase(list.begin() + current);
+  list.insert(list.begin() + value, this);
+}
+
+void TWinControl::FixupTabList() {
+  std::vector<TWinControl*> placed(winControls_.size(), nullptr);
+  for (TWinControl* control : winControls_) {
+    int order = control->tabOrder_;
+    if (order >= 0 && order < static_cast<int>(placed.size())) placed[static_cast<std::size_t>(order)] = control;
+  }
+  for (std::size_t i = 0; i < placed.size(); ++i)
+    if (placed[i]) placed[i]->UpdateTabOrder(static_cast<int>(i));
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
+  for (TWinControl* control : tabList_) {
+    list.push_back(control);
+    control->GetTabOrderList(list);
+  }
+}
+
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
+                                          bool checkParent) const {
+  std::vector<TWinControl*> list;
+  GetTabOrderList(list);
+  if (list.empty()) return nullptr;
+  auto count = static_cast<int>(list.size());
+  auto found = std::find(list.begin(), list.end(), current);
+  int start = found != list.end() ? static_cast<int>(found - list.begin()) : (goForward ? count - 1 : 0);
+  int i = start;
+  do {
+    i = goForward ? (i + 1) % count : (i + count - 1) % count;
+    TWinControl* candidate = list[static_cast<std::size_t>(i)];
+    if (candidate->CanFocus() && (!checkTabStop || candidate->TabStop()) &&
+        (!checkParent || candidate->Parent() == this))
+      return candidate;
+  } while (i != start);
+  return nullptr;
+}
+
+// ---- focus
+
+bool TWinControl::CanFocus() const {
+  TCustomForm* form = GetParentForm(this);
+  if (!form) return false;
+  for (const TWinControl* control = this; control != form; control = control->Parent())
+    if (!control->Visible() || !control->Enabled()) return false;
+  return true;
+}
+
+bool TWinControl::Focused() const {
+  TCustomForm* form = GetParentForm(this);
+  return form && form->ActiveControl() == this;
+}
+
+void TWinControl::SetFocus() {
+  TCustomForm* form = GetParentForm(this);
+  if (!form) throw EInvalidOperation("Control '" + Name() + "' has no parent window");
+  form->FocusControl(this);
+}
+
+// ---- inherited appearance
+
+void TWinControl::FontChanged() { NotifyControls(&TControl::ParentFontChanged); }
+void TWinControl::ColorChanged() { NotifyControls(&TControl::ParentColorChanged); }
+void TWinControl::ShowHintChanged() { NotifyControls(&TControl::ParentShowHintChanged); }
+void TWinControl::BiDiModeChanged() { NotifyControls(&TControl::ParentBiDiModeChanged); }
+
+void TWinControl::SetCtl3D(bool value) {
+  if (value == ctl3D_) return;
+  ctl3D_ = value;
+  parentCtl3D_ = false;
+  Ctl3DChanged();
+  for (std::size_t i = 0; i < winControls_.size(); ++i) winControls_[i]->ParentCtl3DChanged();
+}
+
+void TWinControl::SetParentCtl3D(bool value) {
+  if (value == parentCtl3D_) return;
+  parentCtl3D_ = value;
+  if (Parent()) ParentCtl3DChanged();
+}
+
+void TWinControl::ParentCtl3DChanged() {
+  if (!parentCtl3D_ || !Parent()) return;
+  SetCtl3D(Parent()->Ctl3D());
+  parentCtl3D_ = true;
+}
+
+// ---- alignment
+
+void TWinControl::SetBorderWidth(int value) {
+  value = std::max(value, 0);
+  if (value == borderWidth_) return;
+  borderWidth_ = value;
+  Realign();
+}
+
+TRect TWinControl::ClientRect() const {
+  int border = BorderExtent() + borderWidth_;
+  return Rect(0, 0, std::max(0, Width() - 2 * border), std::max(0, Height() - 2 * border - CaptionExtent()));
+}
+
+bool TWinControl::AlignDisabled() const { return alignLevel_ > 0; }
+
+void TWinControl::EnableAlign() {
+  if (--alignLevel_ == 0 && alignNeeded_) Realign();
+}
+
+void TWinControl::AlignControl(TControl* control) {
+  // Positions read from a form file are kept as they are.
+  if (HasState(csDestroying) || IsLoading()) return;
+  if (AlignDisabled()) {
+    alignNeeded_ = true;
+    return;
+  }
+  DisableAlign();
+  TRect rect = ClientRect();
+  AlignControls(control, rect);
+  alignNeeded_ = false;
+  --alignLevel_;
+}
+
+void TWinControl::BoundsChanged(bool sizeChanged) {
+  if (sizeChanged) Realign();
+}
+
+namespace {
+// Visible controls take part in alignment; so do hidden containers that are hidden by
+// design (tab sheets) and, while designing, controls the designer shows.
+bool TakesPart(const TControl* control) {
+  return control->Visible() || (control->HasStyle(csAcceptsControls) && control->HasStyle(csNoDesignVisible)) ||
+         (control->HasState(csDesigning) && !control->HasStyle(csNoDesignVisible));
+}
+
+// For a control aligned to one side: whether `a` goes before `b` in the stacking order.
+bool InsertBefore(const TControl* a, const TControl* b, TAlign align) {
+  switch (align) {
+    case alTop: return a->Top() < b->Top();
+    case alBottom: return a->Top() + a->Height() >= b->Top() + b->Height();
+    case alLeft: return a->Left() < b->Left();
+    case alRight: return a->Left() + a->Width() >= b->Left() + b->Width();
+    default: return false;
+  }
+}
+}  // namespace
+
+void TWinControl::AlignControls(TControl* control, TRect& rect) {
+  AdjustClientRect(rect);
+  TRect client = ClientRect();
+  auto anchorPosition = [&](TControl* c) {
+    if (c->originalParentSize_.X == 0 || c->originalParentSize_.Y == 0) return;
+    auto has = [c](TAnchorKind k) { return (c->anchors_ & AnchorOf(k)) != 0; };
+    int left = c->Left(), top = c->Top(), width = c->Width(), height = c->Height();
+    TPoint size = Point(client.Right, client.Bottom), original = c->originalParentSize_, rules = c->anchorRules_;
+    if (has(akRight)) {
+      if (has(akLeft))
+        width = size.X - (original.X - rules.X);
+      else
+        left = size.X - (original.X - rules.X);
+    } else if (!has(akLeft)) {
+      left = MulDiv(rules.X, size.X, original.X) - width / 2;
+    }
+    if (has(akBottom)) {
+      if (has(akTop))
+        height = size.Y - (original.Y - rules.Y);
+      else
+        top = size.Y - (original.Y - rules.Y);
+    } else if (!has(akTop)) {
+      top = MulDiv(rules.Y, size.Y, original.Y) - height / 2;
+    }
+    c->anchorMove_ = true;
+    c->SetBounds(left, top, width, height);
+    c->anchorMove_ = false;
+  };
+  auto position = [&](TControl* c, TAlign align) {
+    if (align == alNone || c->Anchors() != AnchorAlign(align)) {
+      anchorPosition(c);
+      if (align == alNone) return;
+    }
+    int width = rect.Right - rect.Left;
+    if (width < 0 || align == alLeft || align == alRight) width = c->Width();
+    int height = rect.Bottom - rect.Top;
+    if (height < 0 || align == alTop || align == alBottom) height = c->Height();
+    int left = rect.Left, top = rect.Top;
+    switch (align) {
+      case alTop: rect.Top += height; break;
+      case alBottom: rect.Bottom -= height; top = rect.Bottom; break;
+      case alLeft: rect.Left += width; break;
+      case alRight: rect.Right -= width; left = rect.Right; break;
+      default: break;
+    }
+    c->anchorMove_ = true;
+    c->SetBounds(left, top, width, height);
+    c->anchorMove_ = false;
+    // A control that did not take the size offered gives the rest back.
+    switch (align) {
+      case alTop: rect.Top -= height - c->Height(); break;
+      case alBottom: rect.Bottom += height - c->Height(); break;
+      case alLeft: rect.Left -= width - c->Width(); break;
+      case alRight: rect.Right += width - c->Width(); break;
+      case alClient:
+        rect.Right += c->Width() - width;
+        rect.Bottom += c->Height() - height;
+        break;
+      default: break;
+    }
+  };
+  std::vector<TControl*> list;
+  for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient, alNone}) {
+    list.clear();
+    if (control && control->Align() == align && (align == alNone || TakesPart(control))) list.push_back(control);
+    for (int i = 0; i < ControlCount(); ++i) {
+      TControl* c = Controls(i);
+      if (c == control || c->Align() != align || (align != alNone && !TakesPart(c))) continue;
+      std::size_t j = 0;
+      while (j < list.size() && !InsertBefore(c, list[j], align)) ++j;
+      list.insert(list.begin() + static_cast<std::ptrdiff_t>(j), c);
+    }
+    for (TControl* c : list) position(c, align);
+  }
+}
+
+bool TWinControl::CanAutoSize(int& width, int& height) {
+  int right = 0, bottom = 0;
+  bool any = false;
+  for (int i = 0; i < ControlCount(); ++i) {
+    TControl* c = Controls(i);
+    if (!TakesPart(c)) continue;
+    right = std::max(right, c->Left() + c->Width());
+    bottom = std::max(bottom, c->Top() + c->Height());
+    any = true;
+  }
+  if (!any) return true;
+  TRect client = ClientRect();
+  TRect inner = client;
+  AdjustClientRect(inner);
+  width = right + (client.Right - inner.Right) + (Width() - client.Right);
+  height = bottom + (client.Bottom - inner.Bottom) + (Height() - client.Bottom);
+  return true;
+}
+
+void TWinControl::Loaded() {
+  TControl::Loaded();
+  FixupTabList();
+}
+
+// ---- TGraphicControl, TCustomControl
+
+TClass TGraphicControl::ClassInfo() {
+  static TClass cls = TClassBuilder<TGraphicControl>("TGraphicControl", TControl::ClassInfo()).Build();
+  return cls;
+}
+
+TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner), canvas_(std::make_unique<TCanvas>()) {
+  canvas_->Font()->Assign(Font());
+}
+
+TGraphicControl::~TGraphicControl() = default;
+
+void TGraphicControl::FontChanged() { canvas_->Font()->Assign(Font()); }
+
+void TGraphicControl::Repaint() {
+  canvas_->ClearOperations();
+  Paint();
+}
+
+TClass TCustomControl::ClassInfo() {
+  static TClass cls = TClassBuilder<TCustomControl>("TCustomControl", TWinControl::ClassInfo()).Build();
+  return cls;
+}
+
+TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner), canvas_(std::make_unique<TCanvas>()) {
+  canvas_->Font()->Assign(Font());
+}
+
+TCustomControl::~TCustomControl() = default;
+
+void TCustomControl::FontChanged() {
+  canvas_->Font()->Assign(Font());
+  TWinControl::FontChanged();
+}
+
+void TCustomControl::Repaint() {
+  canvas_->ClearOperations();
+  Paint();
+}
+
+}  // namespace vcl
