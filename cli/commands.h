@@ -8,5 +8,6 @@
 namespace cli {
 
 void AddConvertCommand(CLI::App& app);
+void AddRenderCommand(CLI::App& app);
 
 }  // namespace cli

@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
   app.set_version_flag("--version", "Zol-t 0.9ß");
   app.require_subcommand(0, 1);
   cli::AddConvertCommand(app);
+  cli::AddRenderCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

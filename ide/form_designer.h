@@ -38,6 +38,8 @@ public:
 
   bool IsModified() const { return modified_; }
   const std::string& FormPath() const { return formPath_; }
+  // The form file being designed (its syntax tree holds what the model does not).
+  const vcl::TFormFile& FormFile() const { return *form_; }
   // The component of the form with that name (the root included), ignoring case; null if none.
   vcl::TComponent* FindComponent(std::string_view name) const;
 

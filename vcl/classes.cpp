@@ -60,10 +60,9 @@ TComponent::~TComponent() {
   Destroying();
   // Tell every peer first, so that no reference to this component survives it.
   while (!freeNotifies_.empty()) {
-    TComponent* peer = freeNotifies_.back();
-    freeNotifies_.pop_back();
-    auto& back = peer->freeNotifies_;
-    back.erase(std::remove(back.begin(), back.end(), this), back.end());
+    TComponent* peer = *freeNotifies_.begin();
+    freeNotifies_.erase(freeNotifies_.begin());
+    peer->freeNotifies_.erase(this);
     peer->Notification(this, opRemove);
   }
   DestroyComponents();
@@ -178,18 +177,12 @@ void TComponent::DestroyComponents() {
 
 void TComponent::FreeNotification(TComponent* component) {
   if (!component || component == this) return;
-  if (std::find(freeNotifies_.begin(), freeNotifies_.end(), component) == freeNotifies_.end()) {
-    freeNotifies_.push_back(component);
-    component->freeNotifies_.push_back(this);
-  }
+  if (freeNotifies_.insert(component).second) component->freeNotifies_.insert(this);
 }
 
 void TComponent::RemoveFreeNotification(TComponent* component) {
-  auto unlink = [](std::vector<TComponent*>& list, TComponent* c) {
-    list.erase(std::remove(list.begin(), list.end(), c), list.end());
-  };
-  unlink(freeNotifies_, component);
-  unlink(component->freeNotifies_, this);
+  freeNotifies_.erase(component);
+  component->freeNotifies_.erase(this);
 }
 
 void TComponent::Notification(TComponent* component, TOperation operation) {

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "vcl/events.h"
@@ -109,7 +110,9 @@ private:
   TComponent* owner_ = nullptr;
   std::vector<TComponent*> components_;
   TextMap<TComponent*> nameIndex_;
-  std::vector<TComponent*> freeNotifies_;
+  // Peers told of each other's destruction. A set: one component (a form file's or a
+  // designer's watcher) may watch hundreds of thousands.
+  std::unordered_set<TComponent*> freeNotifies_;
   std::vector<TComponentRefBase*> refs_;
   TComponentState state_ = 0;
 };

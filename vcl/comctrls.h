@@ -7,6 +7,7 @@
 
 #include "vcl/controls.h"
 #include "vcl/imglist.h"
+#include "vcl/stdctrls.h"
 #include "vcl/strings.h"
 
 namespace vcl {
@@ -156,6 +157,9 @@ class TPageControl : public TCustomTabControl {
 
   void SetTabIndex(int value) override;
   bool SelectTab(int index) override;
+  // Pages have no bounds in form files: once loaded, they take the display area (their
+  // own children, still loading, keep the positions read).
+  void Loaded() override;
   // Writes the pages in page order.
   void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const override;
 
@@ -173,6 +177,33 @@ private:
 
   std::vector<TTabSheet*> pages_;
   TComponentRef<TTabSheet> activePage_{this};
+};
+
+// Sender, start and end of the protected text, whether to allow the change.
+using TRichEditProtectChange = TEvent<TObject*, int, int, bool&>;
+using TRichEditResizeEvent = TEvent<TObject*, TRect>;
+// Sender, number of objects and of characters, whether to keep them on the clipboard.
+using TRichEditSaveClipboard = TEvent<TObject*, int, int, bool&>;
+
+// A memo for formatted text. The model keeps the plain text of its lines only.
+class TCustomRichEdit : public TCustomMemo {
+  VCL_CLASS(TCustomRichEdit, TCustomMemo)
+  explicit TCustomRichEdit(TComponent* owner);
+
+  bool HideScrollBars() const { return hideScrollBars_; }
+  void SetHideScrollBars(bool value) { hideScrollBars_ = value; }
+  // Lines are read and written as plain text rather than rich text format.
+  bool PlainText() const { return plainText_; }
+  void SetPlainText(bool value) { plainText_ = value; }
+
+  TRichEditProtectChange OnProtectChange;
+  TRichEditResizeEvent OnResizeRequest;
+  TRichEditSaveClipboard OnSaveClipboard;
+  TNotifyEvent OnSelectionChange;
+
+private:
+  bool hideScrollBars_ = true;
+  bool plainText_ = false;
 };
 
 }  // namespace vcl

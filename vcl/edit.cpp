@@ -4,7 +4,6 @@
 
 namespace vcl {
 
-namespace {
 const TTypeInfo* TypeInfoEditCharCase() {
   static auto t = MakeEnumType("TEditCharCase", {"ecNormal", "ecUpperCase", "ecLowerCase"});
   return t;
@@ -13,6 +12,8 @@ const TTypeInfo* TypeInfoScrollStyle() {
   static auto t = MakeEnumType("TScrollStyle", {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"});
   return t;
 }
+
+namespace {
 std::string ApplyCharCase(const std::string& text, TEditCharCase charCase) {
   switch (charCase) {
     case ecUpperCase: return AnsiUpperCase(text);

@@ -114,6 +114,19 @@ void TFormFile::ReadTree() {
   for (auto& [key, binding] : bindings_) binding.Snapshot = CollectValues(binding.Component);
 }
 
+const dfm::Object* TFormFile::Node(const TComponent* component) const {
+  auto known = nodeOf_.find(component);
+  if (known == nodeOf_.end()) return nullptr;
+  std::vector<const dfm::Object*> pending{&doc_.root()};
+  while (!pending.empty()) {
+    const dfm::Object* object = pending.back();
+    pending.pop_back();
+    if (object->keyword.data() == known->second) return object;
+    for (const dfm::Object& child : object->children) pending.push_back(&child);
+  }
+  return nullptr;
+}
+
 std::string TFormFile::At(std::string_view at) const {
   dfm::Location where = doc_.location(at);
   return doc_.file_name() + ":" + std::to_string(where.line) + ":" + std::to_string(where.column) + ": ";
@@ -194,7 +207,9 @@ void TFormFile::ReadProperty(TComponent* component, const dfm::Property& propert
         NativeInt bits = 0;
         for (std::string_view element : doc_.as_set(value)) {
           int bit = type->CompType->EnumValue(element);
-          if (bit < 0) throw EReadError("Invalid property element " + std::string(element));
+          // As with enumerations: a set holding an element the model does not know (another
+          // library's) stays in the file as it is.
+          if (bit < 0) return;
           bits |= NativeInt{1} << bit;
         }
         SetOrdProp(instance, prop, bits);

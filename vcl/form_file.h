@@ -35,6 +35,9 @@ public:
   // Renames the root's class, which the form made at run time (nothing when it did not).
   void RenameRootClass(const std::string& name);
   const dfm::Document& Syntax() const { return doc_; }
+  // The object of the syntax tree that `component` was read from (or last written as);
+  // null for a component the file does not hold.
+  const dfm::Object* Node(const TComponent* component) const;
   const std::string& FileName() const { return doc_.file_name(); }
 
   // The file's bytes with the model's changes: changed values rewritten, values back at

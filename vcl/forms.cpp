@@ -249,8 +249,14 @@ void TCustomForm::SetBorderStyle(TFormBorderStyle value) {
 
 void TCustomForm::SetMenu(TMainMenu* value) {
   if (value == Menu()) return;
+  // A form file gives the client size before its menu: the menu bar then adds to the
+  // height. Later a menu bar takes its room from the client area.
+  int clientHeight = ClientHeight();
   menu_.Set(value);
-  Realign();
+  if (IsLoading())
+    SetClientHeight(clientHeight);
+  else
+    Realign();
 }
 
 void TCustomForm::SetPixelsPerInch(int value) {

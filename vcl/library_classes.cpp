@@ -3,6 +3,9 @@
 #include "vcl/strings.h"
 #include "vcl/actnlist.h"
 #include "vcl/db.h"
+#include "vcl/dbcgrids.h"
+#include "vcl/dbctrls.h"
+#include "vcl/dbgrids.h"
 #include "vcl/dbtables.h"
 #include "vcl/imglist.h"
 #include "vcl/menus.h"
@@ -57,7 +60,9 @@ void RegisterLibraryClasses() {
                       &TGroupButton::ClassInfo, &TCustomRadioGroup::ClassInfo, &TRadioGroup::ClassInfo,
                       &TCustomTabControl::ClassInfo, &TTabControl::ClassInfo, &TTabSheet::ClassInfo,
                       &TPageControl::ClassInfo, &TSpeedButton::ClassInfo, &TBitBtn::ClassInfo,
-                      &TCheckListBox::ClassInfo, &TSpinButton::ClassInfo, &TSpinEdit::ClassInfo}) info();
+                      &TCheckListBox::ClassInfo, &TSpinButton::ClassInfo, &TSpinEdit::ClassInfo,
+                      // data-aware controls
+                      &TCustomRichEdit::ClassInfo, &TDBText::ClassInfo, &TDBEdit::ClassInfo, &TDBMemo::ClassInfo, &TDBRichEdit::ClassInfo, &TDBImage::ClassInfo, &TDBCheckBox::ClassInfo, &TDBListBox::ClassInfo, &TDBComboBox::ClassInfo, &TDBRadioGroup::ClassInfo, &TDBLookupControl::ClassInfo, &TDBLookupListBox::ClassInfo, &TDBLookupComboBox::ClassInfo, &TDBNavigator::ClassInfo, &TCustomDBGrid::ClassInfo, &TDBGrid::ClassInfo, &TDBCtrlGrid::ClassInfo}) info();
     return true;
   }();
   (void)done;

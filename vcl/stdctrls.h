@@ -25,6 +25,8 @@ using TDrawItemEvent = TEvent<TWinControl*, int, TRect, TOwnerDrawState>;
 using TMeasureItemEvent = TEvent<TWinControl*, int, int&>;
 
 const TTypeInfo* TypeInfoCheckBoxState();
+const TTypeInfo* TypeInfoEditCharCase();
+const TTypeInfo* TypeInfoScrollStyle();
 const TTypeInfo* TypeInfoComboBoxStyle();
 const TTypeInfo* TypeInfoListBoxStyle();
 

@@ -406,6 +406,11 @@ bool TPageControl::SelectTab(int index) {
   return true;
 }
 
+void TPageControl::Loaded() {
+  TCustomTabControl::Loaded();
+  Realign();
+}
+
 void TPageControl::GetChildren(const std::function<void(TComponent*)>& proc, TComponent*) const {
   for (TTabSheet* page : pages_) proc(page);
 }

@@ -13,6 +13,7 @@
 #include "vcl/spin.h"
 #include "vcl/stdctrls.h"
 #include "vcl/text_metrics.h"
+#include "vcl/actnlist.h"
 
 using namespace vcl;
 
@@ -608,6 +609,107 @@ TEST_F(ControlsTest, LabelsPaintTheirText) {
   label->SetTransparent(true);
   label->Repaint();
   EXPECT_EQ(label->Canvas()->Operations().size(), 1u);
+}
+
+TEST_F(ControlsTest, ShapesAndBevelsDrawWithTheirSettings) {
+  auto* shape = Make<TShape>(form.get(), form.get());
+  shape->SetBounds(0, 0, 80, 40);
+  shape->Brush()->SetColor(clAqua);
+  shape->SetShape(stCircle);
+  shape->Repaint();
+  ASSERT_EQ(shape->Canvas()->Operations().size(), 1u);
+  const TCanvasOp& circle = shape->Canvas()->Operations()[0];
+  EXPECT_EQ(circle.kind, TCanvasOp::opEllipse);
+  EXPECT_EQ(circle.rect, Rect(20, 0, 60, 40));  // a square centred in the bounds
+  EXPECT_EQ(circle.brushColor, clAqua);
+  auto* bevel = Make<TBevel>(form.get(), form.get());
+  bevel->SetShape(bsTopLine);
+  bevel->Repaint();
+  ASSERT_EQ(bevel->Canvas()->Operations().size(), 2u);
+  EXPECT_EQ(bevel->Canvas()->Operations()[0].penColor, clBtnShadow);
+  EXPECT_EQ(bevel->Canvas()->Operations()[1].rect, Rect(0, 1, 50, 1));
+}
+
+TEST_F(ControlsTest, ImagesAndPanelsAutoSize) {
+  auto* image = Make<TImage>(form.get(), form.get());
+  image->SetAutoSize(true);
+  image->Picture()->Bitmap()->SetSize(16, 24);
+  EXPECT_EQ(image->Width(), 16);
+  EXPECT_EQ(image->Height(), 24);
+  image->SetTransparent(true);
+  EXPECT_TRUE(image->Picture()->Graphic()->Transparent());
+  image->Repaint();
+  ASSERT_EQ(image->Canvas()->Operations().size(), 1u);
+  EXPECT_EQ(image->Canvas()->Operations()[0].kind, TCanvasOp::opDraw);
+
+  auto* panel = Make<TPanel>(form.get(), form.get());
+  auto* button = Make<TButton>(form.get(), panel);
+  button->SetBounds(10, 5, 75, 25);
+  panel->SetAutoSize(true);
+  EXPECT_EQ(panel->Width(), 86);  // the child's right edge and the bevel
+  EXPECT_EQ(panel->Height(), 31);
+  panel->SetAutoSize(false);
+  panel->SetWidth(300);
+  EXPECT_EQ(panel->Width(), 300);
+}
+
+TEST_F(ControlsTest, ControlsFollowTheirAction) {
+  TAction& action = *new TAction(form.get());
+  action.SetCaption("&Open");
+  action.SetHint("Open a file");
+  auto* button = Make<TButton>(form.get(), form.get(), "Button1");
+  int executed = 0;
+  action.OnExecute = [&](TObject*) { ++executed; };
+  button->SetAction(&action);
+  EXPECT_EQ(button->Caption(), "&Open");
+  EXPECT_EQ(button->Hint(), "Open a file");
+  EXPECT_FALSE(GetPropInfo(button, "Caption")->IsStoredOn(button));
+  action.SetEnabled(false);
+  EXPECT_FALSE(button->Enabled());
+  action.SetEnabled(true);
+  button->Click();
+  EXPECT_EQ(executed, 1);
+  button->SetCaption("Other");  // no longer the action's caption
+  EXPECT_TRUE(GetPropInfo(button, "Caption")->IsStoredOn(button));
+  action.SetCaption("&Close");
+  EXPECT_EQ(button->Caption(), "Other");
+  // A check box takes the action's checked state too.
+  action.SetChecked(true);
+  auto* check = Make<TCheckBox>(form.get(), form.get());
+  check->SetAction(&action);
+  EXPECT_TRUE(check->Checked());
+  action.SetChecked(false);
+  EXPECT_FALSE(check->Checked());
+  button->SetAction(nullptr);
+  EXPECT_EQ(button->Action(), nullptr);
+}
+
+TEST_F(ControlsTest, Ctl3DAndBiDiModeFollowTheParent) {
+  auto* panel = Make<TPanel>(form.get(), form.get());
+  auto* edit = Make<TEdit>(form.get(), panel);
+  EXPECT_TRUE(edit->Ctl3D());
+  panel->SetCtl3D(false);
+  EXPECT_FALSE(edit->Ctl3D());
+  EXPECT_EQ(edit->Height(), 13 + 6);  // a flat edit is lower
+  EXPECT_TRUE(GetPropInfo(panel, "Ctl3D")->IsStoredOn(panel));
+  EXPECT_FALSE(GetPropInfo(edit, "Ctl3D")->IsStoredOn(edit));
+  form->SetBiDiMode(bdRightToLeft);
+  EXPECT_EQ(edit->BiDiMode(), bdRightToLeft);
+  std::string ident;
+  ASSERT_TRUE(CursorToIdent(crHandPoint, ident));
+  EXPECT_EQ(ident, "crHandPoint");
+  int cursor = 0;
+  ASSERT_TRUE(IdentToCursor("crhsplit", cursor));
+  EXPECT_EQ(cursor, crHSplit);
+}
+
+TEST_F(ControlsTest, GroupBoxesAlignBelowTheirCaption) {
+  auto* group = Make<TGroupBox>(form.get(), form.get());
+  auto* memo = Make<TMemo>(form.get(), group);
+  memo->SetAlign(alClient);
+  EXPECT_EQ(memo->BoundsRect(), Rect(2, 15, 183, 103));
+  group->Font()->SetSize(16);
+  EXPECT_EQ(memo->Top(), MeasureTextHeight(*group->Font()) + 2);
 }
 
 // ---- published properties

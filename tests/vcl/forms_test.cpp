@@ -79,6 +79,20 @@ TEST(Form, ClientSizeLiesInsideTheBorderAndCaption) {
   EXPECT_EQ(form.ClientWidth(), 396);
 }
 
+TEST(Form, KeepsTheClientSizeReadBeforeItsMenu) {
+  TForm form(nullptr);
+  TMainMenu menu(nullptr);
+  form.Loading();
+  form.SetAutoScroll(false);
+  form.SetClientHeight(200);
+  form.SetMenu(&menu);  // references are set after the properties
+  form.Loaded();
+  EXPECT_EQ(form.ClientHeight(), 200);
+  EXPECT_EQ(form.Height(), 200 + 27 + 19);
+  form.SetMenu(nullptr);  // after loading the outer size stays
+  EXPECT_EQ(form.ClientHeight(), 219);
+}
+
 TEST(Form, WritesEitherItsSizeOrItsClientSize) {
   TForm form(nullptr);
   PPropInfo width = GetPropInfo(&form, "Width");
@@ -335,6 +349,25 @@ TEST(PageControl, RemovingAPageActivatesTheNextOne) {
   // The page control goes with its remaining pages.
   delete pages;
   EXPECT_EQ(form.ComponentCount(), 0);
+}
+
+TEST(PageControl, LoadedPagesTakeTheDisplayAreaAndKeepTheirChildren) {
+  TForm form(nullptr);
+  auto* pages = new TPageControl(&form);
+  auto* sheet = new TTabSheet(&form);
+  auto* memo = new TMemo(&form);
+  for (TComponent* c : std::initializer_list<TComponent*>{&form, pages, sheet, memo}) c->Loading();
+  pages->SetParent(&form);
+  pages->SetBounds(0, 0, 300, 200);
+  sheet->SetParentComponent(pages);
+  memo->SetParent(sheet);
+  memo->SetAlign(alClient);
+  memo->SetBounds(0, 0, 290, 170);  // as the file has it
+  pages->SetActivePage(sheet);
+  for (TComponent* c : std::initializer_list<TComponent*>{&form, pages, sheet, memo}) c->Loaded();
+  EXPECT_EQ(sheet->BoundsRect(), Rect(4, 24, 296, 196));
+  EXPECT_EQ(memo->BoundsRect(), Rect(0, 0, 290, 170));
+  EXPECT_TRUE(sheet->Visible());
 }
 
 TEST(PageControl, PagesFindTheirControlWhenStreamed) {
