@@ -223,7 +223,7 @@ TEST_F(ControlsTest, ColourAndHintsFollowTheParentUnderTheirFlags) {
   EXPECT_FALSE(edit->ParentShowHint());
   PPropInfo showHint = GetPropInfo(edit, "ShowHint");
   EXPECT_TRUE(showHint->IsStoredOn(edit));
-  EXPECT_FALSE(showHint->IsStoredOn(label));
+  EXPECT_FALSE(GetPropInfo(label, "ShowHint")->IsStoredOn(label));
 }
 
 // ---- labels
