@@ -1,13 +1,23 @@
 // Reading a generated 30 MB form into the component model and writing it back.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "vcl/form_file.h"
 
 namespace {
 
-constexpr std::size_t kTargetBytes = 30u << 20;
+// 30 MB, or ZOLT_BENCH_FORM_MB megabytes (for profiling runs).
+std::size_t TargetBytes() {
+  const char* mb = std::getenv("ZOLT_BENCH_FORM_MB");
+  return (mb ? std::stoul(mb) : 30u) << 20;
+}
 
 // A form of nested panels, each holding labelled edits, check boxes and a memo.
 std::string GenerateForm() {
@@ -16,7 +26,7 @@ std::string GenerateForm() {
                     "  Font.Charset = DEFAULT_CHARSET\r\n  Font.Height = -11\r\n  Font.Name = 'MS Sans Serif'\r\n"
                     "  Font.Style = []\r\n  OldCreateOrder = False\r\n  PixelsPerInch = 96\r\n  TextHeight = 13\r\n";
   int n = 0;
-  while (out.size() < kTargetBytes) {
+  for (std::size_t target = TargetBytes(); out.size() < target;) {
     std::string p = std::to_string(++n);
     out += "  object Panel" + p + ": TPanel\r\n    Left = 8\r\n    Top = 8\r\n    Width = 500\r\n    Height = 400\r\n"
            "    TabOrder = 0\r\n";
@@ -56,5 +66,37 @@ void BM_ReadWriteThroughModel(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * form.size()));
 }
 BENCHMARK(BM_ReadWriteThroughModel)->Unit(benchmark::kMillisecond)->MinTime(3);
+
+// The same form through Free Pascal's ObjectTextToBinary (text in, binary stream out), for
+// comparison in the same run: bench/fpc_text_to_binary.pas compiled with fpc into a temporary
+// folder, timed by the program itself (so that starting it does not count). Skipped without fpc.
+void BM_FreePascalObjectTextToBinary(benchmark::State& state) {
+  namespace fs = std::filesystem;
+  fs::path dir = fs::temp_directory_path() / ("zolt-bench-fpc-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  std::string program = (dir / "fpc_text_to_binary").string();
+  std::string compile = "fpc -O2 -FE" + dir.string() + " " ZOLT_SOURCE_DIR "/bench/fpc_text_to_binary.pas >/dev/null 2>&1";
+  if (std::system(compile.c_str()) != 0) {
+    fs::remove_all(dir);
+    return state.SkipWithError("fpc is not available");
+  }
+  std::string form = (dir / "Generated.dfm").string();
+  std::ofstream(form, std::ios::binary) << Form();
+  for (auto _ : state) {
+    std::string command = program + " " + form + " 1";
+    FILE* pipe = popen(command.c_str(), "r");
+    long milliseconds = -1;
+    if (pipe && std::fscanf(pipe, "%ld", &milliseconds) != 1) milliseconds = -1;
+    if (pipe) pclose(pipe);
+    if (milliseconds < 0) {
+      state.SkipWithError("the Free Pascal conversion failed");
+      break;
+    }
+    state.SetIterationTime(static_cast<double>(milliseconds) / 1000.0);
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * Form().size()));
+  fs::remove_all(dir);
+}
+BENCHMARK(BM_FreePascalObjectTextToBinary)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
 
 }  // namespace

@@ -9,5 +9,8 @@ namespace cli {
 
 void AddConvertCommand(CLI::App& app);
 void AddRenderCommand(CLI::App& app);
+void AddVerbsCommand(CLI::App& app);
+void AddAboutCommand(CLI::App& app);
+void AddAlignCommand(CLI::App& app);
 
 }  // namespace cli

@@ -12,6 +12,9 @@ int main(int argc, char** argv) {
   app.require_subcommand(0, 1);
   cli::AddConvertCommand(app);
   cli::AddRenderCommand(app);
+  cli::AddVerbsCommand(app);
+  cli::AddAboutCommand(app);
+  cli::AddAlignCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -51,20 +51,14 @@ std::string ReadFile(const std::string& path) {
 
 }  // namespace
 
-bool IsBinaryForm(std::string_view bytes) {
-  return (bytes.size() >= 3 && static_cast<unsigned char>(bytes[0]) == 0xFF && bytes[1] == 0x0A && bytes[2] == 0x00) ||
-         bytes.substr(0, 4) == "TPF0";
-}
-
 std::unique_ptr<TFormDesigner> TFormDesigner::Open(const std::string& formPath) {
   std::string bytes = ReadFile(formPath);
-  if (IsBinaryForm(bytes))
-    throw EReadError(formPath + ":1:1: binary form files are not supported yet; save the form as text");
   std::unique_ptr<TFormDesigner> designer(new TFormDesigner());
   designer->formPath_ = formPath;
   std::filesystem::path unitPath = std::filesystem::path(formPath).replace_extension(".pas");
   TFormReadOptions options;
-  std::string rootClass = std::string(dfm::Document::parse(bytes, formPath).root().class_name);
+  std::string rootClass(dfm::is_binary_form(bytes) ? dfm::read_binary(bytes, formPath).document.root().class_name
+                                                   : dfm::Document::parse(bytes, formPath).root().class_name);
   if (std::filesystem::exists(unitPath)) {
     designer->unitPath_ = unitPath.string();
     designer->unit_.emplace(TUnitSource::Load(designer->unitPath_, rootClass));
@@ -91,9 +85,10 @@ std::unique_ptr<TFormDesigner> TFormDesigner::Open(const std::string& formPath) 
 TFormDesigner::~TFormDesigner() {
   watcher_.reset();
   if (window_) {
-    // The window owns a data module: the form file must not destroy it a second time.
+    // A data module the form file owns was re-homed in the window: take it back so that
+    // it is destroyed once, by the form file; otherwise the window destroys it.
     TComponent* root = form_ ? form_->Root() : nullptr;
-    if (root && root->Owner() == window_) window_->RemoveComponent(root);
+    if (root && root->Owner() == window_ && form_->OwnsRoot()) window_->RemoveComponent(root);
     form_.reset();
     window_->Free();
   }

@@ -23,8 +23,8 @@ class TDataModuleForm : public vcl::TForm {
 
 class TFormDesigner : public host::IFormDesigner {
 public:
-  // Reads NAME.dfm (or .lfm) and NAME.pas beside it when present. Errors name the file and
-  // position; a binary form is refused.
+  // Reads NAME.dfm (or .lfm), text or binary, and NAME.pas beside it when present. Errors name
+  // the file and position.
   static std::unique_ptr<TFormDesigner> Open(const std::string& formPath);
   ~TFormDesigner() override;
 
@@ -42,6 +42,9 @@ public:
   const vcl::TFormFile& FormFile() const { return *form_; }
   // The component of the form with that name (the root included), ignoring case; null if none.
   vcl::TComponent* FindComponent(std::string_view name) const;
+
+  // The format Save writes the form in; the one it was read in unless changed.
+  void SetFormat(vcl::TFormFormat format) { form_->SetFormat(format); }
 
   // Writes the form to `formPath` (default: where it was read) and, when the unit changed,
   // the unit beside it. Returns the warnings to show (a unit whose declaration was not found).
@@ -65,8 +68,5 @@ private:
   vcl::TComponentList selection_;
   bool modified_ = false;
 };
-
-// True when the bytes are a binary form (a resource header or a bare component stream).
-bool IsBinaryForm(std::string_view bytes);
 
 }  // namespace ide

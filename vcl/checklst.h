@@ -27,6 +27,9 @@ class TCheckListBox : public TCustomListBox {
   // checked -> unchecked; grayed -> checked; then OnClickCheck runs.
   void ClickCheck(int index);
 
+  // Space toggles the check mark of the selected item.
+  void KeyPressDefault(char32_t ch) override;
+
   TNotifyEvent OnClickCheck;
 
 private:

@@ -126,6 +126,18 @@ public:
     return *this;
   }
 
+  // A published component field that a layout fills with the component of its name.
+  template <class B, class T>
+  TClassBuilder& Field(std::string name, T* B::*field) {
+    static_assert(std::is_base_of_v<B, C>);
+    auto f = std::make_unique<TFieldInfo>();
+    f->Name = std::move(name);
+    f->FieldClass = T::ClassInfo();
+    f->Set = [field](TObject* self, TObject* value) { static_cast<C*>(self)->*field = static_cast<T*>(value); };
+    meta_->AddField(std::move(f));
+    return *this;
+  }
+
   // Marks the last added property as stored only when `pred` holds.
   TClassBuilder& StoredWhen(std::function<bool(C&)> pred) {
     lastProp_->Stored = [pred](TObject* o) { return pred(*static_cast<C*>(o)); };

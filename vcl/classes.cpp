@@ -70,6 +70,7 @@ TComponent::~TComponent() {
 }
 
 void TComponent::Free() {
+  if (!(state_ & StateOf(csDestroying))) BeforeDestruction();
   Destroying();
   delete this;
 }
@@ -171,7 +172,7 @@ void TComponent::DestroyComponents() {
   while (!components_.empty()) {
     TComponent* last = components_.back();
     Remove(last);
-    delete last;
+    last->Free();
   }
 }
 

@@ -45,7 +45,8 @@ class TComponent : public TPersistent {
   explicit TComponent(TComponent* owner);
   ~TComponent() override;
 
-  // Destroys the component (owned components first), as the host's Free.
+  // Destroys the component (owned components first), as the host's Free: BeforeDestruction
+  // runs first, while the whole object (a dialog's own fields and handlers) still exists.
   void Free();
 
   const std::string& Name() const { return name_; }
@@ -97,6 +98,8 @@ protected:
   virtual void SetChildOrder(TComponent*, int) {}
   void SetState(TComponentStateElement e, bool on);
   void Destroying();
+  // Runs once, before the destructors, when the component is freed (by Free or its owner).
+  virtual void BeforeDestruction() {}
 
 private:
   friend class TComponentRefBase;

@@ -294,6 +294,16 @@ class TWinControl : public TControl {
   // Makes this control the active control of its form.
   void SetFocus();
 
+  // ---- Keyboard (vcl/keyboard.h routes keys here after the control's own events).
+  // Whether the control takes `key` itself rather than letting its form use it as a
+  // dialog key (Enter, Esc, Tab).
+  virtual bool WantsKey(Word key, TShiftState shift) const;
+  // The control's own handling of a key, after OnKeyDown left it set.
+  virtual void KeyDownDefault(Word key, TShiftState shift);
+  // The control's own handling of a typed character, after OnKeyPress left it set.
+  virtual void KeyPressDefault(char32_t ch);
+  virtual void KeyUpDefault(Word key, TShiftState shift);
+
   bool Ctl3D() const { return ctl3D_; }
   void SetCtl3D(bool value);
   bool ParentCtl3D() const { return parentCtl3D_; }

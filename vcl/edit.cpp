@@ -44,6 +44,7 @@ TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
 void TCustomEdit::SetText(const std::string& value) { TWinControl::SetText(ApplyCharCase(value, charCase_)); }
 
 void TCustomEdit::TextChanged() {
+  selection_ = {};
   if (!IsLoading()) Change();
 }
 
@@ -142,9 +143,20 @@ std::string TCustomMemo::GetText() const {
   return text;
 }
 
+// The text's lines as the memo shows them: a text ending in a line break has an empty
+// last line (so that typing Enter at the end starts one).
 void TCustomMemo::SetText(const std::string& value) {
   if (value == GetText()) return;
-  lines_->SetText(value);
+  lines_->BeginUpdate();
+  lines_->Clear();
+  for (std::size_t start = 0; !value.empty();) {
+    std::size_t end = value.find('\n', start);
+    std::size_t stop = end == std::string::npos ? value.size() : end;
+    lines_->Add(value.substr(start, stop - start - (stop > start && value[stop - 1] == '\r' ? 1 : 0)));
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  lines_->EndUpdate();
 }
 
 TClass TMemo::ClassInfo() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "vcl/dfm_binary_internal.h"  // the origin's definition, for destroying it
 #include "vcl/form_placeholders.h"
 #include "vcl/integer_idents.h"
 #include "vcl/strings.h"
@@ -66,7 +67,11 @@ std::vector<int> OrderKey(TObject* instance, std::string_view path) {
 
 }  // namespace
 
-TFormFile::TFormFile(dfm::Document doc) : doc_(std::move(doc)), watcher_(std::make_unique<TWatcher>(*this)) {}
+TFormFile::TFormFile(dfm::Document doc, std::unique_ptr<dfm::BinaryOrigin> binary)
+    : doc_(std::move(doc)),
+      binary_(std::move(binary)),
+      format_(binary_ ? TFormFormat::Binary : TFormFormat::Text),
+      watcher_(std::make_unique<TWatcher>(*this)) {}
 
 TFormFile::~TFormFile() {
   if (root_ && ownsRoot_) root_->Free();
@@ -75,19 +80,26 @@ TFormFile::~TFormFile() {
 
 std::unique_ptr<TFormFile> TFormFile::Read(std::string bytes, const std::string& fileName,
                                            const TFormReadOptions& options) {
-  std::unique_ptr<TFormFile> file(new TFormFile(dfm::Document::parse(std::move(bytes), fileName, options.Syntax)));
-  file->ownsRoot_ = options.RootOwner == nullptr;
+  std::unique_ptr<TFormFile> file;
+  if (dfm::is_binary_form(bytes)) {
+    dfm::BinaryForm form = dfm::read_binary(std::move(bytes), fileName, options.Syntax.code_page);
+    file.reset(new TFormFile(std::move(form.document), std::move(form.origin)));
+  } else {
+    file.reset(new TFormFile(dfm::Document::parse(std::move(bytes), fileName, options.Syntax), nullptr));
+  }
+  file->ownsRoot_ = options.RootOwner == nullptr && options.Root == nullptr;
   file->root_ = file->CreateRoot(options);
   try {
     file->ReadTree();
   } catch (...) {
-    if (!file->ownsRoot_ && file->root_) file->root_->Free();
+    if (!file->ownsRoot_ && file->root_ && !options.Root) file->root_->Free();
     throw;
   }
   return file;
 }
 
 TComponent* TFormFile::CreateRoot(const TFormReadOptions& options) {
+  if (options.Root) return options.Root;
   dfm::Object& node = doc_.root();
   TClass ancestor = options.RootAncestor ? options.RootAncestor : GetClass(node.class_name);
   if (!ancestor || !ancestor->InheritsFrom(TComponent::ClassInfo())) ancestor = InferRootAncestor(node);
@@ -128,6 +140,7 @@ const dfm::Object* TFormFile::Node(const TComponent* component) const {
 }
 
 std::string TFormFile::At(std::string_view at) const {
+  if (binary_) return dfm::binary_position(doc_, *binary_, at);
   dfm::Location where = doc_.location(at);
   return doc_.file_name() + ":" + std::to_string(where.line) + ":" + std::to_string(where.column) + ": ";
 }
@@ -243,7 +256,11 @@ void TFormFile::ReadProperty(TComponent* component, const dfm::Property& propert
     throw EReadError("Invalid property value");
   } catch (const EReadError& e) {
     std::string message = e.Message();
-    if (message.rfind(doc_.file_name() + ":", 0) == 0) throw;  // already positioned
+    if (message.rfind(doc_.file_name() + ":", 0) == 0) {
+      if (!binary_) throw;  // already positioned
+      // A line and column of the text rendered from a binary form mean nothing to the user.
+      message.erase(0, message.find(": ", doc_.file_name().size() + 1) + 2);
+    }
     throw EReadError(At(value.text) + "Error reading " + component->Name() + "." +
                      std::string(property.name) + ": " + message);
   } catch (const Exception& e) {
@@ -288,7 +305,7 @@ void TFormFile::ResolveReferences() {
 std::string TFormFile::Write() {
   if (!root_) throw EInvalidOperation("The form's root component was destroyed");
   WriteObject(doc_.root(), bindings_.at(doc_.root().keyword.data()));
-  return doc_.write();
+  return format_ == TFormFormat::Binary ? dfm::write_binary(doc_, binary_.get()) : doc_.write();
 }
 
 void TFormFile::RenameRootClass(const std::string& name) {
@@ -328,7 +345,7 @@ void TFormFile::WriteValues(dfm::Object& node, TBinding& binding) {
     } else if (existing != node.properties.end()) {
       doc_.set_value(node, index, ToDatum(value, root_));
     } else {
-      doc_.insert_property(node, InsertionIndex(node, binding.Component, value.Path), value.Path,
+      doc_.insert_property(node, InsertionIndex(node, binding.Component, std::string(value.Path)), value.Path,
                            ToDatum(value, root_));
     }
   }

@@ -1,5 +1,5 @@
-// A form read from a text form file into the component model, kept together with the
-// file's syntax so that saving changes only what the model changed.
+// A form read from a form file (text or binary) into the component model, kept together with
+// the file's syntax so that saving changes only what the model changed.
 #pragma once
 
 #include <memory>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "vcl/classes.h"
+#include "vcl/dfm_binary.h"
 #include "vcl/dfm_text.h"
 #include "vcl/form_values.h"
 
@@ -21,16 +22,24 @@ struct TFormReadOptions {
   // Owner of the root (the IDE's designer window of a data module); null: the form file
   // owns the root and destroys it with itself.
   TComponent* RootOwner = nullptr;
+  // An existing instance to read the root's values and children into (a dialog streaming
+  // its layout); it is not designing and the form file does not own it.
+  TComponent* Root = nullptr;
 };
+
+enum class TFormFormat { Text, Binary };
 
 class TFormFile {
 public:
-  // Reads a text form; malformed input raises EReadError "FILE:LINE:COL: message".
+  // Reads a text or binary form, told apart by the first bytes. Malformed input raises
+  // EReadError "FILE:LINE:COL: message" (text) or "FILE: offset N: message" (binary).
   static std::unique_ptr<TFormFile> Read(std::string bytes, const std::string& fileName,
                                          const TFormReadOptions& options = {});
   ~TFormFile();
 
   TComponent* Root() const { return root_; }
+  // Whether destroying the form file destroys the root (it was given no owner).
+  bool OwnsRoot() const { return ownsRoot_; }
   TClass RootClass() const { return rootClass_.get(); }
   // Renames the root's class, which the form made at run time (nothing when it did not).
   void RenameRootClass(const std::string& name);
@@ -44,6 +53,9 @@ public:
   // their default removed, new values in published order, new components written as the
   // IDE writes them, destroyed ones gone. Unchanged parts come out byte for byte.
   std::string Write();
+  // The format Write produces: the one the file was read in unless changed.
+  TFormFormat Format() const { return format_; }
+  void SetFormat(TFormFormat format) { format_ = format; }
 
 private:
   class TWatcher;
@@ -52,7 +64,7 @@ private:
     std::vector<TStoredValue> Snapshot;  // the values as last read or written
   };
 
-  TFormFile(dfm::Document doc);
+  TFormFile(dfm::Document doc, std::unique_ptr<dfm::BinaryOrigin> binary);
   void ReadTree();
   TComponent* CreateRoot(const TFormReadOptions& options);
   void ReadObject(dfm::Object& node, TComponent* component, TComponent* owner);
@@ -77,6 +89,8 @@ private:
   };
 
   dfm::Document doc_;
+  std::unique_ptr<dfm::BinaryOrigin> binary_;  // where a binary form's nodes came from
+  TFormFormat format_;
   std::unique_ptr<TMetaClass> rootClass_;
   std::vector<std::unique_ptr<TMetaClass>> placeholderClasses_;
   TComponent* root_ = nullptr;

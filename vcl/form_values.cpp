@@ -1,5 +1,8 @@
 #include "vcl/form_values.h"
 
+#include <memory>
+#include <unordered_map>
+
 #include "vcl/integer_idents.h"
 #include "vcl/strings.h"
 #include "vcl/sysutils.h"
@@ -8,7 +11,27 @@ namespace vcl {
 
 namespace {
 
-void CollectProperties(TObject* instance, const std::string& prefix, std::vector<TStoredValue>& out, int depth);
+void CollectProperties(TObject* instance, std::string_view prefix, std::vector<TStoredValue>& out, int depth);
+
+// The dotted path of `name` under `prefix` ("Font." + "Name"), made once: the same few
+// paths recur for every component of a form.
+std::string_view InternPath(std::string_view prefix, std::string_view name) {
+  using Key = std::pair<std::string_view, std::string_view>;
+  struct KeyHash {
+    std::size_t operator()(const Key& key) const noexcept {
+      return std::hash<std::string_view>()(key.first) * 31 + std::hash<std::string_view>()(key.second);
+    }
+  };
+  struct Entry {
+    std::string prefix, name, path;
+  };
+  static std::unordered_map<Key, std::unique_ptr<Entry>, KeyHash> paths;
+  if (auto found = paths.find({prefix, name}); found != paths.end()) return found->second->path;
+  auto entry = std::make_unique<Entry>(Entry{std::string(prefix), std::string(name), std::string(prefix).append(name)});
+  std::string_view path = entry->path;
+  paths.emplace(Key{entry->prefix, entry->name}, std::move(entry));
+  return path;
+}
 
 bool IsSubObject(PPropInfo prop) { return prop->Kind() == TTypeKind::tkClass && !prop->IsComponentReference(); }
 
@@ -19,10 +42,11 @@ std::vector<std::string> LinesOf(const TStrings& list) {
   return lines;
 }
 
-void Collect(TObject* instance, const std::string& prefix, std::vector<TStoredValue>& out, int depth, bool stored) {
+void Collect(TObject* instance, std::string_view prefix, std::vector<TStoredValue>& out, int depth, bool stored) {
   std::size_t first = out.size();
   if (auto* list = Cast<TStrings>(instance)) {
-    out.push_back({prefix + "Strings", instance, nullptr, LinesOf(*list)});
+    static const std::string strings = "Strings";
+    out.push_back({InternPath(prefix, strings), instance, nullptr, LinesOf(*list)});
   } else {
     CollectProperties(instance, prefix, out, depth);
   }
@@ -30,31 +54,32 @@ void Collect(TObject* instance, const std::string& prefix, std::vector<TStoredVa
     for (std::size_t i = first; i < out.size(); ++i) out[i].Unstored = true;
 }
 
-void CollectProperties(TObject* instance, const std::string& prefix, std::vector<TStoredValue>& out, int depth) {
+void CollectProperties(TObject* instance, std::string_view prefix, std::vector<TStoredValue>& out, int depth) {
+  static const std::string dot = ".";
   for (PPropInfo prop : instance->ClassType()->Properties()) {
     // A component's name stands in its object's header, not among its values.
     if (depth == 0 && prop->Name == "Name") continue;
-    std::string path = prefix + prop->Name;
+    std::string_view path = depth == 0 ? std::string_view(prop->Name) : InternPath(prefix, prop->Name);
     switch (prop->Kind()) {
       case TTypeKind::tkMethod:
-        out.push_back({std::move(path), instance, prop, prop->Event(instance).HandlerName()});
+        out.push_back({path, instance, prop, prop->Event(instance).HandlerName()});
         break;
       case TTypeKind::tkString:
-        out.push_back({std::move(path), instance, prop, GetStrProp(instance, prop)});
+        out.push_back({path, instance, prop, GetStrProp(instance, prop)});
         break;
       case TTypeKind::tkFloat:
-        out.push_back({std::move(path), instance, prop, GetFloatProp(instance, prop)});
+        out.push_back({path, instance, prop, GetFloatProp(instance, prop)});
         break;
       case TTypeKind::tkClass:
         if (!prop->IsComponentReference()) {
           // Sub-objects nest only a few levels; a cycle would be a modelling fault.
           if (TObject* sub = GetObjectProp(instance, prop); sub && depth < 4)
-            Collect(sub, path + ".", out, depth + 1, prop->IsStoredOn(instance));
+            Collect(sub, InternPath(path, dot), out, depth + 1, prop->IsStoredOn(instance));
           break;
         }
         [[fallthrough]];
       default:
-        if (prop->GetOrd) out.push_back({std::move(path), instance, prop, GetOrdProp(instance, prop)});
+        if (prop->GetOrd) out.push_back({path, instance, prop, GetOrdProp(instance, prop)});
         break;
     }
   }
@@ -63,8 +88,14 @@ void CollectProperties(TObject* instance, const std::string& prefix, std::vector
 }  // namespace
 
 std::vector<TStoredValue> CollectValues(TComponent* component) {
+  // Components of a class mostly have the same number of values: reserve what the last
+  // one of the class had.
+  static std::unordered_map<TClass, std::size_t> counts;
+  std::size_t& count = counts[component->ClassType()];
   std::vector<TStoredValue> out;
-  Collect(component, "", out, 0, true);
+  out.reserve(count);
+  Collect(component, {}, out, 0, true);
+  count = out.size();
   return out;
 }
 

@@ -19,7 +19,7 @@ namespace vcl {
 using TPropValue = std::variant<NativeInt, std::string, long double, std::vector<std::string>>;
 
 struct TStoredValue {
-  std::string Path;      // "Caption", "Font.Style", "Lines.Strings"
+  std::string_view Path;  // "Caption", "Font.Style", "Lines.Strings" (kept for the program's life)
   TObject* Instance;     // the component or the sub-object that has the property
   PPropInfo Prop;        // null for the lines of a string list
   TPropValue Value;

@@ -199,7 +199,7 @@ TCustomForm::TCustomForm(TComponent* owner)
   canvas_->Font()->Assign(Font());
 }
 
-TCustomForm::~TCustomForm() { OnDestroy(this); }
+void TCustomForm::BeforeDestruction() { OnDestroy(this); }
 
 void TCustomForm::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const {
   TScrollingWinControl::GetChildren(proc, root);
@@ -249,14 +249,15 @@ void TCustomForm::SetBorderStyle(TFormBorderStyle value) {
 
 void TCustomForm::SetMenu(TMainMenu* value) {
   if (value == Menu()) return;
-  // A form file gives the client size before its menu: the menu bar then adds to the
-  // height. Later a menu bar takes its room from the client area.
+  // A form file that gives the client size gives it before its menu: the menu bar then
+  // adds to the height. Otherwise (a stored Height, or later) the menu bar takes its room
+  // from the client area.
   int clientHeight = ClientHeight();
   menu_.Set(value);
-  if (IsLoading())
-    SetClientHeight(clientHeight);
-  else
+  if (!IsLoading())
     Realign();
+  else if (clientHeightRead_)
+    SetClientHeight(clientHeight);
 }
 
 void TCustomForm::SetPixelsPerInch(int value) {
@@ -303,7 +304,7 @@ TClass TForm::ClassInfo() {
           BorderIconOf(biSystemMenu) | BorderIconOf(biMinimize) | BorderIconOf(biMaximize));
     b.Enum<TFormBorderStyle>("BorderStyle", TypeInfoFormBorderStyle(), &F::BorderStyle, &F::SetBorderStyle, bsSizeable);
     PublishStandard(b, "BorderWidth Caption");
-    b.Integer("ClientHeight", &F::ClientHeight, &F::SetClientHeight).StoredWhen(&F::IsClientSizeStored);
+    b.Integer("ClientHeight", &F::ClientHeight, &F::SetFormClientHeight).StoredWhen(&F::IsClientSizeStored);
     b.Integer("ClientWidth", &F::ClientWidth, &F::SetClientWidth).StoredWhen(&F::IsClientSizeStored);
     // The colour is always written: forms start with clBtnFace.
     b.Integer("Color", &F::Color, &F::SetColor, std::nullopt, TypeInfoColor()).StoredWhen(&F::IsColorStored);
@@ -374,7 +375,7 @@ TClass TDataModule::ClassInfo() {
 
 TDataModule::TDataModule(TComponent* owner) : TComponent(owner) {}
 
-TDataModule::~TDataModule() { OnDestroy(this); }
+void TDataModule::BeforeDestruction() { OnDestroy(this); }
 
 void TDataModule::GetChildren(const std::function<void(TComponent*)>& proc, TComponent*) const {
   ProcOwnedWithoutParent(this, proc);

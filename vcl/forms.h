@@ -112,8 +112,8 @@ using TMouseWheelUpDownEvent = TEvent<TObject*, TShiftState, TPoint, bool&>;
 class TCustomForm : public TScrollingWinControl {
   VCL_CLASS(TCustomForm, TScrollingWinControl)
   explicit TCustomForm(TComponent* owner);
-  // Runs OnDestroy first.
-  ~TCustomForm() override;
+  // Runs OnDestroy while the form is still whole.
+  void BeforeDestruction() override;
 
   // Writes, after its controls, the components it owns that have no parent (menus,
   // data sources, ...), when it is the root being written.
@@ -171,12 +171,26 @@ class TCustomForm : public TScrollingWinControl {
 
   // Width and Height are written unless the client size is (scroll-less, fixed forms).
   bool IsFormSizeStored() const;
+  // ClientHeight as a form file sets it: remembered, so that a menu read later keeps it.
+  void SetFormClientHeight(int value) {
+    clientHeightRead_ = IsLoading();
+    SetClientHeight(value);
+  }
   bool IsClientSizeStored() const { return !IsFormSizeStored(); }
 
   TModalResult ModalResult() const { return modalResult_; }
   void SetModalResult(TModalResult value) { modalResult_ = value; }
   // Asks OnCloseQuery whether the form may close.
   bool CloseQuery();
+
+  // Shows the form and lets the user (the installed UI driver) act on it until its
+  // ModalResult is set and the form agrees to close (OnCloseQuery, OnClose); then hides
+  // it and returns the result. The focus starts on ActiveControl or the first control
+  // in tab order. Raises EInvalidOperation for a form already showing.
+  TModalResult ShowModal();
+  bool Modal() const { return modal_; }
+  // Closing by the title bar: a modal form ends with mrCancel; otherwise OnClose decides.
+  void Close();
 
   TCanvas* Canvas() const { return canvas_.get(); }
 
@@ -222,6 +236,8 @@ private:
   int pixelsPerInch_ = ScreenPixelsPerInch;
   int storedTextHeight_ = 0;
   TModalResult modalResult_ = mrNone;
+  bool modal_ = false;
+  bool clientHeightRead_ = false;
   std::unique_ptr<TCanvas> canvas_;
 };
 
@@ -236,8 +252,8 @@ class TForm : public TCustomForm {
 class TDataModule : public TComponent {
   VCL_CLASS(TDataModule, TComponent)
   explicit TDataModule(TComponent* owner);
-  // Runs OnDestroy first.
-  ~TDataModule() override;
+  // Runs OnDestroy while the data module is still whole.
+  void BeforeDestruction() override;
 
   void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const override;
 

@@ -7,6 +7,7 @@
 #include "vcl/dbctrls.h"
 #include "vcl/dbgrids.h"
 #include "vcl/dbtables.h"
+#include "vcl/dialogs.h"
 #include "vcl/imglist.h"
 #include "vcl/menus.h"
 #include "vcl/buttons.h"
@@ -26,7 +27,7 @@ void RegisterLibraryClasses() {
     for (auto info : {&TPersistent::ClassInfo, &TComponent::ClassInfo,
                       &TStrings::ClassInfo, &TStringList::ClassInfo,
                       // menus, actions, image lists
-                      &TMenuItem::ClassInfo, &TMenu::ClassInfo, &TMainMenu::ClassInfo, &TPopupMenu::ClassInfo,
+                      &TMenuItem::ClassInfo, &TMenu::ClassInfo, &TMainMenu::ClassInfo, &TPopupMenu::ClassInfo, &TOpenDialog::ClassInfo, &TSaveDialog::ClassInfo,
                       &TBasicAction::ClassInfo, &TContainedAction::ClassInfo, &TCustomAction::ClassInfo,
                       &TAction::ClassInfo, &TCustomActionList::ClassInfo, &TActionList::ClassInfo,
                       &TCustomImageList::ClassInfo, &TImageList::ClassInfo,

@@ -40,11 +40,8 @@ void TCustomComboBox::ItemsChanged() {
 
 void TCustomComboBox::SetText(const std::string& value) {
   itemIndex_ = items_->IndexOf(value);
+  selection_ = {};
   TWinControl::SetText(value);
-}
-
-void TCustomComboBox::TextChanged() {
-  if (!IsLoading()) Change();
 }
 
 void TCustomComboBox::Change() { OnChange(this); }

@@ -26,6 +26,7 @@ TMetaClass::TMetaClass(std::string name, TClass parent, Factory factory)
     allProps_ = parent_->allProps_;
     propIndex_ = parent_->propIndex_;
     methodIndex_ = parent_->methodIndex_;
+    fieldIndex_ = parent_->fieldIndex_;
   }
 }
 
@@ -64,6 +65,16 @@ void TMetaClass::AddProperty(std::unique_ptr<TPropInfo> prop) {
     propIndex_.emplace(prop->Name, prop.get());
   }
   ownProps_.push_back(std::move(prop));
+}
+
+const TFieldInfo* TMetaClass::FindField(std::string_view name) const {
+  auto it = fieldIndex_.find(name);
+  return it == fieldIndex_.end() ? nullptr : it->second;
+}
+
+void TMetaClass::AddField(std::unique_ptr<TFieldInfo> field) {
+  fieldIndex_[field->Name] = field.get();
+  ownFields_.push_back(std::move(field));
 }
 
 void TMetaClass::AddMethod(std::unique_ptr<TMethodInfo> method) {

@@ -20,6 +20,7 @@ class TComponent;
 class TMetaClass;
 struct TPropInfo;
 struct TMethodInfo;
+struct TFieldInfo;
 // A class reference, as the host's `class of TObject`.
 using TClass = const TMetaClass*;
 
@@ -58,12 +59,15 @@ public:
   // Lookup by name ignoring case, through inheritance; null when absent.
   const TPropInfo* FindProperty(std::string_view name) const;
   const TMethodInfo* FindMethod(std::string_view name) const;
+  // Published component fields (a dialog's controls), through inheritance; null when absent.
+  const TFieldInfo* FindField(std::string_view name) const;
 
   // Building a class (done once, before first use). A property of an ancestor's name
   // re-published here replaces the ancestor's at its position (a new default, say).
   void SetFactory(Factory factory) { factory_ = std::move(factory); }
   void AddProperty(std::unique_ptr<TPropInfo> prop);
   void AddMethod(std::unique_ptr<TMethodInfo> method);
+  void AddField(std::unique_ptr<TFieldInfo> field);
 
   // A class made at run time (a designed form's own `TForm1`): same properties as its
   // parent, instances created by the parent's factory and marked with the new class.
@@ -77,9 +81,11 @@ private:
   Factory factory_;
   std::vector<std::unique_ptr<TPropInfo>> ownProps_;
   std::vector<std::unique_ptr<TMethodInfo>> ownMethods_;
+  std::vector<std::unique_ptr<TFieldInfo>> ownFields_;
   std::vector<const TPropInfo*> allProps_;
   TextMap<const TPropInfo*> propIndex_;
   TextMap<const TMethodInfo*> methodIndex_;
+  TextMap<const TFieldInfo*> fieldIndex_;
 };
 
 // Root of the class hierarchy. Every object knows its metaclass.

@@ -47,6 +47,10 @@ class TSpinEdit : public TCustomEdit {
 protected:
   // Text height + a quarter of it + 6: room for the arrows.
   int AutoHeight() const override;
+  // Digits and signs; nothing when the editor is disabled.
+  bool IsValidChar(char32_t ch) const override;
+  // Up and Down step the value.
+  void KeyDownDefault(Word key, TShiftState shift) override;
   void BoundsChanged(bool sizeChanged) override;
 
 private:

@@ -8,6 +8,7 @@
 
 #include "vcl/controls.h"
 #include "vcl/strings.h"
+#include "vcl/text_editing.h"
 
 namespace vcl {
 
@@ -103,6 +104,18 @@ class TCustomEdit : public TWinControl {
   bool Modified() const { return modified_; }
   void SetModified(bool value) { modified_ = value; }
 
+  // ---- The caret and selection, in characters; new text puts the caret at its start.
+  int SelStart() const { return selection_.Start; }
+  void SetSelStart(int value);
+  int SelLength() const { return selection_.Length; }
+  void SetSelLength(int value);
+  std::string SelText() const;
+  void SelectAll();
+
+  // Typing edits the text (not while ReadOnly): see vcl/text_editing.h.
+  void KeyDownDefault(Word key, TShiftState shift) override;
+  void KeyPressDefault(char32_t ch) override;
+
   TNotifyEvent OnChange;
 
 protected:
@@ -115,6 +128,11 @@ protected:
   void AdjustHeight();
   // Text height + 8 (+ 6 without 3D borders).
   virtual int AutoHeight() const;
+  // Whether typing `ch` is allowed (a spin edit takes digits and signs only).
+  virtual bool IsValidChar(char32_t ch) const { return ch != U'\r'; }
+  // Replaces the text by what typing made of it, keeping the caret.
+  void SetTypedText(const std::u32string& chars);
+  TTextSelection selection_;
   void Ctl3DChanged() override { AdjustHeight(); }
   // AutoSize fits the height to the font only, never to children.
   bool CanAutoSize(int&, int&) override { return true; }
@@ -156,6 +174,10 @@ class TCustomMemo : public TCustomEdit {
   bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool value) { wordWrap_ = value; }
 
+  // Enter (with WantReturns) and Tab (with WantTabs) go into the text.
+  bool WantsKey(Word key, TShiftState shift) const override;
+  void KeyPressDefault(char32_t ch) override;
+
 private:
   std::unique_ptr<TStringList> lines_;
   TAlignment alignment_ = taLeftJustify;
@@ -181,6 +203,9 @@ class TButtonControl : public TWinControl {
   virtual bool Checked() const { return false; }
   virtual void SetChecked(bool) {}
   bool IsCheckedStored() const { return !IsLinked(&TActionLink::IsCheckedLinked); }
+  // What a mouse click or the Space key does to the control.
+  virtual void Press() { Click(); }
+  void KeyUpDefault(Word key, TShiftState shift) override;
 
 protected:
   // While set, a change of state does not run Click (as when a form file sets Checked).
@@ -230,6 +255,7 @@ class TCustomCheckBox : public TButtonControl {
   // What a click on the box does: unchecked -> grayed (when allowed) or checked;
   // checked -> unchecked; grayed -> checked.
   void Toggle();
+  void Press() override { Toggle(); }
 
 private:
   TLeftRight alignment_ = taRightJustify;
@@ -252,6 +278,7 @@ class TRadioButton : public TButtonControl {
   void SetAlignment(TLeftRight value) { alignment_ = value; }
   bool Checked() const override { return checked_; }
   void SetChecked(bool value) override;
+  void Press() override { SetChecked(true); }
 
 private:
   TLeftRight alignment_ = taRightJustify;
@@ -283,6 +310,24 @@ class TCustomComboBox : public TWinControl {
   void SetItemHeight(int value);
   int MaxLength() const { return maxLength_; }
   void SetMaxLength(int value) { maxLength_ = value; }
+  // The caret and selection of the edit part, in characters.
+  int SelStart() const { return selection_.Start; }
+  void SetSelStart(int value);
+  int SelLength() const { return selection_.Length; }
+  void SetSelLength(int value);
+  // Whether the list is open; opening it runs OnDropDown.
+  bool DroppedDown() const { return droppedDown_; }
+  void SetDroppedDown(bool value);
+  // Selects an item as the user does (Up/Down, a click in the list): its text, then
+  // OnClick and OnChange.
+  void SelectItem(int index);
+
+  // Up, Down, Home and End select items; F4 and Alt+Down open or close the list; typing
+  // edits the text, or in a drop-down list selects the next item starting with the
+  // typed character. While the list is open it takes Enter and Esc to close itself.
+  bool WantsKey(Word key, TShiftState shift) const override;
+  void KeyDownDefault(Word key, TShiftState shift) override;
+  void KeyPressDefault(char32_t ch) override;
 
   TNotifyEvent OnChange;
   TNotifyEvent OnDropDown;
@@ -290,8 +335,9 @@ class TCustomComboBox : public TWinControl {
   TMeasureItemEvent OnMeasureItem;
 
 protected:
+  // Runs OnChange: the user typed into the edit part or selected an item (setting Text
+  // or ItemIndex in code does not run it).
   virtual void Change();
-  void TextChanged() override;
 
 private:
   void ItemsChanged();
@@ -299,6 +345,8 @@ private:
   std::unique_ptr<TStringList> items_;
   TComboBoxStyle style_ = csDropDown;
   int itemIndex_ = -1;
+  TTextSelection selection_;
+  bool droppedDown_ = false;
   int dropDownCount_ = 8;
   int itemHeight_ = 16;
   int maxLength_ = 0;
@@ -341,6 +389,10 @@ class TCustomListBox : public TWinControl {
   void SetStyle(TListBoxStyle value) { style_ = value; }
   int TabWidth() const { return tabWidth_; }
   void SetTabWidth(int value) { tabWidth_ = value; }
+  // Selects an item as the user does (arrow keys, a click): then OnClick.
+  virtual void SelectItem(int index);
+  // Up, Down, Home, End, Page Up and Page Down move the selection.
+  void KeyDownDefault(Word key, TShiftState shift) override;
 
   TDrawItemEvent OnDrawItem;
   TMeasureItemEvent OnMeasureItem;

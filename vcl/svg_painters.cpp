@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "vcl/comctrls.h"
+#include "vcl/dbctrls.h"
 #include "vcl/extctrls.h"
 #include "vcl/forms.h"
 #include "vcl/spin.h"
@@ -32,6 +33,10 @@ TPainter FindPainter(TClass cls) {
       {TCustomFrame::ClassInfo(), PaintFrame},
       {TCustomTabControl::ClassInfo(), PaintTabControl},
       {TTabSheet::ClassInfo(), PaintTabSheet},
+      {TDBNavigator::ClassInfo(), PaintDBNavigator},
+      {TDBLookupComboBox::ClassInfo(), PaintLookupComboBox},
+      {TDBLookupListBox::ClassInfo(), PaintLookupListBox},
+      {TDBImage::ClassInfo(), PaintDBImage},
       {TGraphicControl::ClassInfo(), PaintRecorded},
       {TCustomControl::ClassInfo(), PaintRecorded},
   };

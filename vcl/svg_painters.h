@@ -92,6 +92,10 @@ void PaintScrollBox(const TPaintContext&, TControl*, const TRect&);
 void PaintFrame(const TPaintContext&, TControl*, const TRect&);
 void PaintTabControl(const TPaintContext&, TControl*, const TRect&);
 void PaintTabSheet(const TPaintContext&, TControl*, const TRect&);
+void PaintDBNavigator(const TPaintContext&, TControl*, const TRect&);
+void PaintLookupComboBox(const TPaintContext&, TControl*, const TRect&);
+void PaintLookupListBox(const TPaintContext&, TControl*, const TRect&);
+void PaintDBImage(const TPaintContext&, TControl*, const TRect&);
 // Controls that draw on their own canvas: what they record, replayed; a control that
 // draws nothing shows as a dashed outline with its class name.
 void PaintRecorded(const TPaintContext&, TControl*, const TRect&);

@@ -259,6 +259,23 @@ std::string LowerCase(std::string_view s) {
   return out;
 }
 
+std::u32string Utf8ToChars(std::string_view s) {
+  std::u32string chars;
+  for (std::size_t i = 0; i < s.size();) {
+    char32_t cp;
+    std::size_t len = DecodeUtf8(s, i, cp);
+    chars += len ? cp : static_cast<unsigned char>(s[i]);
+    i += len ? len : 1;
+  }
+  return chars;
+}
+
+std::string CharsToUtf8(std::u32string_view chars) {
+  std::string out;
+  for (char32_t c : chars) AppendUtf8(out, c);
+  return out;
+}
+
 std::string AnsiUpperCase(std::string_view s) { return MapUtf8Case(s, true); }
 std::string AnsiLowerCase(std::string_view s) { return MapUtf8Case(s, false); }
 

@@ -80,6 +80,14 @@ struct TMethodInfo {
   std::function<void(TObject* self, TEventBase& slot)> Bind;
 };
 
+// A published field: a component pointer of the class, set by name when a layout is read.
+struct TFieldInfo {
+  std::string Name;
+  TClass FieldClass;
+  // Stores `value` (of FieldClass or a descendant, or null) into the field of `self`.
+  std::function<void(TObject* self, TObject* value)> Set;
+};
+
 using PPropInfo = const TPropInfo*;
 using TPropList = std::vector<PPropInfo>;
 

@@ -333,6 +333,11 @@ void TWinControl::AlignControls(TControl* control, TRect& rect) {
     for (int i = 0; i < ControlCount(); ++i) {
       TControl* c = Controls(i);
       if (c == control || c->Align() != align || (align != alNone && !TakesPart(c))) continue;
+      // Unaligned controls keep the children's order: appending keeps this linear.
+      if (align == alNone) {
+        list.push_back(c);
+        continue;
+      }
       std::size_t j = 0;
       while (j < list.size() && !InsertBefore(c, list[j], align)) ++j;
       list.insert(list.begin() + static_cast<std::ptrdiff_t>(j), c);

@@ -5,31 +5,13 @@
 #include <sstream>
 
 #include "run_zolt.h"
+#include "temp_files.h"
 
 namespace fs = std::filesystem;
 
-namespace {
-
-struct TempDir {
-  fs::path path = fs::temp_directory_path() / ("zolt-convert-" + std::to_string(::getpid()));
-  TempDir() { fs::create_directories(path); }
-  ~TempDir() { fs::remove_all(path); }
-  std::string operator/(const std::string& name) const { return (path / name).string(); }
-};
-
-void WriteText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-}  // namespace
 
 TEST(ZoltConvert, WritesTheFormBackUnchanged) {
-  TempDir dir;
+  TempDir dir{"convert"};
   const std::string form = "object Form1: TForm1\r\n  Caption = 'Hello'#13#10'World'\r\n  object B: TButton\r\n  end\r\nend";
   WriteText(dir / "a.dfm", form);
   ZoltRun run = RunZolt("convert " + (dir / "a.dfm") + " -o " + (dir / "b.dfm"));
@@ -38,7 +20,7 @@ TEST(ZoltConvert, WritesTheFormBackUnchanged) {
 }
 
 TEST(ZoltConvert, ErrorsAreOnePositionedLineAndNothingIsWritten) {
-  TempDir dir;
+  TempDir dir{"convert"};
   WriteText(dir / "bad.dfm", "object Form1: TForm1\n  Left = 'x'\nend\n");
   ZoltRun run = RunZolt("convert " + (dir / "bad.dfm") + " -o " + (dir / "out.dfm"));
   EXPECT_EQ(run.exitCode, 1);
@@ -46,10 +28,11 @@ TEST(ZoltConvert, ErrorsAreOnePositionedLineAndNothingIsWritten) {
   EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << run.out;
   EXPECT_FALSE(fs::exists(dir / "out.dfm"));
 
-  WriteText(dir / "bin.dfm", std::string("TPF0\x06TForm1\x05" "Form1\x00\x00", 19));
+  // A binary form cut short: refused with the offset where it ends.
+  WriteText(dir / "bin.dfm", std::string("TPF0\x06TForm1\x05" "Form1\x00", 18));
   run = RunZolt("convert " + (dir / "bin.dfm") + " -o " + (dir / "out.dfm"));
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.out.find("binary"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.rfind(dir / "bin.dfm: offset 18: ", 0), 0u) << run.out;
   EXPECT_FALSE(fs::exists(dir / "out.dfm"));
 
   run = RunZolt("convert " + (dir / "missing.dfm") + " -o " + (dir / "out.dfm"));

@@ -256,6 +256,29 @@ TEST(RenderKinds, PicturesAndShapesReplayTheirCanvas) {
       << shape->body;
 }
 
+TEST(RenderKinds, DataAwareControlsLookLikeWhatTheyShow) {
+  auto form = ReadForm(
+      "  object DBEdit1: TDBEdit\n    Left = 0\n    Top = 0\n    Width = 121\n    Height = 21\n    TabOrder = 0\n  end\n"
+      "  object DBNavigator1: TDBNavigator\n    Left = 0\n    Top = 30\n    Width = 60\n    Height = 25\n"
+      "    VisibleButtons = [nbFirst, nbPrior, nbPost]\n    TabOrder = 1\n  end\n"
+      "  object DBLookupComboBox1: TDBLookupComboBox\n    Left = 0\n    Top = 60\n    Width = 145\n    Height = 21\n"
+      "    TabOrder = 2\n  end\n");
+  std::string svg = Render(*form);
+  // An edit's sunken border: the outer ring's grey top-left.
+  EXPECT_TRUE(Contains(Named(svg, "DBEdit1")->body, "<path d=\"M4 23h120v1h-119v19h-1z\" fill=\"#808080\"/>"));
+  auto navigator = Named(svg, "DBNavigator1");
+  ASSERT_TRUE(navigator);
+  // One raised face per visible button, side by side.
+  EXPECT_TRUE(Texts(navigator->body).empty());
+  for (int left : {4, 24, 44})
+    EXPECT_TRUE(Contains(navigator->body, "<rect x=\"" + std::to_string(left) + "\" y=\"53\" width=\"20\" height=\"25\" fill=\"#C0C0C0\"/>"))
+        << navigator->body;
+  EXPECT_FALSE(Contains(navigator->body, "x=\"64\""));
+  auto lookup = Named(svg, "DBLookupComboBox1");
+  EXPECT_TRUE(Contains(lookup->body, "width=\"7\" height=\"1\"")) << "the drop-down arrow";
+  EXPECT_FALSE(Contains(lookup->body, "stroke-dasharray"));
+}
+
 TEST(RenderOnly, OneContainerInAPictureOfItsOwnSize) {
   auto form = ReadForm(
       "  object Panel1: TPanel\n    Left = 10\n    Top = 20\n    Width = 100\n    Height = 60\n    TabOrder = 0\n"

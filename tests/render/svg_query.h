@@ -4,7 +4,6 @@
 
 #include <memory>
 #include <optional>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -31,9 +30,11 @@ inline std::unique_ptr<vcl::TFormFile> ReadForm(const std::string& body, const s
 
 // The value of an attribute in an element's opening tag; empty when absent.
 inline std::string Attr(const std::string& tag, const std::string& name) {
-  std::smatch match;
-  if (!std::regex_search(tag, match, std::regex("\\s" + name + "=\"([^\"]*)\""))) return {};
-  return match[1];
+  std::string key = " " + name + "=\"";
+  std::size_t at = tag.find(key);
+  if (at == std::string::npos) return {};
+  at += key.size();
+  return tag.substr(at, tag.find('"', at) - at);
 }
 
 inline int IntAttr(const std::string& tag, const std::string& name) { return std::stoi(Attr(tag, name)); }
@@ -73,10 +74,10 @@ struct Text {
 
 inline std::vector<Text> Texts(const std::string& svg) {
   std::vector<Text> texts;
-  std::regex element("<text ([^>]*)>([^<]*)</text>");
-  for (auto it = std::sregex_iterator(svg.begin(), svg.end(), element); it != std::sregex_iterator(); ++it) {
-    std::string tag = " " + (*it)[1].str();
-    texts.push_back({IntAttr(tag, "x"), IntAttr(tag, "y"), tag, (*it)[2]});
+  for (std::size_t at = svg.find("<text "); at != std::string::npos; at = svg.find("<text ", at + 1)) {
+    std::size_t tagEnd = svg.find('>', at), close = svg.find("</text>", tagEnd);
+    std::string tag = svg.substr(at + 5, tagEnd - at - 5);
+    texts.push_back({IntAttr(tag, "x"), IntAttr(tag, "y"), tag, svg.substr(tagEnd + 1, close - tagEnd - 1)});
   }
   return texts;
 }

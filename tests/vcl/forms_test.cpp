@@ -84,13 +84,22 @@ TEST(Form, KeepsTheClientSizeReadBeforeItsMenu) {
   TMainMenu menu(nullptr);
   form.Loading();
   form.SetAutoScroll(false);
-  form.SetClientHeight(200);
+  form.SetFormClientHeight(200);
   form.SetMenu(&menu);  // references are set after the properties
   form.Loaded();
   EXPECT_EQ(form.ClientHeight(), 200);
   EXPECT_EQ(form.Height(), 200 + 27 + 19);
   form.SetMenu(nullptr);  // after loading the outer size stays
   EXPECT_EQ(form.ClientHeight(), 219);
+
+  // A form file that stores the outer size keeps it: the menu bar takes client room.
+  TForm sized(nullptr);
+  sized.Loading();
+  sized.SetHeight(300);
+  sized.SetMenu(&menu);
+  sized.Loaded();
+  EXPECT_EQ(sized.Height(), 300);
+  EXPECT_EQ(sized.ClientHeight(), 300 - 27 - 19);
 }
 
 TEST(Form, WritesEitherItsSizeOrItsClientSize) {

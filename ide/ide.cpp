@@ -1,0 +1,92 @@
+#include "ide/ide.h"
+
+#include "host/editors.h"
+#include "host/tool_services.h"
+#include "vcl/actnlist.h"
+#include "vcl/bitmap.h"
+#include "vcl/class_builder.h"
+#include "vcl/comctrls.h"
+#include "vcl/menus.h"
+#include "vcl/resources.h"
+
+namespace ide {
+
+using vcl::TClassBuilder;
+
+vcl::TClass TAppBuilder::ClassInfo() {
+  static vcl::TClass cls = TClassBuilder<TAppBuilder>("TAppBuilder", vcl::TForm::ClassInfo()).Creatable().Build();
+  return cls;
+}
+
+vcl::TClass TDatabaseCommands::ClassInfo() {
+  static vcl::TClass cls =
+      TClassBuilder<TDatabaseCommands>("TDatabaseCommands", vcl::TDataModule::ClassInfo()).Creatable().Build();
+  return cls;
+}
+
+TIde::TIde() : tools_(DefaultPalette()) {
+  if (vcl::Application) throw vcl::EInvalidOperation("The IDE is running already");
+  vcl::RegisterLibraryClasses();
+  application_.reset(new vcl::TApplication(nullptr));
+  vcl::Application = application_.get();
+  application_->SetTitle("Project1");
+  appBuilder_ = new TAppBuilder(application_.get());
+  ReadLayout("AppBuilder.dfm", appBuilder_);
+  databaseCommands_ = new TDatabaseCommands(application_.get());
+  ReadLayout("DatabaseCommands.dfm", databaseCommands_);
+  application_->SetMainForm(appBuilder_);
+  LoadGlyphs();
+  ShowPalettePages();
+  ListDatabaseCommands();
+  host::SetEditorRegistrar(&editors_);
+  host::SetToolServices(&tools_);
+}
+
+TIde::~TIde() {
+  host::SetToolServices(nullptr);
+  host::SetEditorRegistrar(nullptr);
+}
+
+void TIde::ReadLayout(const char* name, vcl::TComponent* root) {
+  vcl::TFormReadOptions options;
+  options.Root = root;
+  options.RootOwner = application_.get();
+  layouts_.push_back(vcl::TFormFile::Read(std::string(vcl::FindResourceText(name)), name, options));
+}
+
+// The pictures of the main window's commands, transparent where they are fuchsia.
+void TIde::LoadGlyphs() {
+  vcl::TBitmap strip;
+  strip.LoadFromBmp(vcl::FindResource("IdeGlyphs.bmp"));
+  vcl::TBitmap mask;
+  mask.SetSize(strip.Width(), strip.Height());
+  for (int y = 0; y < strip.Height(); ++y)
+    for (int x = 0; x < strip.Width(); ++x)
+      mask.SetPixel(x, y, strip.Pixel(x, y) == vcl::clFuchsia ? vcl::clWhite : vcl::clBlack);
+  vcl::As<vcl::TCustomActionList>(appBuilder_->FindComponent("ActionList1"))->Images()->Add(&strip, &mask);
+}
+
+// One tab per palette page, the first one selected.
+void TIde::ShowPalettePages() {
+  auto* tabs = vcl::As<vcl::TTabControl>(appBuilder_->FindComponent("TabControl"));
+  for (int page = 0; page < tools_.GetModuleCount(); ++page) tabs->Tabs()->Add(tools_.GetModuleName(page));
+  tabs->SetTabIndex(0);
+}
+
+// The Database menu of the main window runs the commands of DatabaseCommands.
+void TIde::ListDatabaseCommands() {
+  auto* menu = vcl::As<vcl::TMenuItem>(appBuilder_->FindComponent("DatabaseMenu"));
+  auto* actions = vcl::As<vcl::TCustomActionList>(databaseCommands_->FindComponent("ActionList1"));
+  const std::string suffix = "Command";
+  for (int i = 0; i < actions->ActionCount(); ++i) {
+    vcl::TContainedAction* action = actions->Actions(i);
+    std::string name = action->Name();
+    if (name.ends_with(suffix)) name.resize(name.size() - suffix.size());
+    auto* item = new vcl::TMenuItem(appBuilder_);
+    item->SetName(name + "Item");
+    item->SetAction(action);
+    menu->Add(item);
+  }
+}
+
+}  // namespace ide

@@ -1,0 +1,68 @@
+#include "ide/tool_services.h"
+
+#include "vcl/actnlist.h"
+#include "vcl/buttons.h"
+#include "vcl/checklst.h"
+#include "vcl/comctrls.h"
+#include "vcl/dbcgrids.h"
+#include "vcl/dbctrls.h"
+#include "vcl/dbgrids.h"
+#include "vcl/db.h"
+#include "vcl/dbtables.h"
+#include "vcl/extctrls.h"
+#include "vcl/forms.h"
+#include "vcl/imglist.h"
+#include "vcl/menus.h"
+#include "vcl/spin.h"
+#include "vcl/stdctrls.h"
+
+namespace ide {
+
+namespace {
+
+[[noreturn]] void IndexError(int index) {
+  throw vcl::EListError("List index out of bounds (" + std::to_string(index) + ")");
+}
+
+}  // namespace
+
+std::vector<TPalettePage> DefaultPalette() {
+  using namespace vcl;
+  return {
+      {"Standard",
+       {TMainMenu::ClassInfo(), TPopupMenu::ClassInfo(), TLabel::ClassInfo(), TEdit::ClassInfo(),
+        TMemo::ClassInfo(), TButton::ClassInfo(), TCheckBox::ClassInfo(), TRadioButton::ClassInfo(),
+        TListBox::ClassInfo(), TComboBox::ClassInfo(), TGroupBox::ClassInfo(), TRadioGroup::ClassInfo(),
+        TPanel::ClassInfo(), TActionList::ClassInfo()}},
+      {"Additional",
+       {TBitBtn::ClassInfo(), TSpeedButton::ClassInfo(), TImage::ClassInfo(), TShape::ClassInfo(),
+        TBevel::ClassInfo(), TScrollBox::ClassInfo(), TCheckListBox::ClassInfo(), TSplitter::ClassInfo(),
+        TStaticText::ClassInfo()}},
+      {"Win32", {TTabControl::ClassInfo(), TPageControl::ClassInfo(), TImageList::ClassInfo()}},
+      {"System", {TPaintBox::ClassInfo()}},
+      {"Data Access", {TDataSource::ClassInfo(), TTable::ClassInfo(), TQuery::ClassInfo()}},
+      {"Data Controls",
+       {TDBGrid::ClassInfo(), TDBNavigator::ClassInfo(), TDBText::ClassInfo(), TDBEdit::ClassInfo(),
+        TDBMemo::ClassInfo(), TDBImage::ClassInfo(), TDBListBox::ClassInfo(), TDBComboBox::ClassInfo(),
+        TDBCheckBox::ClassInfo(), TDBRadioGroup::ClassInfo(), TDBLookupListBox::ClassInfo(),
+        TDBLookupComboBox::ClassInfo(), TDBRichEdit::ClassInfo(), TDBCtrlGrid::ClassInfo()}},
+      {"Samples", {TSpinButton::ClassInfo(), TSpinEdit::ClassInfo()}},
+  };
+}
+
+const TPalettePage& TToolServices::Page(int module) const {
+  if (module < 0 || module >= GetModuleCount()) IndexError(module);
+  return palette_[static_cast<std::size_t>(module)];
+}
+
+std::string TToolServices::GetModuleName(int index) const { return Page(index).Name; }
+
+int TToolServices::GetComponentCount(int module) const { return static_cast<int>(Page(module).Classes.size()); }
+
+std::string TToolServices::GetComponentName(int module, int index) const {
+  const TPalettePage& page = Page(module);
+  if (index < 0 || index >= static_cast<int>(page.Classes.size())) IndexError(index);
+  return page.Classes[static_cast<std::size_t>(index)]->ClassName();
+}
+
+}  // namespace ide

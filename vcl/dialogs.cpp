@@ -1,0 +1,70 @@
+#include "vcl/dialogs.h"
+
+#include <utility>
+
+#include "vcl/class_builder.h"
+#include "vcl/sysutils.h"
+
+namespace vcl {
+
+namespace {
+TUIDriver* installed = nullptr;
+}
+
+TUIDriver& UIDriver() {
+  if (!installed) throw EInvalidOperation("No user interface is available to show this window");
+  return *installed;
+}
+
+TUIDriver* SetUIDriver(TUIDriver* driver) { return std::exchange(installed, driver); }
+
+TModalResult ModalResultOf(TMsgDlgBtn button) {
+  static constexpr TModalResult results[] = {mrYes, mrNo, mrOk, mrCancel, mrAbort, mrRetry,
+                                             mrIgnore, mrAll, mrNoToAll, mrYesToAll, mrNone};
+  return results[button];
+}
+
+std::string MsgDlgTitle(TMsgDlgType type) {
+  switch (type) {
+    case mtWarning: return "Warning";
+    case mtError: return "Error";
+    case mtInformation: return "Information";
+    case mtConfirmation: return "Confirm";
+    case mtCustom: break;
+  }
+  return {};
+}
+
+TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int) {
+  TModalResult answer = UIDriver().MessageBox(text, type, buttons);
+  for (int b = mbYes; b <= mbYesToAll; ++b)
+    if ((buttons & MsgDlgButtonOf(static_cast<TMsgDlgBtn>(b))) && ModalResultOf(static_cast<TMsgDlgBtn>(b)) == answer)
+      return answer;
+  throw EInvalidOperation("The message box \"" + text + "\" has no button for that answer");
+}
+
+TClass TOpenDialog::ClassInfo() {
+  static TClass cls = TClassBuilder<TOpenDialog>("TOpenDialog", TComponent::ClassInfo())
+                          .Creatable()
+                          .String("DefaultExt", &TOpenDialog::DefaultExt, &TOpenDialog::SetDefaultExt)
+                          .String("FileName", &TOpenDialog::FileName, &TOpenDialog::SetFileName)
+                          .String("Filter", &TOpenDialog::Filter, &TOpenDialog::SetFilter)
+                          .Integer("FilterIndex", &TOpenDialog::FilterIndex, &TOpenDialog::SetFilterIndex, 1)
+                          .String("InitialDir", &TOpenDialog::InitialDir, &TOpenDialog::SetInitialDir)
+                          .String("Title", &TOpenDialog::Title, &TOpenDialog::SetTitle)
+                          .Build();
+  return cls;
+}
+
+TOpenDialog::TOpenDialog(TComponent* owner) : TComponent(owner) {}
+
+bool TOpenDialog::Execute() { return UIDriver().ChooseFile(*this, false); }
+
+TClass TSaveDialog::ClassInfo() {
+  static TClass cls = TClassBuilder<TSaveDialog>("TSaveDialog", TOpenDialog::ClassInfo()).Creatable().Build();
+  return cls;
+}
+
+bool TSaveDialog::Execute() { return UIDriver().ChooseFile(*this, true); }
+
+}  // namespace vcl

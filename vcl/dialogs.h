@@ -1,0 +1,61 @@
+// Message boxes and the common file dialogs, shown through the installed UI driver.
+#pragma once
+
+#include <string>
+
+#include "vcl/classes.h"
+#include "vcl/ui_driver.h"
+
+namespace vcl {
+
+enum TMsgDlgType : int { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
+enum TMsgDlgBtn { mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbNoToAll, mbYesToAll, mbHelp };
+constexpr TMsgDlgButtons MsgDlgButtonOf(TMsgDlgBtn b) { return 1u << b; }
+constexpr TMsgDlgButtons mbYesNoCancel = MsgDlgButtonOf(mbYes) | MsgDlgButtonOf(mbNo) | MsgDlgButtonOf(mbCancel);
+constexpr TMsgDlgButtons mbYesNo = MsgDlgButtonOf(mbYes) | MsgDlgButtonOf(mbNo);
+constexpr TMsgDlgButtons mbOKCancel = MsgDlgButtonOf(mbOK) | MsgDlgButtonOf(mbCancel);
+constexpr TMsgDlgButtons mbAbortRetryIgnore =
+    MsgDlgButtonOf(mbAbort) | MsgDlgButtonOf(mbRetry) | MsgDlgButtonOf(mbIgnore);
+
+// The modal result a button gives (mbYes -> mrYes, ...).
+TModalResult ModalResultOf(TMsgDlgBtn button);
+// The message box's title for its type: "Warning", "Error", "Information", "Confirm".
+std::string MsgDlgTitle(TMsgDlgType type);
+
+// Shows a message box and returns the result of the button pressed. The answer must be
+// one of `buttons`: a driver answering otherwise is an error.
+TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext);
+
+// The open dialog: FileName (chosen or initial), Filter ("Text|*.txt|All|*.*"),
+// DefaultExt, InitialDir, Title. Execute shows it; false when the user cancels.
+class TOpenDialog : public TComponent {
+  VCL_CLASS(TOpenDialog, TComponent)
+  explicit TOpenDialog(TComponent* owner);
+
+  const std::string& FileName() const { return fileName_; }
+  void SetFileName(const std::string& value) { fileName_ = value; }
+  const std::string& Filter() const { return filter_; }
+  void SetFilter(const std::string& value) { filter_ = value; }
+  int FilterIndex() const { return filterIndex_; }
+  void SetFilterIndex(int value) { filterIndex_ = value; }
+  const std::string& DefaultExt() const { return defaultExt_; }
+  void SetDefaultExt(const std::string& value) { defaultExt_ = value; }
+  const std::string& InitialDir() const { return initialDir_; }
+  void SetInitialDir(const std::string& value) { initialDir_ = value; }
+  const std::string& Title() const { return title_; }
+  void SetTitle(const std::string& value) { title_ = value; }
+
+  virtual bool Execute();
+
+private:
+  std::string fileName_, filter_, defaultExt_, initialDir_, title_;
+  int filterIndex_ = 1;
+};
+
+class TSaveDialog : public TOpenDialog {
+  VCL_CLASS(TSaveDialog, TOpenDialog)
+  using TOpenDialog::TOpenDialog;
+  bool Execute() override;
+};
+
+}  // namespace vcl
