@@ -1,14 +1,11 @@
 #include "cli/session.h"
 
-#include "ide/registry_file.h"
 #include "vcl/sysutils.h"
 
 namespace cli {
 
 TSession::TSession(const std::string& formPath)
-    : package_(ide::ZoltPackage(), ide_.Editors()), designer_(ide::TFormDesigner::Open(formPath)) {
-  ide::InstallRegistryFile();
-}
+    : package_(ide::ZoltPackage(), ide_.Editors()), designer_(ide::TFormDesigner::Open(formPath)) {}
 
 void TSession::Close() {
   designer_.reset();

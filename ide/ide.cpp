@@ -1,6 +1,8 @@
 #include "ide/ide.h"
 
 #include "host/editors.h"
+#include "host/reg_ini_file.h"
+#include "ide/registry_file.h"
 #include "host/tool_services.h"
 #include "vcl/actnlist.h"
 #include "vcl/bitmap.h"
@@ -40,9 +42,11 @@ TIde::TIde() : tools_(DefaultPalette()) {
   ListDatabaseCommands();
   host::SetEditorRegistrar(&editors_);
   host::SetToolServices(&tools_);
+  InstallRegistryFile();
 }
 
 TIde::~TIde() {
+  host::SetRegistrySessionFactory(nullptr);
   host::SetToolServices(nullptr);
   host::SetEditorRegistrar(nullptr);
 }

@@ -94,6 +94,8 @@ class TControl : public TComponent {
   std::string Caption() const { return GetText(); }
   void SetCaption(const std::string& value) { SetText(value); }
   std::string Text() const { return GetText(); }
+  // The length of the text in characters (as a text box counts them for its selection).
+  int TextLength() const;
   virtual std::string GetText() const { return text_; }
   virtual void SetText(const std::string& value);
 

@@ -6,16 +6,11 @@
 
 namespace vcl {
 
-void TCustomEdit::SetSelStart(int value) {
-  selection_.Start = value;
-  selection_.Length = 0;
-  selection_.Clamp(static_cast<int>(Utf8ToChars(Text()).size()));
-}
+int TControl::TextLength() const { return static_cast<int>(Utf8ToChars(Text()).size()); }
 
-void TCustomEdit::SetSelLength(int value) {
-  selection_.Length = value;
-  selection_.Clamp(static_cast<int>(Utf8ToChars(Text()).size()));
-}
+void TCustomEdit::SetSelStart(int value) { selection_.Select(value, 0, TextLength()); }
+
+void TCustomEdit::SetSelLength(int value) { selection_.Select(selection_.Start, value, TextLength()); }
 
 std::string TCustomEdit::SelText() const {
   std::u32string chars = Utf8ToChars(Text());
@@ -24,10 +19,7 @@ std::string TCustomEdit::SelText() const {
   return CharsToUtf8(std::u32string_view(chars).substr(static_cast<std::size_t>(s.Start), static_cast<std::size_t>(s.Length)));
 }
 
-void TCustomEdit::SelectAll() {
-  selection_.Start = 0;
-  selection_.Length = static_cast<int>(Utf8ToChars(Text()).size());
-}
+void TCustomEdit::SelectAll() { selection_.Select(0, TextLength(), TextLength()); }
 
 void TCustomEdit::SetTypedText(const std::u32string& chars) {
   TTextSelection kept = selection_;

@@ -50,16 +50,9 @@ void TCheckListBox::KeyPressDefault(char32_t ch) {
 
 // ---- combo boxes
 
-void TCustomComboBox::SetSelStart(int value) {
-  selection_.Start = value;
-  selection_.Length = 0;
-  selection_.Clamp(static_cast<int>(Utf8ToChars(Text()).size()));
-}
+void TCustomComboBox::SetSelStart(int value) { selection_.Select(value, 0, TextLength()); }
 
-void TCustomComboBox::SetSelLength(int value) {
-  selection_.Length = value;
-  selection_.Clamp(static_cast<int>(Utf8ToChars(Text()).size()));
-}
+void TCustomComboBox::SetSelLength(int value) { selection_.Select(selection_.Start, value, TextLength()); }
 
 void TCustomComboBox::SetDroppedDown(bool value) {
   if (value == droppedDown_) return;

@@ -15,6 +15,12 @@ struct TTextSelection {
 
   // Keeps the selection inside a text of `textLength` characters.
   void Clamp(int textLength);
+  // Selects `length` characters from `start` of a text of `textLength` characters.
+  void Select(int start, int length, int textLength) {
+    Start = start;
+    Length = length;
+    Clamp(textLength);
+  }
   // Applies a typed character (Backspace included) to `text`; with `maxLength` above 0 a
   // character that would make the text longer is refused. False when nothing changed.
   bool Type(std::u32string& text, char32_t ch, int maxLength);

@@ -10,7 +10,6 @@
 #include "ide/form_designer.h"
 #include "ide/ide.h"
 #include "ide/package_loader.h"
-#include "ide/registry_file.h"
 #include "ide/scripted_driver.h"
 #include "vcl/keyboard.h"
 
@@ -80,7 +79,6 @@ struct AlignDialog : ::testing::Test {
     ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
     std::ofstream(dir / "Form1.dfm") << kForm;
     ide = std::make_unique<ide::TIde>();
-    ide::InstallRegistryFile();
     package = std::make_unique<ide::TLoadedPackage>(ide::ZoltPackage(), ide->Editors());
     designer = ide::TFormDesigner::Open((dir / "Form1.dfm").string());
   }
