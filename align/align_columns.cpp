@@ -2,6 +2,8 @@
 // order, fill and measure the columns, then place controls and labels.
 #include <algorithm>
 #include <cstdint>
+#include <memory_resource>
+#include <string>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -19,15 +21,18 @@ using namespace vcl;
 
 namespace {
 
-using NameSet = std::unordered_set<std::string, TextHash, TextEqual>;
+// The working sets of one call live in one arena: a hundred thousand small nodes cost one
+// bump of a pointer each, lie side by side in memory and go at once when the call ends.
+using NameSet = std::pmr::unordered_set<std::pmr::string, TextHash, TextEqual>;
+using RecordMap = std::pmr::unordered_map<const TObject*, TLabeledWinControl*>;
 
 // The entries of a comma text, looked up ignoring case.
-NameSet ParseNames(const std::string& commaText) {
+NameSet ParseNames(const std::string& commaText, std::pmr::memory_resource* arena) {
   TStringList list;
   list.SetCommaText(commaText);
-  NameSet names;
+  NameSet names(arena);
   names.reserve(static_cast<std::size_t>(list.Count()));
-  for (int i = 0; i < list.Count(); ++i) names.insert(list.Strings(i));
+  for (int i = 0; i < list.Count(); ++i) names.emplace(list.Strings(i));
   return names;
 }
 
@@ -60,12 +65,12 @@ struct Parameters {
 // Pass 1: the listed windowed children, in tab order, with the labels that focus them. True
 // when any of them has a label.
 bool Collect(TWinControl* container, const NameSet& names, const NameSet& customButtonClasses,
-             std::vector<Entry>& entries) {
+             std::vector<Entry>& entries, std::pmr::memory_resource* arena) {
   // The tab list holds every windowed child once, at its tab order: walking it yields the
   // controls already ordered by tab order as a number (the keys' text order would put 10000
   // between 1000 and 1001).
   const std::vector<TWinControl*>& tabList = container->TabList();
-  std::unordered_map<const TObject*, TLabeledWinControl*> records;
+  RecordMap records(arena);
   records.reserve(names.size());
   entries.reserve(names.size());
   for (std::size_t i = 0; i < tabList.size(); ++i) {
@@ -172,8 +177,10 @@ void Align(TWinControl* container, bool verticalFit, int columns, int horColumnO
   const Parameters p{verticalFit,       columns,         horColumnOffset,   vertColumnOffset,  horLabelOffset,
                      vertControlOffset, vertLabelOffset, customButtonWidth, customButtonOffset};
 
+  std::pmr::monotonic_buffer_resource arena;
   std::vector<Entry> entries;
-  bool anyLabel = Collect(container, ParseNames(alignList), ParseNames(customButtonControls), entries);
+  bool anyLabel = Collect(container, ParseNames(alignList, &arena), ParseNames(customButtonControls, &arena),
+                          entries, &arena);
   if (entries.empty()) return;
 
   std::int64_t totalHeight = 0;

@@ -109,9 +109,21 @@ TComponent* TComponent::Components(int index) const {
 
 int TComponent::ComponentIndex() const {
   if (!owner_) return -1;
-  auto& list = owner_->components_;
-  auto it = std::find(list.begin(), list.end(), this);
-  return static_cast<int>(it - list.begin());
+  return static_cast<int>(owner_->IndexOfOwned(this));
+}
+
+// Searches down from the component's insertion place, where it is found after any number of
+// removals before it, then up for one moved by SetComponentIndex: destroying an owner's
+// components in any order stays linear.
+std::size_t TComponent::IndexOfOwned(const TComponent* component) const {
+  std::size_t size = components_.size();
+  if (size == 0) return size;
+  std::size_t start = std::min(component->ownerIndexHint_, size - 1);
+  for (std::size_t i = start + 1; i-- > 0;)
+    if (components_[i] == component) return i;
+  for (std::size_t i = start + 1; i < size; ++i)
+    if (components_[i] == component) return i;
+  return size;
 }
 
 void TComponent::SetComponentIndex(int index) {
@@ -123,6 +135,7 @@ void TComponent::SetComponentIndex(int index) {
   if (current == index) return;
   list.erase(list.begin() + current);
   list.insert(list.begin() + index, this);
+  ownerIndexHint_ = static_cast<std::size_t>(index);
 }
 
 TComponent* TComponent::FindComponent(std::string_view name) const {
@@ -154,6 +167,7 @@ void TComponent::RemoveComponent(TComponent* component) {
 }
 
 void TComponent::Insert(TComponent* component) {
+  component->ownerIndexHint_ = components_.size();
   components_.push_back(component);
   component->owner_ = this;
   IndexName(component);
@@ -161,9 +175,8 @@ void TComponent::Insert(TComponent* component) {
 
 void TComponent::Remove(TComponent* component) {
   UnindexName(component);
-  // Components usually go last-first (an owner destroying its own), so search from the end.
-  auto it = std::find(components_.rbegin(), components_.rend(), component);
-  if (it != components_.rend()) components_.erase(std::next(it).base());
+  std::size_t index = IndexOfOwned(component);
+  if (index < components_.size()) components_.erase(components_.begin() + static_cast<std::ptrdiff_t>(index));
   component->owner_ = nullptr;
 }
 

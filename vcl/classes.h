@@ -105,12 +105,15 @@ private:
   friend class TComponentRefBase;
   void Insert(TComponent* component);
   void Remove(TComponent* component);
+  std::size_t IndexOfOwned(const TComponent* component) const;
   void IndexName(TComponent* component);
   void UnindexName(TComponent* component);
 
   std::string name_;
   NativeInt tag_ = 0;
   TComponent* owner_ = nullptr;
+  // Where this component went into its owner's list; removals before it only move it down.
+  std::size_t ownerIndexHint_ = 0;
   std::vector<TComponent*> components_;
   TextMap<TComponent*> nameIndex_;
   // Peers told of each other's destruction. A set: one component (a form file's or a

@@ -67,9 +67,10 @@ void TWinControl::InsertControl(TControl* control) {
 void TWinControl::RemoveControl(TControl* control) {
   if (control->parent_ != this) return;
   if (!HasState(csDestroying)) ControlChange(control, false);
+  // Children usually go last-first (a parent destroying its own), so search from the end.
   auto erase = [](auto& list, TControl* c) {
-    auto it = std::find(list.begin(), list.end(), c);
-    if (it != list.end()) list.erase(it);
+    auto it = std::find(list.rbegin(), list.rend(), c);
+    if (it != list.rend()) list.erase(std::next(it).base());
   };
   if (control->windowed_) {
     auto* windowed = static_cast<TWinControl*>(control);

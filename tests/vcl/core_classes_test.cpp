@@ -1,6 +1,8 @@
 // Run-time type information, class registry and component ownership.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "vcl/class_builder.h"
 #include "vcl/classes.h"
 #include "vcl/typinfo.h"
@@ -232,6 +234,25 @@ TEST(Components, OwnerDestroysOwnedComponentsInOrder) {
   c->Free();
   EXPECT_EQ(owner->ComponentCount(), 1);
   owner->Free();  // destroys a and, through a, b; the sanitizers check nothing leaks
+}
+
+TEST(Components, IndexesStayRightWhateverOrderComponentsMoveOrGo) {
+  TComponent owner(nullptr);
+  std::vector<TWidget*> widgets;
+  for (int i = 0; i < 8; ++i) widgets.push_back(new TWidget(&owner));
+  widgets[1]->Free();  // a removal before the others moves them down
+  widgets[6]->SetComponentIndex(0);
+  widgets[2]->SetComponentIndex(5);
+  std::vector<TWidget*> expected{widgets[6], widgets[0], widgets[3], widgets[4], widgets[5], widgets[2], widgets[7]};
+  for (int i = 0; i < owner.ComponentCount(); ++i) {
+    EXPECT_EQ(owner.Components(i), expected[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(expected[static_cast<std::size_t>(i)]->ComponentIndex(), i);
+  }
+  for (std::size_t i : {3u, 0u, 6u, 1u}) expected[i]->Free();  // go in a mixed order
+  ASSERT_EQ(owner.ComponentCount(), 3);
+  EXPECT_EQ(owner.Components(0), widgets[3]);
+  EXPECT_EQ(owner.Components(1), widgets[5]);
+  EXPECT_EQ(owner.Components(2), widgets[2]);
 }
 
 TEST(Components, FreeNotificationClearsReferences) {
