@@ -123,7 +123,7 @@ void TFormFile::ReadTree() {
   ReadObject(node, root_, root_);
   ResolveReferences();
   for (TComponent* component : loaded_) component->Loaded();
-  for (auto& [key, binding] : bindings_) binding.Snapshot = CollectValues(binding.Component);
+  for (auto& [key, binding] : bindings_) binding.Snapshot = TValueSnapshot(CollectValues(binding.Component));
 }
 
 const dfm::Object* TFormFile::Node(const TComponent* component) const {
@@ -332,11 +332,11 @@ void TFormFile::WriteObject(dfm::Object& node, TBinding& binding) {
 
 void TFormFile::WriteValues(dfm::Object& node, TBinding& binding) {
   std::vector<TStoredValue> current = CollectValues(binding.Component);
-  std::vector<TStoredValue>& before = binding.Snapshot;
+  TValueSnapshot after(current);
+  std::vector<std::string_view> was = binding.Snapshot.Entries(), now = after.Entries();
   for (std::size_t i = 0; i < current.size(); ++i) {
     const TStoredValue& value = current[i];
-    bool same = i < before.size() && before[i].Path == value.Path && before[i].Value == value.Value;
-    if (same) continue;
+    if (i < was.size() && was[i] == now[i]) continue;
     auto existing = std::find_if(node.properties.begin(), node.properties.end(),
                                  [&](const dfm::Property& p) { return SameText(p.name, value.Path); });
     std::size_t index = static_cast<std::size_t>(existing - node.properties.begin());
@@ -349,7 +349,7 @@ void TFormFile::WriteValues(dfm::Object& node, TBinding& binding) {
                            ToDatum(value, root_));
     }
   }
-  binding.Snapshot = std::move(current);
+  binding.Snapshot = std::move(after);
 }
 
 std::size_t TFormFile::InsertionIndex(const dfm::Object& node, TComponent* component, const std::string& path) const {
@@ -385,8 +385,9 @@ void TFormFile::WriteNewChildren(dfm::Object& node, TComponent* component) {
 void TFormFile::RenderNew(dfm::Object& node, TComponent* component) {
   Bind(node, component);
   TBinding& binding = bindings_.at(node.keyword.data());
-  binding.Snapshot = CollectValues(component);
-  for (const TStoredValue& value : binding.Snapshot)
+  std::vector<TStoredValue> values = CollectValues(component);
+  binding.Snapshot = TValueSnapshot(values);
+  for (const TStoredValue& value : values)
     if (!IsDefaultValue(value) && value.Path != "Name")
       doc_.insert_property(node, node.properties.size(), value.Path, ToDatum(value, root_));
   WriteNewChildren(node, component);

@@ -11,6 +11,7 @@
 #include "vcl/dfm_binary.h"
 #include "vcl/dfm_text.h"
 #include "vcl/form_values.h"
+#include "vcl/value_snapshot.h"
 
 namespace vcl {
 
@@ -61,7 +62,7 @@ private:
   class TWatcher;
   struct TBinding {
     TComponent* Component;                // null once destroyed
-    std::vector<TStoredValue> Snapshot;  // the values as last read or written
+    TValueSnapshot Snapshot;  // the values as last read or written
   };
 
   TFormFile(dfm::Document doc, std::unique_ptr<dfm::BinaryOrigin> binary);

@@ -1,0 +1,27 @@
+// A component's published values as last read or written, packed into one buffer: a form
+// of many thousands of components keeps one per component, so each value takes a few bytes
+// instead of a full TStoredValue.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "vcl/form_values.h"
+
+namespace vcl {
+
+class TValueSnapshot {
+public:
+  TValueSnapshot() = default;
+  explicit TValueSnapshot(const std::vector<TStoredValue>& values);
+
+  // One view per value, in collection order: equal views mean the same path with the same
+  // value.
+  std::vector<std::string_view> Entries() const;
+
+private:
+  std::string bytes_;  // per value: its size, then its path's address and its bytes
+};
+
+}  // namespace vcl
