@@ -63,6 +63,23 @@ TEST_F(ZoltAlign, OptionsSetTheDialogAndSaveStoresThemForLaterRuns) {
   EXPECT_EQ(ReadText(dir / "again.dfm"), first) << "the stored settings were used";
 }
 
+TEST_F(ZoltAlign, ABinaryFormStaysBinaryAndAlignsAsItsText) {
+  ASSERT_EQ(RunZolt("convert " + form + " -o " + form + " --binary").exitCode, 0);
+  std::string binary = ReadText(form);
+  ASSERT_EQ(binary.substr(0, 3), std::string("\xFF\x0A\x00", 3));
+  ZoltRun run = Align("");
+  ASSERT_EQ(run.exitCode, 0) << run.out;
+  std::string aligned = ReadText(form);
+  EXPECT_EQ(aligned.substr(0, 3), binary.substr(0, 3)) << "the form was saved as text";
+  EXPECT_NE(aligned, binary);
+
+  // The same run on the text form gives the same form, value for value.
+  WriteText(dir / "text.dfm", original);
+  ASSERT_EQ(RunZolt("align " + (dir / "text.dfm") + " pnlCustomer").exitCode, 0);
+  ASSERT_EQ(RunZolt("convert " + form + " -o " + (dir / "back.dfm") + " --text").exitCode, 0);
+  EXPECT_EQ(ReadText(dir / "back.dfm"), ReadText(dir / "text.dfm"));
+}
+
 TEST_F(ZoltAlign, OutOfRangeValuesAndUnknownNamesAreRefusedAndNothingChanges) {
   ZoltRun run = Align("--columns 100 --save");
   EXPECT_EQ(run.exitCode, 1);

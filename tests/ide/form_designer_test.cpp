@@ -173,7 +173,7 @@ TEST_F(DesignerTest, MissingDeclarationStillSavesTheFormWithAWarning) {
   EXPECT_EQ(Read("Unit1.pas"), "unit Unit1;\ninterface\nimplementation\nend.\n");
 }
 
-TEST_F(DesignerTest, BinaryFormsAreRefusedForNow) {
+TEST_F(DesignerTest, ATruncatedBinaryFormIsRefused) {
   Write("Bin.dfm", std::string("\xFF\x0A\x00TFORM1\x00", 10));
   EXPECT_THROW(ide::TFormDesigner::Open(Path("Bin.dfm")), EReadError);
 }
