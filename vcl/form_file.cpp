@@ -123,7 +123,10 @@ void TFormFile::ReadTree() {
   ReadObject(node, root_, root_);
   ResolveReferences();
   for (TComponent* component : loaded_) component->Loaded();
-  for (auto& [key, binding] : bindings_) binding.Snapshot = TValueSnapshot(CollectValues(binding.Component));
+  for (auto& [key, binding] : bindings_) {
+    CollectValues(binding.Component, values_);
+    binding.Snapshot = TValueSnapshot(values_);
+  }
 }
 
 const dfm::Object* TFormFile::Node(const TComponent* component) const {
@@ -331,12 +334,12 @@ void TFormFile::WriteObject(dfm::Object& node, TBinding& binding) {
 }
 
 void TFormFile::WriteValues(dfm::Object& node, TBinding& binding) {
-  std::vector<TStoredValue> current = CollectValues(binding.Component);
-  TValueSnapshot after(current);
-  std::vector<std::string_view> was = binding.Snapshot.Entries(), now = after.Entries();
-  for (std::size_t i = 0; i < current.size(); ++i) {
-    const TStoredValue& value = current[i];
-    if (i < was.size() && was[i] == now[i]) continue;
+  CollectValues(binding.Component, values_);
+  TValueSnapshot after(values_);
+  TValueSnapshot::TCursor was(binding.Snapshot), now(after);
+  for (const TStoredValue& value : values_) {
+    std::string_view before = was.Next();
+    if (before == now.Next() && !before.empty()) continue;
     auto existing = std::find_if(node.properties.begin(), node.properties.end(),
                                  [&](const dfm::Property& p) { return SameText(p.name, value.Path); });
     std::size_t index = static_cast<std::size_t>(existing - node.properties.begin());
@@ -385,9 +388,9 @@ void TFormFile::WriteNewChildren(dfm::Object& node, TComponent* component) {
 void TFormFile::RenderNew(dfm::Object& node, TComponent* component) {
   Bind(node, component);
   TBinding& binding = bindings_.at(node.keyword.data());
-  std::vector<TStoredValue> values = CollectValues(component);
-  binding.Snapshot = TValueSnapshot(values);
-  for (const TStoredValue& value : values)
+  CollectValues(component, values_);
+  binding.Snapshot = TValueSnapshot(values_);
+  for (const TStoredValue& value : values_)
     if (!IsDefaultValue(value) && value.Path != "Name")
       doc_.insert_property(node, node.properties.size(), value.Path, ToDatum(value, root_));
   WriteNewChildren(node, component);

@@ -64,6 +64,9 @@ private:
     TComponent* Component;                // null once destroyed
     TValueSnapshot Snapshot;  // the values as last read or written
   };
+  // The values of the component at hand while reading or writing, one at a time: its
+  // storage serves every component in turn.
+  std::vector<TStoredValue> values_;
 
   TFormFile(dfm::Document doc, std::unique_ptr<dfm::BinaryOrigin> binary);
   void ReadTree();

@@ -87,16 +87,9 @@ void CollectProperties(TObject* instance, std::string_view prefix, std::vector<T
 
 }  // namespace
 
-std::vector<TStoredValue> CollectValues(TComponent* component) {
-  // Components of a class mostly have the same number of values: reserve what the last
-  // one of the class had.
-  static std::unordered_map<TClass, std::size_t> counts;
-  std::size_t& count = counts[component->ClassType()];
-  std::vector<TStoredValue> out;
-  out.reserve(count);
+void CollectValues(TComponent* component, std::vector<TStoredValue>& out) {
+  out.clear();
   Collect(component, {}, out, 0, true);
-  count = out.size();
-  return out;
 }
 
 bool IsDefaultValue(const TStoredValue& value) {

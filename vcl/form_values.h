@@ -27,8 +27,9 @@ struct TStoredValue {
 };
 
 // Every published value of `component` that can appear in a form file, in published
-// order, sub-objects expanded in place, stored or not.
-std::vector<TStoredValue> CollectValues(TComponent* component);
+// order, sub-objects expanded in place, stored or not; `out` is cleared first and its
+// storage reused.
+void CollectValues(TComponent* component, std::vector<TStoredValue>& out);
 
 // True when the IDE leaves the value out of a form file (it equals the default, is empty,
 // zero, null or unassigned, or the property says it is not stored).

@@ -58,16 +58,13 @@ TValueSnapshot::TValueSnapshot(const std::vector<TStoredValue>& values) {
   bytes_.shrink_to_fit();
 }
 
-std::vector<std::string_view> TValueSnapshot::Entries() const {
-  std::vector<std::string_view> entries;
-  for (std::size_t at = 0; at < bytes_.size();) {
-    std::uint32_t size;
-    std::memcpy(&size, bytes_.data() + at, sizeof size);
-    at += sizeof size;
-    entries.emplace_back(bytes_.data() + at, size);
-    at += size;
-  }
-  return entries;
+std::string_view TValueSnapshot::TCursor::Next() {
+  if (rest_.empty()) return {};
+  std::uint32_t size;
+  std::memcpy(&size, rest_.data(), sizeof size);
+  std::string_view entry = rest_.substr(sizeof size, size);
+  rest_.remove_prefix(sizeof size + size);
+  return entry;
 }
 
 }  // namespace vcl

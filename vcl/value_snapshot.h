@@ -16,9 +16,17 @@ public:
   TValueSnapshot() = default;
   explicit TValueSnapshot(const std::vector<TStoredValue>& values);
 
-  // One view per value, in collection order: equal views mean the same path with the same
-  // value.
-  std::vector<std::string_view> Entries() const;
+  // Walks the entries in collection order, one per value: equal entries mean the same path
+  // with the same value.
+  class TCursor {
+  public:
+    explicit TCursor(const TValueSnapshot& snapshot) : rest_(snapshot.bytes_) {}
+    // The next entry; empty past the last one.
+    std::string_view Next();
+
+  private:
+    std::string_view rest_;
+  };
 
 private:
   std::string bytes_;  // per value: its size, then its path's address and its bytes

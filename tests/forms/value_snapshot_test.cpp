@@ -16,8 +16,9 @@ std::vector<TStoredValue> Values(TPropValue caption, TPropValue height, std::str
 // The entries as owned strings, outliving the snapshot.
 std::vector<std::string> Entries(const std::vector<TStoredValue>& values) {
   TValueSnapshot snapshot(values);
+  TValueSnapshot::TCursor cursor(snapshot);
   std::vector<std::string> entries;
-  for (std::string_view entry : snapshot.Entries()) entries.emplace_back(entry);
+  for (std::string_view entry = cursor.Next(); !entry.empty(); entry = cursor.Next()) entries.emplace_back(entry);
   return entries;
 }
 
