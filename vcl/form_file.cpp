@@ -337,9 +337,10 @@ void TFormFile::WriteValues(dfm::Object& node, TBinding& binding) {
   CollectValues(binding.Component, values_);
   TValueSnapshot after(values_);
   TValueSnapshot::TCursor was(binding.Snapshot), now(after);
+  const bool comparable = after.SamePaths(binding.Snapshot);
   for (const TStoredValue& value : values_) {
     std::string_view before = was.Next();
-    if (before == now.Next() && !before.empty()) continue;
+    if (before == now.Next() && comparable) continue;
     auto existing = std::find_if(node.properties.begin(), node.properties.end(),
                                  [&](const dfm::Property& p) { return SameText(p.name, value.Path); });
     std::size_t index = static_cast<std::size_t>(existing - node.properties.begin());

@@ -31,9 +31,20 @@ TEST(ValueSnapshot, EqualValuesGiveEqualEntriesAndAChangeShowsInItsEntryOnly) {
   EXPECT_EQ(before, same);
   EXPECT_NE(before[0], changed[0]);
   EXPECT_EQ(before[1], changed[1]);
-  // Another path with the same value is another entry.
-  static const std::string width = "Width";
-  EXPECT_NE(before[1], Entries(Values(std::string("Name:"), NativeInt{21}, width))[1]);
+  EXPECT_NE(Entries(Values(std::string(), NativeInt{-1}, height))[1],
+            Entries(Values(std::string(), NativeInt{1}, height))[1]);
+  EXPECT_NE(Entries(Values(std::string(), NativeInt{300}, height))[1],
+            Entries(Values(std::string(), std::string("300"), height))[1]);
+}
+
+TEST(ValueSnapshot, OnlySnapshotsOfTheSamePathsCompare) {
+  static const std::string height = "Height", width = "Width";
+  TValueSnapshot heights(Values(std::string("Name:"), NativeInt{21}, height));
+  EXPECT_TRUE(heights.SamePaths(TValueSnapshot(Values(std::string("Other"), NativeInt{5}, height))));
+  EXPECT_FALSE(heights.SamePaths(TValueSnapshot(Values(std::string("Name:"), NativeInt{21}, width))));
+  std::vector<TStoredValue> shorter = Values(std::string("Name:"), NativeInt{21}, height);
+  shorter.pop_back();
+  EXPECT_FALSE(heights.SamePaths(TValueSnapshot(shorter)));
 }
 
 TEST(ValueSnapshot, FloatsCompareByValueWhateverTheirPadding) {
