@@ -1,11 +1,11 @@
 // The column layout: collect the listed controls with their labels, order them by tab
 // order, fill and measure the columns, then place controls and labels.
 #include <algorithm>
+#include <bit>
 #include <cstdint>
-#include <memory_resource>
+#include <deque>
 #include <string>
-#include <unordered_map>
-#include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "align/ZoltAlign.h"
@@ -21,32 +21,109 @@ using namespace vcl;
 
 namespace {
 
-// The working sets of one call live in one arena: a hundred thousand small nodes cost one
-// bump of a pointer each, lie side by side in memory and go at once when the call ends.
-using NameSet = std::pmr::unordered_set<std::pmr::string, TextHash, TextEqual>;
-using RecordMap = std::pmr::unordered_map<const TObject*, TLabeledWinControl*>;
+// A hash table of fixed size with open addressing: the slots lie in one array, at most two
+// in three used, so a look-up touches a cache line or two however many keys the table holds.
+// Each slot holds a part of the key's hash and the index of its item in `Items`, which
+// hashes and compares the keys.
+template <class Items>
+class FlatIndex {
+public:
+  explicit FlatIndex(const Items& items) : items_(items), slots_(std::bit_ceil(items.Size() * 3 / 2 + 1)) {
+    for (std::uint32_t i = 0; i < items.Size(); ++i) {
+      std::size_t hash = items.HashOf(i);
+      Slot& slot = Probe(hash, [&](std::uint32_t other) { return items.SameKey(other, i); });
+      if (slot.index == kEmpty) slot = {static_cast<std::uint32_t>(hash), i};
+    }
+  }
+  // The index of the item with `key`, the first when several have it; none: null.
+  template <class Key>
+  const std::uint32_t* Find(const Key& key) const {
+    const Slot& slot = Probe(Items::Hash(key), [&](std::uint32_t other) { return items_.HasKey(other, key); });
+    return slot.index == kEmpty ? nullptr : &slot.index;
+  }
+
+private:
+  static constexpr std::uint32_t kEmpty = UINT32_MAX;
+  struct Slot {
+    std::uint32_t hash = 0;
+    std::uint32_t index = kEmpty;
+  };
+  template <class Same>
+  Slot& Probe(std::size_t hash, Same same) const {
+    std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+      Slot& slot = slots_[i];
+      if (slot.index == kEmpty || (slot.hash == static_cast<std::uint32_t>(hash) && same(slot.index))) return slot;
+    }
+  }
+
+  const Items& items_;
+  mutable std::vector<Slot> slots_;
+};
 
 // The entries of a comma text, looked up ignoring case.
-NameSet ParseNames(const std::string& commaText, std::pmr::memory_resource* arena) {
-  TStringList list;
-  list.SetCommaText(commaText);
-  NameSet names(arena);
-  names.reserve(static_cast<std::size_t>(list.Count()));
-  for (int i = 0; i < list.Count(); ++i) names.emplace(list.Strings(i));
-  return names;
-}
+class NameList {
+public:
+  explicit NameList(std::string_view commaText) : names_(SplitCommaText(commaText)), index_(*this) {}
+  NameList(const NameList&) = delete;
+  NameList& operator=(const NameList&) = delete;
+  bool Contains(std::string_view name) const { return index_.Find(name) != nullptr; }
 
-// A control to lay out: its tab-order key, its labels, and whether it carries its caption itself.
+  // What the index asks of its items.
+  std::size_t Size() const { return names_.size(); }
+  static std::size_t Hash(std::string_view name) { return TextHash{}(name); }
+  std::size_t HashOf(std::uint32_t i) const { return Hash(names_[i]); }
+  bool HasKey(std::uint32_t i, std::string_view name) const { return TextEqual{}(names_[i], name); }
+  bool SameKey(std::uint32_t i, std::uint32_t j) const { return HasKey(i, names_[j]); }
+
+private:
+  std::vector<std::string> names_;
+  FlatIndex<NameList> index_;
+};
+
+// A control to lay out, with what the passes read of it: its record, its size, the width of
+// its widest label, and whether it carries its caption itself.
 struct Entry {
-  std::string key;
-  std::unique_ptr<TLabeledWinControl> record;
+  TWinControl* control;
+  TLabeledWinControl* record;
+  int width;
+  int height;
+  int labelWidth;
   bool customButton;
 };
 
-// A column with its break key: the key of the control that opens the next column, empty for
-// the last column.
+// The entries in tab order, found by their control.
+class EntryList {
+public:
+  explicit EntryList(std::vector<Entry> entries) : entries_(std::move(entries)), index_(*this) {}
+  EntryList(const EntryList&) = delete;
+  EntryList& operator=(const EntryList&) = delete;
+  const std::vector<Entry>& Entries() const { return entries_; }
+  Entry* Find(const TObject* control) {
+    const std::uint32_t* i = index_.Find(control);
+    return i ? &entries_[*i] : nullptr;
+  }
+
+  // What the index asks of its items.
+  std::size_t Size() const { return entries_.size(); }
+  static std::size_t Hash(const TObject* control) {
+    std::uint64_t h = (reinterpret_cast<std::uintptr_t>(control) >> 4) * 0x9E3779B97F4A7C15ull;
+    return static_cast<std::size_t>(h ^ (h >> 29));
+  }
+  std::size_t HashOf(std::uint32_t i) const { return Hash(entries_[i].control); }
+  bool HasKey(std::uint32_t i, const TObject* control) const { return entries_[i].control == control; }
+  bool SameKey(std::uint32_t i, std::uint32_t j) const { return HasKey(i, entries_[j].control); }
+
+private:
+  std::vector<Entry> entries_;
+  FlatIndex<EntryList> index_;
+};
+
+// A column; `breakEntry` is the index of the entry that opens the next column (none for the
+// last column).
 struct Column {
-  std::string breakKey;
+  static constexpr std::size_t kLast = SIZE_MAX;
+  std::size_t breakEntry = kLast;
   std::unique_ptr<TColumnProperties> props;
 };
 
@@ -62,35 +139,55 @@ struct Parameters {
   int customButtonOffset;
 };
 
-// Pass 1: the listed windowed children, in tab order, with the labels that focus them. True
-// when any of them has a label.
-bool Collect(TWinControl* container, const NameSet& names, const NameSet& customButtonClasses,
-             std::vector<Entry>& entries, std::pmr::memory_resource* arena) {
+// Whether a control's class is one of the custom button classes, judged once per class.
+class CustomButtonTest {
+public:
+  explicit CustomButtonTest(std::string_view commaText) : classes_(commaText) {}
+  bool operator()(const TWinControl* control) {
+    TClass cls = control->ClassType();
+    for (const auto& [known, isCustom] : seen_)
+      if (known == cls) return isCustom;
+    return seen_.emplace_back(cls, classes_.Contains(cls->ClassName())).second;
+  }
+
+private:
+  NameList classes_;
+  std::vector<std::pair<TClass, bool>> seen_;
+};
+
+// Pass 1: the listed windowed children, in tab order. Each control is read once here; the
+// later passes use what its entry holds.
+std::vector<Entry> CollectControls(TWinControl* container, const NameList& names, CustomButtonTest& isCustomButton,
+                                   std::deque<TLabeledWinControl>& records) {
   // The tab list holds every windowed child once, at its tab order: walking it yields the
   // controls already ordered by tab order as a number (the keys' text order would put 10000
   // between 1000 and 1001).
   const std::vector<TWinControl*>& tabList = container->TabList();
-  RecordMap records(arena);
-  records.reserve(names.size());
-  entries.reserve(names.size());
+  std::vector<Entry> entries;
+  entries.reserve(std::min(tabList.size(), names.Size()));
   for (std::size_t i = 0; i < tabList.size(); ++i) {
     TWinControl* control = tabList[i];
-    if (!names.contains(control->Name())) continue;
-    Entry entry{FormatTabKey(static_cast<int>(i)), std::make_unique<TLabeledWinControl>(control),
-                customButtonClasses.contains(control->ClassName())};
-    records.emplace(control, entry.record.get());
-    entries.push_back(std::move(entry));
+    if (i + kPrefetchDistance < tabList.size()) tabList[i + kPrefetchDistance]->PrefetchLayout();
+    if (!names.Contains(control->Name())) continue;
+    entries.push_back({control, &records.emplace_back(control), control->Width(), control->Height(), 0,
+                       isCustomButton(control)});
   }
-  if (records.empty()) return false;
+  return entries;
+}
 
+// Pass 1, continued: gives each entry the labels that focus its control. True when any
+// control has a label.
+bool CollectLabels(TWinControl* container, EntryList& entries) {
   bool anyLabel = false;
   for (int i = 0, count = container->ControlCount(); i < count; ++i) {
+    if (i + kPrefetchDistance < count) container->Controls(i + kPrefetchDistance)->PrefetchLayout();
     auto* label = Cast<TCustomLabel>(container->Controls(i));
     NativeInt focus = 0;
     if (!label || !GetCompOrdPropByName(label, "FocusControl", focus) || focus == 0) continue;
-    auto record = records.find(OrdToObject(focus));
-    if (record == records.end()) continue;
-    record->second->AddLabel(label);
+    Entry* entry = entries.Find(OrdToObject(focus));
+    if (!entry) continue;
+    entry->record->AddLabel(label);
+    entry->labelWidth = std::max(entry->labelWidth, label->Width());
     anyLabel = true;
   }
   return anyLabel;
@@ -108,25 +205,24 @@ std::vector<Column> FillColumns(const std::vector<Entry>& entries, const Paramet
   // A stored column count below 1 cannot divide the controls; it counts as one column.
   std::size_t maxColumns = static_cast<std::size_t>(std::max(p.columns, 1));
   std::vector<Column> columns;
-  columns.push_back({"", std::make_unique<TColumnProperties>(p.horColumnOffset, p.horLabelOffset)});
-  for (const Entry& entry : entries) {
-    TWinControl* control = entry.record->Control;
-    if (columns.back().props->UsedHeight + std::int64_t{control->Height()} > heightLimit &&
+  columns.push_back({Column::kLast, std::make_unique<TColumnProperties>(p.horColumnOffset, p.horLabelOffset)});
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const Entry& entry = entries[i];
+    if (columns.back().props->UsedHeight + std::int64_t{entry.height} > heightLimit &&
         (p.verticalFit || columns.size() < maxColumns)) {
-      columns.back().breakKey = entry.key;
-      columns.push_back({"", std::make_unique<TColumnProperties>(p.horColumnOffset, p.horLabelOffset)});
+      columns.back().breakEntry = i;
+      columns.push_back({Column::kLast, std::make_unique<TColumnProperties>(p.horColumnOffset, p.horLabelOffset)});
     }
     TColumnProperties& column = *columns.back().props;
     if (entry.customButton) {
-      column.LabelWidth = std::max(column.LabelWidth, CaptionWidth(control));
+      column.LabelWidth = std::max(column.LabelWidth, CaptionWidth(entry.control));
       column.ControlWidth = std::max(column.ControlWidth, p.customButtonWidth);
     } else {
-      column.ControlWidth = std::max(column.ControlWidth, control->Width());
+      column.ControlWidth = std::max(column.ControlWidth, entry.width);
     }
-    for (int i = 0; i < entry.record->LabelCount(); ++i)
-      column.LabelWidth = std::max(column.LabelWidth, entry.record->Label(i)->Width());
+    column.LabelWidth = std::max(column.LabelWidth, entry.labelWidth);
     column.Width = p.horColumnOffset + column.LabelWidth + p.horLabelOffset + column.ControlWidth;
-    column.UsedHeight += control->Height() + p.vertControlOffset;
+    column.UsedHeight += entry.height + p.vertControlOffset;
   }
   return columns;
 }
@@ -137,14 +233,20 @@ void Place(const std::vector<Entry>& entries, const std::vector<Column>& columns
   std::size_t index = 0;
   int currentLeft = p.horColumnOffset;
   int currentTop = p.vertColumnOffset;
-  for (const Entry& entry : entries) {
-    if (entry.key == columns[index].breakKey) {
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const Entry& entry = entries[i];
+    if (i + kPrefetchDistance < entries.size()) {
+      const Entry& ahead = entries[i + kPrefetchDistance];
+      ahead.control->PrefetchLayout();
+      if (ahead.record->LabelCount() > 0) ahead.record->Label(0)->PrefetchLayout();
+    }
+    if (i == columns[index].breakEntry) {
       currentTop = p.vertColumnOffset;
       currentLeft += columns[index].props->Width;
       ++index;
     }
     const TColumnProperties& column = *columns[index].props;
-    TWinControl* control = entry.record->Control;
+    TWinControl* control = entry.control;
     if (!entry.customButton) {
       int left = anyLabel ? currentLeft + column.LabelWidth + p.horLabelOffset : currentLeft;
       control->SetBounds(left, currentTop, control->Width(), control->Height());
@@ -159,8 +261,8 @@ void Place(const std::vector<Entry>& entries, const std::vector<Column>& columns
       }
     }
     // Labels keep their size; several labels of one control land on the same spot.
-    for (int i = 0; i < entry.record->LabelCount(); ++i) {
-      TControl* label = entry.record->Label(i);
+    for (int l = 0; l < entry.record->LabelCount(); ++l) {
+      TControl* label = entry.record->Label(l);
       label->SetBounds(currentLeft, control->Top() + p.vertLabelOffset, label->Width(), label->Height());
     }
     currentTop += control->Height() + p.vertControlOffset;
@@ -177,14 +279,16 @@ void Align(TWinControl* container, bool verticalFit, int columns, int horColumnO
   const Parameters p{verticalFit,       columns,         horColumnOffset,   vertColumnOffset,  horLabelOffset,
                      vertControlOffset, vertLabelOffset, customButtonWidth, customButtonOffset};
 
-  std::pmr::monotonic_buffer_resource arena;
-  std::vector<Entry> entries;
-  bool anyLabel = Collect(container, ParseNames(alignList, &arena), ParseNames(customButtonControls, &arena),
-                          entries, &arena);
+  NameList names(alignList);
+  CustomButtonTest isCustomButton(customButtonControls);
+  std::deque<TLabeledWinControl> records;
+  EntryList list(CollectControls(container, names, isCustomButton, records));
+  const std::vector<Entry>& entries = list.Entries();
   if (entries.empty()) return;
+  bool anyLabel = CollectLabels(container, list);
 
   std::int64_t totalHeight = 0;
-  for (const Entry& entry : entries) totalHeight += std::int64_t{entry.record->Control->Height()} + vertControlOffset;
+  for (const Entry& entry : entries) totalHeight += std::int64_t{entry.height} + vertControlOffset;
   std::int64_t heightLimit = verticalFit ? std::int64_t{container->Height()} - 2 * std::int64_t{vertColumnOffset}
                                          : totalHeight / std::max(columns, 1);
 

@@ -61,7 +61,6 @@ TClass TControl::ClassInfo() {
 
 TControl::TControl(TComponent* owner)
     : TComponent(owner),
-      constraints_(std::make_unique<TSizeConstraints>(this)),
       font_(std::make_unique<TFont>()),
       controlStyle_(StyleOf(csCaptureMouse) | StyleOf(csClickEvents) | StyleOf(csSetCaption) |
                     StyleOf(csDoubleClicks)) {
@@ -69,7 +68,7 @@ TControl::TControl(TComponent* owner)
     parentFont_ = false;
     FontChanged();
   };
-  constraints_->OnChange = [this](TObject*) { AdjustSize(); };
+  constraints_.OnChange = [this](TObject*) { AdjustSize(); };
 }
 
 TControl::~TControl() {
@@ -97,9 +96,9 @@ bool TControl::CheckNewSize(int& width, int& height) {
     if (align_ == alNone || align_ == alLeft || align_ == alRight) w = autoW;
     if (align_ == alNone || align_ == alTop || align_ == alBottom) h = autoH;
   }
-  int minW = constraints_->MinWidth(), minH = constraints_->MinHeight();
-  int maxW = constraints_->MaxWidth() > 0 ? constraints_->MaxWidth() : INT_MAX;
-  int maxH = constraints_->MaxHeight() > 0 ? constraints_->MaxHeight() : INT_MAX;
+  int minW = constraints_.MinWidth(), minH = constraints_.MinHeight();
+  int maxW = constraints_.MaxWidth() > 0 ? constraints_.MaxWidth() : INT_MAX;
+  int maxH = constraints_.MaxHeight() > 0 ? constraints_.MaxHeight() : INT_MAX;
   OnConstrainedResize(this, minW, minH, maxW, maxH);
   w = std::clamp(w, minW, std::max(minW, maxW));
   h = std::clamp(h, minH, std::max(minH, maxH));

@@ -220,27 +220,34 @@ std::string TStrings::CommaText() const {
 }
 
 void TStrings::SetCommaText(std::string_view text) {
-  text = UpToNul(text);
-  auto isBlank = [&](std::size_t pos) { return pos < text.size() && static_cast<unsigned char>(text[pos]) <= ' '; };
+  std::vector<std::string> entries = SplitCommaText(text);
   Updating(*this, [&] {
     Clear();
-    std::size_t pos = 0;
-    while (isBlank(pos)) ++pos;
-    while (pos < text.size()) {
-      if (text[pos] == '"') {
-        Add(ReadQuoted(text, pos));
-      } else {
-        std::size_t start = pos;
-        while (pos < text.size() && !isBlank(pos) && text[pos] != ',') ++pos;
-        Add(std::string(text.substr(start, pos - start)));
-      }
-      while (isBlank(pos)) ++pos;
-      if (pos < text.size() && text[pos] == ',') {
-        ++pos;
-        while (isBlank(pos)) ++pos;
-      }
-    }
+    for (const std::string& entry : entries) Add(entry);
   });
+}
+
+std::vector<std::string> SplitCommaText(std::string_view text) {
+  text = UpToNul(text);
+  auto isBlank = [&](std::size_t pos) { return pos < text.size() && static_cast<unsigned char>(text[pos]) <= ' '; };
+  std::vector<std::string> entries;
+  std::size_t pos = 0;
+  while (isBlank(pos)) ++pos;
+  while (pos < text.size()) {
+    if (text[pos] == '"') {
+      entries.push_back(ReadQuoted(text, pos));
+    } else {
+      std::size_t start = pos;
+      while (pos < text.size() && !isBlank(pos) && text[pos] != ',') ++pos;
+      entries.emplace_back(text.substr(start, pos - start));
+    }
+    while (isBlank(pos)) ++pos;
+    if (pos < text.size() && text[pos] == ',') {
+      ++pos;
+      while (isBlank(pos)) ++pos;
+    }
+  }
+  return entries;
 }
 
 void TStrings::BeginUpdate() {

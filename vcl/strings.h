@@ -137,4 +137,7 @@ private:
   TDuplicates duplicates_ = dupIgnore;
 };
 
+// The entries of a comma text, read as TStrings::SetCommaText reads them.
+std::vector<std::string> SplitCommaText(std::string_view text);
+
 }  // namespace vcl

@@ -327,13 +327,6 @@ int StrToIntDef(std::string_view s, int fallback) {
   }
 }
 
-std::string FormatTabKey(int value) {
-  std::int64_t magnitude = value < 0 ? -static_cast<std::int64_t>(value) : value;
-  std::string digits = std::to_string(magnitude);
-  if (digits.size() < 4) digits.insert(0, 4 - digits.size(), '0');
-  return value < 0 ? "-" + digits : digits;
-}
-
 // ---- Identifiers
 
 bool IsValidIdent(std::string_view s) {

@@ -65,8 +65,6 @@ std::string IntToHex(std::int64_t value, int digits);
 int StrToInt(std::string_view s);
 std::int64_t StrToInt64(std::string_view s);
 int StrToIntDef(std::string_view s, int fallback);
-// The "%.4d" format: decimal, zero-padded to at least four digits (the sign is not a digit).
-std::string FormatTabKey(int value);
 
 bool IsValidIdent(std::string_view s);
 

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 
 #include "vcl/class_builder.h"
 #include "vcl/controls.h"
@@ -327,23 +328,27 @@ void TWinControl::AlignControls(TControl* control, TRect& rect) {
       default: break;
     }
   };
-  std::vector<TControl*> list;
+  // The children by alignment, found in one pass; the control that asked leads its group.
+  // Sided groups are ordered by position; the others keep the children's order.
+  std::array<std::vector<TControl*>, alClient + 1> groups;
+  if (control && (control->Align() == alNone || TakesPart(control))) groups[control->Align()].push_back(control);
+  for (int i = 0, count = ControlCount(); i < count; ++i) {
+    TControl* c = Controls(i);
+    if (i + kPrefetchDistance < count) Controls(i + kPrefetchDistance)->PrefetchLayout();
+    TAlign align = c->Align();
+    if (c == control || (align != alNone && !TakesPart(c))) continue;
+    std::vector<TControl*>& list = groups[align];
+    // Appending keeps the unaligned controls, usually nearly all, linear.
+    std::size_t j = align == alNone ? list.size() : 0;
+    while (j < list.size() && !InsertBefore(c, list[j], align)) ++j;
+    list.insert(list.begin() + static_cast<std::ptrdiff_t>(j), c);
+  }
   for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient, alNone}) {
-    list.clear();
-    if (control && control->Align() == align && (align == alNone || TakesPart(control))) list.push_back(control);
-    for (int i = 0; i < ControlCount(); ++i) {
-      TControl* c = Controls(i);
-      if (c == control || c->Align() != align || (align != alNone && !TakesPart(c))) continue;
-      // Unaligned controls keep the children's order: appending keeps this linear.
-      if (align == alNone) {
-        list.push_back(c);
-        continue;
-      }
-      std::size_t j = 0;
-      while (j < list.size() && !InsertBefore(c, list[j], align)) ++j;
-      list.insert(list.begin() + static_cast<std::ptrdiff_t>(j), c);
+    const std::vector<TControl*>& list = groups[align];
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      if (i + kPrefetchDistance < list.size()) list[i + kPrefetchDistance]->PrefetchLayout();
+      position(list[i], align);
     }
-    for (TControl* c : list) position(c, align);
   }
 }
 

@@ -194,18 +194,6 @@ TEST(SysUtils, StrToInt64AndDefault) {
   EXPECT_EQ(StrToIntDef("4294967296", 3), 3);
 }
 
-TEST(SysUtils, FormatTabKeyPadsToFourDigits) {
-  EXPECT_EQ(FormatTabKey(5), "0005");
-  EXPECT_EQ(FormatTabKey(0), "0000");
-  EXPECT_EQ(FormatTabKey(123), "0123");
-  EXPECT_EQ(FormatTabKey(1234), "1234");
-  EXPECT_EQ(FormatTabKey(12345), "12345");
-  EXPECT_EQ(FormatTabKey(-5), "-0005");
-  EXPECT_EQ(FormatTabKey(-12345), "-12345");
-  EXPECT_EQ(FormatTabKey(INT_MIN), "-2147483648");
-  EXPECT_EQ(StrToInt(FormatTabKey(7)), 7);
-}
-
 TEST(SysUtils, IsValidIdent) {
   for (const char* good : {"a", "_", "_1", "Button1", "btnOK", "Übung", "кнопка1", "a_b_c"})
     EXPECT_TRUE(IsValidIdent(good)) << good;
