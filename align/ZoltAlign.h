@@ -19,10 +19,11 @@ class TLabeledWinControl : public vcl::TObject {
   // The control; not owned.
   vcl::TWinControl* Control;
   // One entry per label, with empty text and the label as its object; the labels are not owned.
-  std::unique_ptr<vcl::TStringList> Labels;
+  // Held in place: records are made by the thousand, and the list goes with its record.
+  vcl::TStringList Labels;
 
   void AddLabel(vcl::TControl* label);
-  int LabelCount() const { return Labels->Count(); }
+  int LabelCount() const { return Labels.Count(); }
   vcl::TControl* Label(int index) const;
 };
 

@@ -41,11 +41,13 @@ private:
   FlatIndex<NameList> index_;
 };
 
-// A control to lay out, with what the passes read of it: its record, its size, the width of
-// its widest label, and whether it carries its caption itself.
+// A control to lay out, with what the passes read of it: its record, its first label (which
+// placing fetches ahead without going through the record), its size, the width of its widest
+// label, and whether it carries its caption itself.
 struct Entry {
   TWinControl* control;
   TLabeledWinControl* record;
+  TControl* firstLabel;
   int width;
   int height;
   int labelWidth;
@@ -129,17 +131,18 @@ std::vector<Entry> CollectControls(TWinControl* container, const NameList& names
     TWinControl* control = tabList[i];
     if (i + kPrefetchDistance < tabList.size()) tabList[i + kPrefetchDistance]->PrefetchLayout();
     if (!names.Contains(control->Name())) continue;
-    entries.push_back({control, &records.emplace_back(control), control->Width(), control->Height(), 0,
+    entries.push_back({control, &records.emplace_back(control), nullptr, control->Width(), control->Height(), 0,
                        isCustomButton(control)});
   }
   return entries;
 }
 
-// Pass 1, continued: gives each entry the labels that focus its control. True when any
-// control has a label.
+// Pass 1, continued: gives each entry the labels that focus its control, in the children's
+// order. Labels are never windowed, and the windowed children come last in that order, so
+// they are not visited. True when any control has a label.
 bool CollectLabels(TWinControl* container, EntryList& entries) {
   bool anyLabel = false;
-  for (int i = 0, count = container->ControlCount(); i < count; ++i) {
+  for (int i = 0, count = container->NonWindowedControlCount(); i < count; ++i) {
     if (i + kPrefetchDistance < count) container->Controls(i + kPrefetchDistance)->PrefetchLayout();
     auto* label = Cast<TCustomLabel>(container->Controls(i));
     NativeInt focus = 0;
@@ -147,6 +150,7 @@ bool CollectLabels(TWinControl* container, EntryList& entries) {
     Entry* entry = entries.Find(OrdToObject(focus));
     if (!entry) continue;
     entry->record->AddLabel(label);
+    if (!entry->firstLabel) entry->firstLabel = label;
     entry->labelWidth = std::max(entry->labelWidth, label->Width());
     anyLabel = true;
   }
@@ -198,7 +202,7 @@ void Place(const std::vector<Entry>& entries, const std::vector<Column>& columns
     if (i + kPrefetchDistance < entries.size()) {
       const Entry& ahead = entries[i + kPrefetchDistance];
       ahead.control->PrefetchLayout();
-      if (ahead.record->LabelCount() > 0) ahead.record->Label(0)->PrefetchLayout();
+      if (ahead.firstLabel) ahead.firstLabel->PrefetchLayout();
     }
     if (i == columns[index].breakEntry) {
       currentTop = p.vertColumnOffset;

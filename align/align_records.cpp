@@ -10,14 +10,13 @@ TClass TLabeledWinControl::ClassInfo() {
   return cls;
 }
 
-TLabeledWinControl::TLabeledWinControl(TWinControl* control)
-    : Control(control), Labels(std::make_unique<TStringList>()) {}
+TLabeledWinControl::TLabeledWinControl(TWinControl* control) : Control(control) {}
 
 TLabeledWinControl::~TLabeledWinControl() = default;
 
-void TLabeledWinControl::AddLabel(TControl* label) { Labels->AddObject("", label); }
+void TLabeledWinControl::AddLabel(TControl* label) { Labels.AddObject("", label); }
 
-TControl* TLabeledWinControl::Label(int index) const { return static_cast<TControl*>(Labels->Objects(index)); }
+TControl* TLabeledWinControl::Label(int index) const { return static_cast<TControl*>(Labels.Objects(index)); }
 
 TClass TColumnProperties::ClassInfo() {
   static TClass cls = TClassBuilder<TColumnProperties>("TColumnProperties", TObject::ClassInfo()).Build();

@@ -107,7 +107,7 @@ public:
   TClassBuilder& Event(std::string name, TEvent<Args...> B::*slot, const char* typeName = "TNotifyEvent") {
     static_assert(std::is_base_of_v<B, C>);
     auto p = NewProp(std::move(name), MakeMethodType(typeName));
-    p->Event = [slot](TObject* o) -> TEventBase& { return static_cast<C*>(o)->*slot; };
+    p->Event = [slot](TObject* o) -> TEventRef { return static_cast<C*>(o)->*slot; };
     return Add(std::move(p));
   }
 
@@ -116,8 +116,8 @@ public:
   TClassBuilder& Method(std::string name, void (C::*method)(Args...)) {
     auto m = std::make_unique<TMethodInfo>();
     m->Name = name;
-    m->Bind = [method, name](TObject* self, TEventBase& slot) {
-      auto* typed = dynamic_cast<TEvent<Args...>*>(&slot);
+    m->Bind = [method, name](TObject* self, TEventRef slot) {
+      auto* typed = slot.As<TEvent<Args...>>();
       if (!typed) throw EPropertyError("Method " + name + " has an incompatible parameter list");
       C* obj = static_cast<C*>(self);
       typed->Bind(name, self, [obj, method](Args... args) { (obj->*method)(args...); });

@@ -110,6 +110,8 @@ private:
   void UnindexName(TComponent* component);
 
   std::string name_;
+  // Beside the class and the name, which most loops over components read with it.
+  TComponentState state_ = 0;
   NativeInt tag_ = 0;
   TComponent* owner_ = nullptr;
   // Where this component went into its owner's list; removals before it only move it down.
@@ -120,7 +122,6 @@ private:
   // designer's watcher) may watch hundreds of thousands.
   std::unordered_set<TComponent*> freeNotifies_;
   std::vector<TComponentRefBase*> refs_;
-  TComponentState state_ = 0;
 };
 
 // A component's reference to another component: becomes null when the target is

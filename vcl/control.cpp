@@ -143,7 +143,9 @@ void TControl::SetAutoSize(bool value) {
 void TControl::SetAlign(TAlign value) {
   if (value == align_) return RequestAlign();
   TAlign old = align_;
+  bool moved = MovedByRealign();
   align_ = value;
+  if (parent_) parent_->movedByRealign_ += int{MovedByRealign()} - int{moved};
   SetAnchors(AnchorAlign(value));
   if (!IsLoading() && (!HasState(csDesigning) || parent_)) {
     auto vertical = [](TAlign a) { return a == alTop || a == alBottom; };
@@ -160,7 +162,9 @@ void TControl::SetAlign(TAlign value) {
 void TControl::SetAnchors(TAnchors value) {
   value &= 0x0F;
   if (value == anchors_) return;
+  bool moved = MovedByRealign();
   anchors_ = value;
+  if (parent_) parent_->movedByRealign_ += int{MovedByRealign()} - int{moved};
   UpdateAnchorRules();
 }
 

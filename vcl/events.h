@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <typeinfo>
 
 namespace vcl {
 
@@ -32,27 +33,27 @@ public:
   const std::string& HandlerName() const { return binding_ ? binding_->name : NoName(); }
   void SetHandlerName(std::string name) {
     if (name.empty() && !Assigned()) return Clear();
-    Slot().name = std::move(name);
+    if (!binding_) binding_ = std::make_unique<Binding>();
+    binding_->name = std::move(name);
   }
   TObject* Data() const { return binding_ ? binding_->data : nullptr; }
   bool Assigned() const { return binding_ && binding_->HasCode(); }
   void Clear() { binding_.reset(); }
 
 protected:
+  // A handler's name and object; the typed slot's binding adds the code. A slot named
+  // through the untyped interface holds a plain binding until code is bound.
   struct Binding {
+    Binding() = default;
+    Binding(const Binding&) = default;
     virtual ~Binding() = default;
-    virtual Binding* Clone() const = 0;
-    virtual bool HasCode() const = 0;
+    virtual Binding* Clone() const { return new Binding(*this); }
+    virtual bool HasCode() const { return false; }
     std::string name;
     TObject* data = nullptr;
   };
-  // The binding, made on first use by the typed slot that knows the handler's signature.
-  Binding& Slot() {
-    if (!binding_) binding_.reset(NewBinding());
-    return *binding_;
-  }
-  const Binding* Current() const { return binding_.get(); }
-  virtual Binding* NewBinding() const = 0;
+  Binding* Current() const { return binding_.get(); }
+  void Replace(Binding* binding) { binding_.reset(binding); }
   ~TEventBase() = default;
 
 private:
@@ -69,20 +70,21 @@ public:
   using Handler = std::function<void(Args...)>;
 
   void Bind(std::string name, TObject* data, Handler fn) {
-    auto& binding = static_cast<Typed&>(Slot());
+    Typed& binding = TypedSlot();
     binding.name = std::move(name);
     binding.data = data;
     binding.fn = std::move(fn);
   }
   TEvent& operator=(Handler fn) {
     if (fn)
-      static_cast<Typed&>(Slot()).fn = std::move(fn);
+      TypedSlot().fn = std::move(fn);
     else if (Current())
-      static_cast<Typed&>(Slot()).fn = nullptr;
+      TypedSlot().fn = nullptr;
     return *this;
   }
   void operator()(Args... args) const {
-    if (auto* binding = static_cast<const Typed*>(Current()); binding && binding->fn) binding->fn(args...);
+    if (const Binding* binding = Current(); binding && binding->HasCode())
+      static_cast<const Typed*>(binding)->fn(args...);
   }
 
 private:
@@ -91,7 +93,37 @@ private:
     bool HasCode() const override { return static_cast<bool>(fn); }
     Handler fn;
   };
-  Binding* NewBinding() const override { return new Typed; }
+  // The binding with room for code, taking over the name and object of a plain one.
+  Typed& TypedSlot() {
+    if (auto* typed = dynamic_cast<Typed*>(Current())) return *typed;
+    auto* typed = new Typed;
+    if (const Binding* plain = Current()) {
+      typed->name = plain->name;
+      typed->data = plain->data;
+    }
+    Replace(typed);
+    return *typed;
+  }
+};
+
+// An event slot together with the signature of its handlers, as a published event property
+// hands it out: binding a method checks the signature against it.
+class TEventRef {
+public:
+  template <class... Args>
+  TEventRef(TEvent<Args...>& event) : event_(&event), signature_(&typeid(TEvent<Args...>)) {}  // NOLINT
+
+  TEventBase* operator->() const { return event_; }
+  TEventBase& operator*() const { return *event_; }
+  // The slot as an event of type E; null when its handlers have another signature.
+  template <class E>
+  E* As() const {
+    return *signature_ == typeid(E) ? static_cast<E*>(event_) : nullptr;
+  }
+
+private:
+  TEventBase* event_;
+  const std::type_info* signature_;
 };
 
 using TNotifyEvent = TEvent<TObject*>;

@@ -205,7 +205,7 @@ void TFormFile::ReadProperty(TComponent* component, const dfm::Property& propert
     const TTypeInfo* type = prop->PropType;
     switch (type->Kind) {
       case TTypeKind::tkMethod:
-        prop->Event(instance).SetHandlerName(std::string(doc_.as_ident(value)));
+        prop->Event(instance)->SetHandlerName(std::string(doc_.as_ident(value)));
         return;
       case TTypeKind::tkString:
         SetStrProp(instance, prop, doc_.as_string(value));

@@ -62,7 +62,7 @@ void CollectProperties(TObject* instance, std::string_view prefix, std::vector<T
     std::string_view path = depth == 0 ? std::string_view(prop->Name) : InternPath(prefix, prop->Name);
     switch (prop->Kind()) {
       case TTypeKind::tkMethod:
-        out.push_back({path, instance, prop, prop->Event(instance).HandlerName()});
+        out.push_back({path, instance, prop, prop->Event(instance)->HandlerName()});
         break;
       case TTypeKind::tkString:
         out.push_back({path, instance, prop, GetStrProp(instance, prop)});

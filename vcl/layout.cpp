@@ -36,12 +36,12 @@ void BindHandlers(const TFormFile& file, TComponent* root, TComponent* component
   TPropList events;
   GetPropList(component->ClassType(), &events, &kEvents);
   for (PPropInfo prop : events) {
-    TEventBase& slot = prop->Event(component);
-    if (slot.HandlerName().empty()) continue;
-    const TMethodInfo* method = root->ClassType()->FindMethod(slot.HandlerName());
+    TEventRef slot = prop->Event(component);
+    if (slot->HandlerName().empty()) continue;
+    const TMethodInfo* method = root->ClassType()->FindMethod(slot->HandlerName());
     if (!method)
       throw EReadError(PositionOf(file, component, prop->Name) + "Error reading " + component->Name() + "." +
-                       prop->Name + ": method " + slot.HandlerName() + " not found in " + root->ClassName());
+                       prop->Name + ": method " + slot->HandlerName() + " not found in " + root->ClassName());
     method->Bind(root, slot);
   }
 }

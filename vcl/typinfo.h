@@ -63,7 +63,7 @@ struct TPropInfo {
   std::function<void(TObject*, long double)> SetFloat;
   std::function<TObject*(TObject*)> GetObject;              // sub-object or reference
   std::function<void(TObject*, TObject*)> SetObject;        // Assign, or set the reference
-  std::function<TEventBase&(TObject*)> Event;               // event slot
+  std::function<TEventRef(TObject*)> Event;                 // event slot
   std::function<bool(TObject*)> Stored;                      // optional
 
   TTypeKind Kind() const { return PropType->Kind; }
@@ -77,7 +77,7 @@ struct TPropInfo {
 struct TMethodInfo {
   std::string Name;
   // Binds the method of `self` to `slot`; raises EPropertyError when the signatures differ.
-  std::function<void(TObject* self, TEventBase& slot)> Bind;
+  std::function<void(TObject* self, TEventRef slot)> Bind;
 };
 
 // A published field: a component pointer of the class, set by name when a layout is read.

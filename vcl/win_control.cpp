@@ -56,6 +56,7 @@ void TWinControl::InsertControl(TControl* control) {
     controls_.push_back(control);
   }
   control->parent_ = this;
+  movedByRealign_ += int{control->MovedByRealign()};
   control->ParentColorChanged();
   control->ParentFontChanged();
   control->ParentShowHintChanged();
@@ -83,6 +84,7 @@ void TWinControl::RemoveControl(TControl* control) {
     erase(controls_, control);
   }
   control->parent_ = nullptr;
+  movedByRealign_ -= int{control->MovedByRealign()};
   if (!HasState(csDestroying)) Realign();
 }
 
@@ -268,10 +270,15 @@ bool InsertBefore(const TControl* a, const TControl* b, TAlign align) {
 }  // namespace
 
 void TWinControl::AlignControls(TControl* control, TRect& rect) {
+  // Children that are neither aligned nor anchored keep their place: without any, a
+  // container of thousands realigns at once.
+  if (movedByRealign_ == 0) return;
   AdjustClientRect(rect);
   TRect client = ClientRect();
+  // Only a control whose anchors keep distances to the parent's sides moves with them.
+  auto anchored = [](const TControl* c) { return c->originalParentSize_.X != 0 && c->originalParentSize_.Y != 0; };
   auto anchorPosition = [&](TControl* c) {
-    if (c->originalParentSize_.X == 0 || c->originalParentSize_.Y == 0) return;
+    if (!anchored(c)) return;
     auto has = [c](TAnchorKind k) { return (c->anchors_ & AnchorOf(k)) != 0; };
     int left = c->Left(), top = c->Top(), width = c->Width(), height = c->Height();
     TPoint size = Point(client.Right, client.Bottom), original = c->originalParentSize_, rules = c->anchorRules_;
@@ -329,14 +336,17 @@ void TWinControl::AlignControls(TControl* control, TRect& rect) {
     }
   };
   // The children by alignment, found in one pass; the control that asked leads its group.
-  // Sided groups are ordered by position; the others keep the children's order.
+  // Sided groups are ordered by position; the others keep the children's order. Unaligned
+  // controls that are not anchored stay where they are and are left out.
   std::array<std::vector<TControl*>, alClient + 1> groups;
   if (control && (control->Align() == alNone || TakesPart(control))) groups[control->Align()].push_back(control);
   for (int i = 0, count = ControlCount(); i < count; ++i) {
     TControl* c = Controls(i);
-    if (i + kPrefetchDistance < count) Controls(i + kPrefetchDistance)->PrefetchLayout();
+    if (i + kPrefetchDistance < count) Controls(i + kPrefetchDistance)->PrefetchBounds();
     TAlign align = c->Align();
-    if (c == control || (align != alNone && !TakesPart(c))) continue;
+    if (c == control || (align == alNone && !(c->MovedByRealign() && anchored(c))) ||
+        (align != alNone && !TakesPart(c)))
+      continue;
     std::vector<TControl*>& list = groups[align];
     // Appending keeps the unaligned controls, usually nearly all, linear.
     std::size_t j = align == alNone ? list.size() : 0;
@@ -346,7 +356,7 @@ void TWinControl::AlignControls(TControl* control, TRect& rect) {
   for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient, alNone}) {
     const std::vector<TControl*>& list = groups[align];
     for (std::size_t i = 0; i < list.size(); ++i) {
-      if (i + kPrefetchDistance < list.size()) list[i + kPrefetchDistance]->PrefetchLayout();
+      if (i + kPrefetchDistance < list.size()) list[i + kPrefetchDistance]->PrefetchBounds();
       position(list[i], align);
     }
   }

@@ -390,6 +390,39 @@ TEST_F(ControlsTest, AnchorsKeepDistancesWhenTheParentResizes) {
   EXPECT_TRUE(button->IsAnchorsStored());
 }
 
+TEST_F(ControlsTest, RealigningMovesWhatIsAlignedOrAnchoredWhereverItGoes) {
+  auto* first = Make<TPanel>(form.get(), form.get());
+  first->SetBounds(0, 0, 200, 100);
+  auto* second = Make<TPanel>(form.get(), form.get());
+  second->SetBounds(0, 0, 200, 100);
+  auto* button = new TButton(form.get());
+  button->SetBounds(110, 60, 75, 25);
+  button->SetAnchors(AnchorOf(akRight) | AnchorOf(akTop));  // anchored before it has a parent
+  button->SetParent(first);
+  first->SetWidth(300);
+  EXPECT_EQ(button->Left(), 210);
+
+  button->SetParent(second);  // keeps its distance to the right side
+  EXPECT_EQ(button->Left(), 110);
+  first->SetWidth(200);
+  EXPECT_EQ(button->Left(), 110);  // no longer the first panel's
+  second->SetWidth(250);
+  EXPECT_EQ(button->Left(), 160);
+
+  button->SetAnchors(DefaultAnchors);
+  second->SetWidth(300);
+  EXPECT_EQ(button->Left(), 160);
+  button->SetAlign(alBottom);
+  int bottom = button->Top() + button->Height();
+  second->SetHeight(150);
+  EXPECT_EQ(button->Top() + button->Height(), bottom + 50);
+  button->SetAlign(alNone);
+  button->SetAnchors(DefaultAnchors);
+  int top = button->Top();
+  second->SetHeight(200);
+  EXPECT_EQ(button->Top(), top);
+}
+
 TEST_F(ControlsTest, EditHeightFollowsItsFont) {
   auto* edit = Make<TEdit>(form.get(), form.get());
   EXPECT_EQ(edit->Height(), 21);

@@ -188,6 +188,33 @@ TEST(TypInfo, PublishedMethodsBindToEvents) {
   EXPECT_THROW(m->Bind(&w, wrongShape), EPropertyError);
 }
 
+TEST(Events, ANamedSlotKeepsItsNameWhenCodeIsBoundAndWhenCopied) {
+  TNotifyEvent event;
+  EXPECT_FALSE(event.Assigned());
+  event.SetHandlerName("btnSaveClick");  // as a form file names it: no code yet
+  EXPECT_FALSE(event.Assigned());
+  event(nullptr);  // nothing to run
+  TNotifyEvent copy = event;
+  EXPECT_EQ(copy.HandlerName(), "btnSaveClick");
+
+  int calls = 0;
+  event = [&](TObject*) { ++calls; };
+  EXPECT_TRUE(event.Assigned());
+  EXPECT_EQ(event.HandlerName(), "btnSaveClick");
+  event(nullptr);
+  copy(nullptr);
+  EXPECT_EQ(calls, 1);
+  copy = event;
+  copy(nullptr);
+  EXPECT_EQ(calls, 2);
+
+  event = nullptr;  // the code goes, the name stays
+  EXPECT_FALSE(event.Assigned());
+  EXPECT_EQ(event.HandlerName(), "btnSaveClick");
+  event.SetHandlerName("");
+  EXPECT_EQ(event.HandlerName(), "");
+}
+
 TEST(Components, NamesAreValidatedAsTheHostDoes) {
   TComponent owner(nullptr);
   auto* a = new TWidget(&owner);
