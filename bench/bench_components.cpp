@@ -3,6 +3,8 @@
 
 #include "package/ZoltProps.h"
 #include "vcl/classes.h"
+#include "vcl/controls.h"
+#include "vcl/forms.h"
 #include "vcl/typinfo.h"
 
 using namespace vcl;
@@ -42,5 +44,37 @@ void BM_CreateDestroyComponents(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * count);
 }
 BENCHMARK(BM_CreateDestroyComponents)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// The least a form reader does per component, without reading or setting any value: N panels
+// of 8 labels, 8 edits, a check box and a memo (19 components each, the shape of the
+// generated form of the form-file benchmark) created by class name through the class
+// registry, named, parented, and destroyed with their form.
+void BM_CreateFormShapedComponents(benchmark::State& state) {
+  const int panels = static_cast<int>(state.range(0));
+  TClass panelClass = FindClass("TPanel"), labelClass = FindClass("TLabel"), editClass = FindClass("TEdit");
+  TClass checkBoxClass = FindClass("TCheckBox"), memoClass = FindClass("TMemo");
+  auto make = [](TClass cls, TComponent* owner, TWinControl* parent, const std::string& name) {
+    auto* control = static_cast<TControl*>(FindClass(cls->ClassName())->Create(owner));
+    control->SetName(name);
+    control->SetParent(parent);
+    return control;
+  };
+  for (auto _ : state) {
+    auto form = std::make_unique<TForm>(nullptr);
+    for (int p = 1; p <= panels; ++p) {
+      std::string suffix = std::to_string(p);
+      auto* panel = static_cast<TWinControl*>(make(panelClass, form.get(), form.get(), "Panel" + suffix));
+      for (int i = 0; i < 8; ++i) {
+        std::string c = suffix + "_" + std::to_string(i);
+        make(labelClass, form.get(), panel, "Label" + c);
+        make(editClass, form.get(), panel, "Edit" + c);
+      }
+      make(checkBoxClass, form.get(), panel, "CheckBox" + suffix);
+      make(memoClass, form.get(), panel, "Memo" + suffix);
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * panels * 19);
+}
+BENCHMARK(BM_CreateFormShapedComponents)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
