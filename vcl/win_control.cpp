@@ -348,7 +348,7 @@ void TWinControl::AlignControls(TControl* control, TRect& rect) {
         (align != alNone && !TakesPart(c)))
       continue;
     std::vector<TControl*>& list = groups[align];
-    // Appending keeps the unaligned controls, usually nearly all, linear.
+    // Unaligned (anchored) controls are appended: no search, however many there are.
     std::size_t j = align == alNone ? list.size() : 0;
     while (j < list.size() && !InsertBefore(c, list[j], align)) ++j;
     list.insert(list.begin() + static_cast<std::ptrdiff_t>(j), c);
