@@ -145,7 +145,7 @@ void TControl::SetAlign(TAlign value) {
   TAlign old = align_;
   bool moved = MovedByRealign();
   align_ = value;
-  if (parent_) parent_->movedByRealign_ += int{MovedByRealign()} - int{moved};
+  RecountMovedByRealign(moved);
   SetAnchors(AnchorAlign(value));
   if (!IsLoading() && (!HasState(csDesigning) || parent_)) {
     auto vertical = [](TAlign a) { return a == alTop || a == alBottom; };
@@ -164,8 +164,12 @@ void TControl::SetAnchors(TAnchors value) {
   if (value == anchors_) return;
   bool moved = MovedByRealign();
   anchors_ = value;
-  if (parent_) parent_->movedByRealign_ += int{MovedByRealign()} - int{moved};
+  RecountMovedByRealign(moved);
   UpdateAnchorRules();
+}
+
+void TControl::RecountMovedByRealign(bool before) {
+  if (parent_) parent_->movedByRealign_ += int{MovedByRealign()} - int{before};
 }
 
 void TControl::UpdateAnchorRules() {

@@ -162,7 +162,7 @@ class TControl : public TComponent {
   // events; PrefetchLayout also the class, state and name.
   void PrefetchBounds() const {
     // The limits are the constraints' last fields; the resize events end the block.
-    const char* first = reinterpret_cast<const char*>(&constraints_ + 1) - 2 * sizeof(int[2]);
+    const char* first = reinterpret_cast<const char*>(&constraints_ + 1) - 4 * sizeof(int);
     const char* last = reinterpret_cast<const char*>(&OnConstrainedResize + 1) - 1;
     __builtin_prefetch(first);
     __builtin_prefetch(last);
@@ -228,6 +228,9 @@ protected:
   // Whether realigning the parent can move the control: it is aligned or anchored to a side
   // other than the top-left corner.
   bool MovedByRealign() const { return align_ != alNone || anchors_ != DefaultAnchors; }
+  // Tells the parent's count of such children that alignment or anchors changed; `before` is
+  // what MovedByRealign said before the change.
+  void RecountMovedByRealign(bool before);
   // Remembers the distances that the anchors keep when the parent is resized.
   void UpdateAnchorRules();
 

@@ -231,8 +231,6 @@ std::vector<std::string> SplitCommaText(std::string_view text) {
   text = UpToNul(text);
   auto isBlank = [&](std::size_t pos) { return pos < text.size() && static_cast<unsigned char>(text[pos]) <= ' '; };
   std::vector<std::string> entries;
-  // Room for one entry per comma and one more; quoted commas only overestimate.
-  entries.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), ',')) + 1);
   std::size_t pos = 0;
   while (isBlank(pos)) ++pos;
   while (pos < text.size()) {
