@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,7 +28,7 @@ public:
   explicit NameList(std::string_view commaText) : names_(SplitCommaText(commaText)), index_(*this) {}
   NameList(const NameList&) = delete;
   NameList& operator=(const NameList&) = delete;
-  bool Contains(std::string_view name) const { return index_.Find(name) != nullptr; }
+  bool Contains(std::string_view name) { return index_.Find(name).has_value(); }
 
   // What the index asks of its items.
   std::size_t Size() const { return names_.size(); }
@@ -62,7 +63,7 @@ public:
   EntryList& operator=(const EntryList&) = delete;
   const std::vector<Entry>& Entries() const { return entries_; }
   Entry* Find(const TObject* control) {
-    const std::uint32_t* i = index_.Find(control);
+    std::optional<std::uint32_t> i = index_.Find(control);
     return i ? &entries_[*i] : nullptr;
   }
 
@@ -119,7 +120,7 @@ private:
 
 // Pass 1: the listed windowed children, in tab order. Each control is read once here; the
 // later passes use what its entry holds.
-std::vector<Entry> CollectControls(TWinControl* container, const NameList& names, CustomButtonTest& isCustomButton,
+std::vector<Entry> CollectControls(TWinControl* container, NameList& names, CustomButtonTest& isCustomButton,
                                    std::deque<TLabeledWinControl>& records) {
   // The tab list holds every windowed child once, at its tab order: walking it yields the
   // controls already ordered by tab order as a number (the keys' text order would put 10000
@@ -129,7 +130,10 @@ std::vector<Entry> CollectControls(TWinControl* container, const NameList& names
   entries.reserve(std::min(tabList.size(), names.Size()));
   for (std::size_t i = 0; i < tabList.size(); ++i) {
     TWinControl* control = tabList[i];
-    if (i + kPrefetchDistance < tabList.size()) tabList[i + kPrefetchDistance]->PrefetchLayout();
+    if (i + kPrefetchDistance < tabList.size()) {
+      tabList[i + kPrefetchDistance]->PrefetchHeader();
+      tabList[i + kPrefetchDistance]->PrefetchSize();
+    }
     if (!names.Contains(control->Name())) continue;
     entries.push_back({control, &records.emplace_back(control), nullptr, control->Width(), control->Height(), 0,
                        isCustomButton(control)});
@@ -143,7 +147,11 @@ std::vector<Entry> CollectControls(TWinControl* container, const NameList& names
 bool CollectLabels(TWinControl* container, EntryList& entries) {
   bool anyLabel = false;
   for (int i = 0, count = container->NonWindowedControlCount(); i < count; ++i) {
+    // A label's reference to its control lies apart from what PrefetchLayout fetches; it is
+    // asked for once the label's class, fetched further ahead, is there to tell a label.
     if (i + kPrefetchDistance < count) container->Controls(i + kPrefetchDistance)->PrefetchLayout();
+    if (i + kPrefetchDistance / 2 < count)
+      if (auto* ahead = Cast<TCustomLabel>(container->Controls(i + kPrefetchDistance / 2))) ahead->PrefetchFocusControl();
     auto* label = Cast<TCustomLabel>(container->Controls(i));
     NativeInt focus = 0;
     if (!label || !GetCompOrdPropByName(label, "FocusControl", focus) || focus == 0) continue;

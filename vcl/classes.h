@@ -50,6 +50,12 @@ class TComponent : public TPersistent {
   void Free();
 
   const std::string& Name() const { return name_; }
+  // Asks the processor for the class pointer, the name and the state: they span at most
+  // two cache lines, fetched by their first and last byte.
+  void PrefetchHeader() const {
+    __builtin_prefetch(this);
+    __builtin_prefetch(&state_);
+  }
   // Raises EComponentError for a name that is not an identifier or is taken in the owner.
   // Virtual: a control whose caption equals its name renames the caption too.
   virtual void SetName(const std::string& name);

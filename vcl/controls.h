@@ -167,9 +167,9 @@ class TControl : public TComponent {
     __builtin_prefetch(first);
     __builtin_prefetch(last);
   }
+  void PrefetchSize() const { __builtin_prefetch(&width_); }
   void PrefetchLayout() const {
-    __builtin_prefetch(this);
-    __builtin_prefetch(&Name());
+    PrefetchHeader();
     PrefetchBounds();
   }
 

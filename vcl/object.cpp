@@ -1,23 +1,56 @@
 #include "vcl/object.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "vcl/classes.h"
 #include "vcl/sysutils.h"
 #include "vcl/typinfo.h"
 
 namespace vcl {
 
-std::size_t TextHash::operator()(std::string_view s) const noexcept {
-  // FNV-1a over ASCII-folded bytes.
-  std::size_t h = 14695981039346656037ull;
-  for (unsigned char c : s) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c + 32);
-    h = (h ^ c) * 1099511628211ull;
+namespace {
+constexpr std::uint64_t kEachByte = 0x0101010101010101ull;
+
+// Up to eight bytes of `s` from `at` as one word, missing bytes zero.
+std::uint64_t WordAt(std::string_view s, std::size_t at) {
+  std::uint64_t word = 0;
+  if (s.size() - at >= 8) {
+    std::memcpy(&word, s.data() + at, 8);
+    return word;
   }
-  return h;
+  for (std::size_t i = at; i < s.size(); ++i) word |= std::uint64_t{static_cast<unsigned char>(s[i])} << 8 * (i - at);
+  return word;
+}
+
+// The word with its ASCII capitals made small, all eight bytes at once: a byte's top bit is
+// set by adding when it is at least 'A', and by another addition when it is past 'Z'.
+std::uint64_t FoldCase(std::uint64_t word) {
+  std::uint64_t low = word & (0x7F * kEachByte);
+  std::uint64_t fromA = low + (0x80 - 'A') * kEachByte;
+  std::uint64_t pastZ = low + (0x80 - 'Z' - 1) * kEachByte;
+  std::uint64_t capitals = fromA & ~pastZ & ~word & (0x80 * kEachByte);
+  return word | (capitals >> 2);
+}
+}  // namespace
+
+std::size_t TextHash::operator()(std::string_view s) const noexcept {
+  // A word at a time, case folded, each mixed in by a multiplication; a final mix spreads
+  // every bit over the low ones, which pick the bucket.
+  std::uint64_t h = s.size() * 0x9E3779B97F4A7C15ull;
+  for (std::size_t at = 0; at < s.size(); at += 8) {
+    h = (h ^ FoldCase(WordAt(s, at))) * 0xFF51AFD7ED558CCDull;
+    h ^= h >> 32;
+  }
+  h *= 0xC4CEB9FE1A85EC53ull;
+  return static_cast<std::size_t>(h ^ (h >> 29));
 }
 
 bool TextEqual::operator()(std::string_view a, std::string_view b) const noexcept {
-  return a.size() == b.size() && CompareText(a, b) == 0;
+  if (a.size() != b.size()) return false;
+  for (std::size_t at = 0; at < a.size(); at += 8)
+    if (FoldCase(WordAt(a, at)) != FoldCase(WordAt(b, at))) return false;
+  return true;
 }
 
 TMetaClass::TMetaClass(std::string name, TClass parent, Factory factory)

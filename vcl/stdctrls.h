@@ -45,6 +45,8 @@ class TCustomLabel : public TGraphicControl {
   void SetAutoSize(bool value) override;
   TWinControl* FocusControl() const { return focusControl_.get(); }
   void SetFocusControl(TWinControl* value) { focusControl_.Set(value); }
+  // Asks the processor for the FocusControl reference ahead of reading it (see PrefetchLayout).
+  void PrefetchFocusControl() const { __builtin_prefetch(&focusControl_); }
   TTextLayout Layout() const { return layout_; }
   void SetLayout(TTextLayout value);
   bool ShowAccelChar() const { return showAccelChar_; }

@@ -153,6 +153,39 @@ TEST_F(AlignTest, TabOrderAloneDecidesTheStackingOrder) {
   EXPECT_EQ(b->Top(), 58);
 }
 
+TEST_F(AlignTest, ControlsLabelsAndNamesInUnrelatedOrdersStillFindEachOther) {
+  // Tab order, the labels' order and the list's order all differ; every fifth control has no
+  // label, one is left out of the list and one name is listed twice.
+  constexpr int kCount = 30;
+  std::vector<TEdit*> edits;
+  for (int i = 0; i < kCount; ++i) edits.push_back(Edit("e" + std::to_string(i)));
+  for (int i = 0; i < kCount; ++i) edits[i]->SetTabOrder((i * 7) % kCount);  // shuffles the tab order
+  std::vector<TLabel*> labels(kCount, nullptr);
+  for (int k = 0; k < kCount; ++k) {
+    int i = (k * 11) % kCount;
+    if (i % 5 != 0) labels[i] = LabelFor(edits[i], 40);
+  }
+  std::string names = "e3,";
+  for (int i = kCount - 1; i >= 0; --i) names += i == 13 ? std::string(",") : edits[i]->Name() + ",";
+
+  Run(names, FixedColumns(1));
+
+  for (int i = 0; i < kCount; ++i) {
+    SCOPED_TRACE(edits[i]->Name());
+    if (i == 13) {
+      EXPECT_EQ(At(edits[i]), Spot(300, 150));
+      EXPECT_EQ(At(labels[i]), Spot(350, 180));
+      continue;
+    }
+    // One column stacked by tab order, the left-out control taking no place.
+    int above = edits[i]->TabOrder() - (edits[i]->TabOrder() > edits[13]->TabOrder() ? 1 : 0);
+    EXPECT_EQ(At(edits[i]), Spot(8 + 40 + 4, 8 + above * (21 + 4)));
+    if (labels[i]) {
+      EXPECT_EQ(At(labels[i]), Spot(8, edits[i]->Top() + 2));
+    }
+  }
+}
+
 TEST_F(AlignTest, VerticalFitBreaksOnlyPastTheLimit) {
   // Height 62 gives the limit 46: the second control reaches exactly 25 + 21 = 46 and stays.
   panel->SetHeight(62);
