@@ -130,6 +130,7 @@ std::vector<Entry> CollectControls(TWinControl* container, NameList& names, Cust
   entries.reserve(std::min(tabList.size(), names.Size()));
   for (std::size_t i = 0; i < tabList.size(); ++i) {
     TWinControl* control = tabList[i];
+    // What this pass reads of a control: its name and its size.
     if (i + kPrefetchDistance < tabList.size()) {
       tabList[i + kPrefetchDistance]->PrefetchHeader();
       tabList[i + kPrefetchDistance]->PrefetchSize();
@@ -147,9 +148,13 @@ std::vector<Entry> CollectControls(TWinControl* container, NameList& names, Cust
 bool CollectLabels(TWinControl* container, EntryList& entries) {
   bool anyLabel = false;
   for (int i = 0, count = container->NonWindowedControlCount(); i < count; ++i) {
-    // A label's reference to its control lies apart from what PrefetchLayout fetches; it is
-    // asked for once the label's class, fetched further ahead, is there to tell a label.
-    if (i + kPrefetchDistance < count) container->Controls(i + kPrefetchDistance)->PrefetchLayout();
+    // What this pass reads of a label: its class, its width and its reference to its control,
+    // which is asked for once the class, fetched further ahead, is there to tell a label.
+    if (i + kPrefetchDistance < count) {
+      TControl* ahead = container->Controls(i + kPrefetchDistance);
+      __builtin_prefetch(ahead);
+      ahead->PrefetchSize();
+    }
     if (i + kPrefetchDistance / 2 < count)
       if (auto* ahead = Cast<TCustomLabel>(container->Controls(i + kPrefetchDistance / 2))) ahead->PrefetchFocusControl();
     auto* label = Cast<TCustomLabel>(container->Controls(i));

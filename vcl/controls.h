@@ -159,7 +159,8 @@ class TControl : public TComponent {
   // Ask the processor to start fetching what laying the control out reads, without waiting:
   // a loop over many controls calls them a few controls ahead, so that their fetches from
   // memory overlap. PrefetchBounds fetches the limits, bounds, alignment, anchors and resize
-  // events; PrefetchLayout also the class, state and name.
+  // events; PrefetchSize only the width and height, for passes that read nothing else of the
+  // block; PrefetchLayout the whole block and the class, state and name.
   void PrefetchBounds() const {
     // The limits are the constraints' last fields; the resize events end the block.
     const char* first = reinterpret_cast<const char*>(&constraints_ + 1) - 4 * sizeof(int);
