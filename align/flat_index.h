@@ -24,11 +24,12 @@ template <class Items>
 class FlatIndex {
 public:
   explicit FlatIndex(const Items& items) : items_(items) {}
-  // The index of an item with `key` (the first of the few after the item found last that has
-  // the key, otherwise the first of all); none: nothing.
+  // The index of an item with `key`: the first such among the few items after the one found
+  // last, otherwise the first such of all; none: nothing.
   template <class Key>
   std::optional<std::uint32_t> Find(const Key& key) {
-    for (std::uint32_t i = next_, end = std::min<std::size_t>(next_ + kLookAhead, items_.Size()); i < end; ++i)
+    auto end = static_cast<std::uint32_t>(std::min<std::size_t>(next_ + kLookAhead, items_.Size()));
+    for (std::uint32_t i = next_; i < end; ++i)
       if (items_.HasKey(i, key)) {
         next_ = i + 1;
         return i;

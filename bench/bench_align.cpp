@@ -3,8 +3,10 @@
 // so that every run moves the controls.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "align/ZoltAlign.h"
 #include "vcl/extctrls.h"
@@ -21,12 +23,17 @@ struct Container {
   std::string names;
 };
 
-Container MakeContainer(int count) {
+// The controls in creation order, which is also their tab order; `inOrder` false lists the
+// names backwards and makes the labels last, backwards, so that no look-up finds its item
+// where the one before it left off.
+Container MakeContainer(int count, bool inOrder) {
   Container c;
   c.panel = new TPanel(c.form.get());
   c.panel->SetParent(c.form.get());
   c.panel->SetBounds(0, 0, 800, 600);
   c.panel->DisableAlign();
+  std::vector<TLabel*> labels;
+  std::vector<std::string> names;
   for (int i = 0; i < count; ++i) {
     std::string suffix = std::to_string(i + 1);
     TWinControl* control;
@@ -42,19 +49,28 @@ Container MakeContainer(int count) {
       label->SetName("lbl" + suffix);
       label->SetCaption("Field " + suffix + ":");
       label->SetFocusControl(edit);
-      label->SetParent(c.panel);
+      if (inOrder)
+        label->SetParent(c.panel);
+      else
+        labels.push_back(label);
       control = edit;
     }
     control->SetParent(c.panel);
-    c.names += control->Name() + ',';
+    names.push_back(control->Name());
   }
+  if (!inOrder) {
+    std::reverse(labels.begin(), labels.end());
+    for (TLabel* label : labels) label->SetParent(c.panel);
+    std::reverse(names.begin(), names.end());
+  }
+  for (const std::string& name : names) c.names += name + ',';
   c.panel->EnableAlign();
   return c;
 }
 
-void BM_AlignLabelledControls(benchmark::State& state) {
+void AlignLabelledControls(benchmark::State& state, bool inOrder) {
   const int count = static_cast<int>(state.range(0));
-  Container c = MakeContainer(count);
+  Container c = MakeContainer(count, inOrder);
   bool verticalFit = true;
   for (auto _ : state) {
     zolt::Align(c.panel, verticalFit, 3, 8, 8, 4, 4, 2, 15, -2, c.names, "TCheckBox,TRadiobutton,TDBCheckBox", true);
@@ -62,6 +78,8 @@ void BM_AlignLabelledControls(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * count);
 }
+
+void BM_AlignLabelledControls(benchmark::State& state) { AlignLabelledControls(state, true); }
 BENCHMARK(BM_AlignLabelledControls)
     ->Arg(1'000)
     ->Arg(4'000)
@@ -69,5 +87,8 @@ BENCHMARK(BM_AlignLabelledControls)
     ->Arg(40'000)
     ->Arg(100'000)
     ->Unit(benchmark::kMillisecond);
+
+void BM_AlignLabelledControlsInMixedOrder(benchmark::State& state) { AlignLabelledControls(state, false); }
+BENCHMARK(BM_AlignLabelledControlsInMixedOrder)->Arg(4'000)->Arg(40'000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Run-time type information, class registry and component ownership.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "vcl/class_builder.h"
@@ -97,6 +99,37 @@ TEST(Classes, RegistryFindsClassesIgnoringCase) {
   } catch (const EClassNotFound& e) {
     EXPECT_STREQ(e.what(), "Class TNoSuchThing not found");
   }
+}
+
+TEST(Classes, NamesMatchIgnoringTheCaseOfAsciiLettersOnly) {
+  // Every pair of strings up to 19 bytes over letters of both cases, the bytes beside 'A'-'Z'
+  // and 'a'-'z' and accented capitals: the look-ups' equality must agree with CompareText,
+  // and equal names must hash alike, wherever in a word the bytes lie.
+  const std::string alphabet = "aAzZ@[`{\xC0\xE0\xDA";
+  std::uint32_t seed = 12345;
+  auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+  auto randomText = [&](std::size_t size) {
+    std::string text;
+    for (std::size_t i = 0; i < size; ++i) text += alphabet[(next() >> 8) % alphabet.size()];
+    return text;
+  };
+  int equalPairs = 0;
+  for (int round = 0; round < 20000; ++round) {
+    std::size_t size = (next() >> 8) % 20;
+    std::string a = randomText(size);
+    std::string b = a;
+    // Change one byte to one of its case partners or neighbours.
+    if (size > 0) b[(next() >> 8) % size] = alphabet[(next() >> 8) % alphabet.size()];
+    bool same = CompareText(a, b) == 0;
+    ASSERT_EQ(TextEqual{}(a, b), same) << a << " / " << b;
+    if (same) {
+      ++equalPairs;
+      ASSERT_EQ(TextHash{}(a), TextHash{}(b)) << a << " / " << b;
+    }
+  }
+  EXPECT_GT(equalPairs, 1000);
+  EXPECT_FALSE(TextEqual{}("abc", "abcd"));
+  EXPECT_NE(TextHash{}("Button1"), TextHash{}("Button2"));
 }
 
 TEST(Classes, InheritanceAndClassNames) {
