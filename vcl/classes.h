@@ -51,7 +51,7 @@ class TComponent : public TPersistent {
 
   const std::string& Name() const { return name_; }
   // Asks the processor for the class pointer, the name and the state: they span at most
-  // two cache lines, fetched by their first and last byte.
+  // two cache lines, fetched by the object's first byte and by the state, which ends them.
   void PrefetchHeader() const {
     __builtin_prefetch(this);
     __builtin_prefetch(&state_);

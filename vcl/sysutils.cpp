@@ -240,7 +240,6 @@ int CompareText(std::string_view a, std::string_view b) {
   return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
-bool SameText(std::string_view a, std::string_view b) { return a.size() == b.size() && CompareText(a, b) == 0; }
 
 int CompareStr(std::string_view a, std::string_view b) {
   int c = a.compare(b);

@@ -38,6 +38,8 @@ VCL_EXCEPTION(EWriteError, Exception);
 // Case-insensitive comparison folding ASCII letters only: <0, 0 or >0.
 int CompareText(std::string_view a, std::string_view b);
 bool SameText(std::string_view a, std::string_view b);
+// A hash of a text that texts equal by SameText share.
+std::size_t HashText(std::string_view s);
 // Text as characters and back (UTF-8 inside); a byte that is not UTF-8 stands for itself.
 std::u32string Utf8ToChars(std::string_view s);
 std::string CharsToUtf8(std::u32string_view chars);
