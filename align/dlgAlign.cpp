@@ -3,7 +3,7 @@
 #include "align/ZoltAlign.h"
 #include "package/ZoltAbout.h"
 #include "vcl/class_builder.h"
-#include "vcl/layout.h"
+#include "vcl/streaming/layout.h"
 
 namespace zolt {
 

@@ -4,7 +4,7 @@
 // text benchmark (BM_ReadWriteThroughModel) then runs here too, as the baseline.
 #include "bench_form_file.cpp"
 
-#include "vcl/dfm_binary.h"
+#include "vcl/streaming/dfm_binary.h"
 
 namespace {
 

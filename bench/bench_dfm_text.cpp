@@ -8,7 +8,7 @@
 #include <new>
 #include <string>
 
-#include "vcl/dfm_text.h"
+#include "vcl/streaming/dfm_text.h"
 
 // Heap accounting for the memory counters: bytes in use now and the most since the last reset.
 namespace {

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-#include "vcl/form_file.h"
+#include "vcl/streaming/form_file.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include "cli/commands.h"
 #include "cli/session.h"
 #include "ide/batch_driver.h"
-#include "vcl/atomic_file.h"
+#include "render/form_svg.h"
 #include "vcl/checklst.h"
-#include "vcl/form_svg.h"
 #include "vcl/spin.h"
+#include "vcl/streaming/atomic_file.h"
 
 namespace cli {
 

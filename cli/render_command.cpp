@@ -2,8 +2,8 @@
 // shows it, or of one control with its children.
 #include "cli/commands.h"
 #include "ide/form_designer.h"
-#include "vcl/atomic_file.h"
-#include "vcl/form_svg.h"
+#include "render/form_svg.h"
+#include "vcl/streaming/atomic_file.h"
 
 namespace cli {
 

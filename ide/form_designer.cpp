@@ -4,9 +4,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "vcl/atomic_file.h"
 #include "vcl/class_builder.h"
 #include "vcl/controls.h"
+#include "vcl/streaming/atomic_file.h"
 #include "vcl/sysutils.h"
 
 namespace ide {

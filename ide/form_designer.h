@@ -10,8 +10,8 @@
 
 #include "host/designer.h"
 #include "ide/unit_sync.h"
-#include "vcl/form_file.h"
 #include "vcl/forms.h"
+#include "vcl/streaming/form_file.h"
 
 namespace ide {
 

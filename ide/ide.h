@@ -9,8 +9,8 @@
 #include "ide/editor_registry.h"
 #include "ide/tool_services.h"
 #include "vcl/application.h"
-#include "vcl/form_file.h"
 #include "vcl/forms.h"
+#include "vcl/streaming/form_file.h"
 
 namespace ide {
 

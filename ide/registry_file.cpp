@@ -13,7 +13,7 @@
 #include <functional>
 
 #include "ide/registry_format.h"
-#include "vcl/atomic_file.h"
+#include "vcl/streaming/atomic_file.h"
 
 namespace ide {
 namespace {

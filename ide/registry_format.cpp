@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "vcl/dfm_text_internal.h"
+#include "vcl/streaming/dfm_text_internal.h"
 #include "vcl/sysutils.h"
 
 namespace ide {

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "vcl/atomic_file.h"
+#include "vcl/streaming/atomic_file.h"
 
 namespace ide {
 namespace {

@@ -1,8 +1,8 @@
 #include "package/ZoltAbout.h"
 
 #include "vcl/class_builder.h"
-#include "vcl/layout.h"
 #include "vcl/resources.h"
+#include "vcl/streaming/layout.h"
 
 namespace zolt {
 

@@ -1,13 +1,13 @@
 // Pictures of single controls: positions, texts, fonts, sides, clipping and kinds.
 #include <gtest/gtest.h>
 
+#include "render/form_svg.h"
+#include "render/svg_writer.h"
 #include "tests/render/svg_query.h"
 #include "vcl/comctrls.h"
 #include "vcl/extctrls.h"
-#include "vcl/form_svg.h"
 #include "vcl/forms.h"
 #include "vcl/stdctrls.h"
-#include "vcl/svg_writer.h"
 #include "vcl/text_metrics.h"
 
 using namespace vcl;

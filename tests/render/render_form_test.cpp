@@ -7,10 +7,10 @@
 #include <fstream>
 
 #include "ide/form_designer.h"
+#include "render/form_svg.h"
 #include "tests/cli/run_zolt.h"
-#include "tests/forms/form_test_util.h"
 #include "tests/render/svg_query.h"
-#include "vcl/form_svg.h"
+#include "tests/vcl/streaming/form_test_util.h"
 #include "vcl/text_metrics.h"
 
 using namespace vcl;

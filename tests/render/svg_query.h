@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "vcl/form_file.h"
+#include "vcl/streaming/form_file.h"
 
 namespace rendertest {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "store_fixture.h"
-#include "vcl/atomic_file.h"
+#include "vcl/streaming/atomic_file.h"
 
 using host::TRegIniFile;
 using namespace store_test;

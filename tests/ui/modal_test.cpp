@@ -8,8 +8,8 @@
 #include "vcl/dialogs.h"
 #include "vcl/forms.h"
 #include "vcl/keyboard.h"
-#include "vcl/layout.h"
 #include "vcl/stdctrls.h"
+#include "vcl/streaming/layout.h"
 
 using namespace vcl;
 

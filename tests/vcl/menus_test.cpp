@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "vcl/dbtables.h"
-#include "vcl/form_file.h"
+#include "vcl/db/dbtables.h"
 #include "vcl/menus.h"
+#include "vcl/streaming/form_file.h"
 #include "vcl/typinfo.h"
 
 using namespace vcl;

@@ -1,0 +1,92 @@
+#include "vcl/db/dbgrids.h"
+
+#include "vcl/published_controls.h"
+
+namespace vcl {
+
+namespace {
+const TTypeInfo* TypeInfoDBGridOptions() {
+  static auto t = MakeSetType(
+      "TDBGridOptions",
+      MakeEnumType("TDBGridOption", {"dgEditing", "dgAlwaysShowEditor", "dgTitles", "dgIndicator", "dgColumnResize",
+                                     "dgColLines", "dgRowLines", "dgTabs", "dgRowSelect", "dgAlwaysShowSelection",
+                                     "dgConfirmDelete", "dgCancelOnExit", "dgMultiSelect"}));
+  return t;
+}
+}  // namespace
+
+TClass TCustomDBGrid::ClassInfo() {
+  static TClass cls = TClassBuilder<TCustomDBGrid>("TCustomDBGrid", TCustomControl::ClassInfo()).Build();
+  return cls;
+}
+
+TCustomDBGrid::TCustomDBGrid(TComponent* owner) : TCustomControl(owner), titleFont_(std::make_unique<TFont>()) {
+  SetControlStyle(StyleOf(csCaptureMouse) | StyleOf(csOpaque) | StyleOf(csDoubleClicks));
+  // Five columns of 64 pixels and five rows of 24.
+  SetBounds(0, 0, 320, 120);
+  SetTabStop(true);
+  SetParentColor(false);
+  titleFont_->OnChange = [this](TObject*) {
+    if (!followingFont_ && !IsLoading()) SetParentFont(false);
+    Repaint();
+  };
+}
+
+TCustomDBGrid::~TCustomDBGrid() { titleFont_->OnChange.Clear(); }
+
+void TCustomDBGrid::FontChanged() {
+  TCustomControl::FontChanged();
+  // A font equal to the parent's came from the parent: the titles take it too.
+  if (!Parent() || !Font()->SameAs(*Parent()->Font())) return;
+  followingFont_ = true;
+  titleFont_->Assign(Font());
+  followingFont_ = false;
+}
+
+void TCustomDBGrid::SetBorderStyle(TBorderStyle value) {
+  if (value == borderStyle_) return;
+  borderStyle_ = value;
+  Realign();
+}
+
+int TCustomDBGrid::BorderExtent() const {
+  if (borderStyle_ == bsNone) return 0;
+  return Ctl3D() ? 2 : 1;
+}
+
+TClass TDBGrid::ClassInfo() {
+  static TClass cls = [] {
+    using G = TDBGrid;
+    TClassBuilder<G> b("TDBGrid", TCustomDBGrid::ClassInfo());
+    b.Creatable();
+    PublishStandard(b, "Align Anchors BiDiMode");
+    b.Enum<TBorderStyle>("BorderStyle", TypeInfoBorderStyle(), &G::BorderStyle, &G::SetBorderStyle, bsSingle);
+    PublishStandard(b, "Color Constraints Ctl3D");
+    b.Reference<TDataSource>("DataSource", &G::DataSource, &G::SetDataSource);
+    b.Bool("DefaultDrawing", &G::DefaultDrawing, &G::SetDefaultDrawing, true);
+    PublishStandard(b, "DragCursor DragKind DragMode Enabled");
+    b.Integer("FixedColor", &G::FixedColor, &G::SetFixedColor, clBtnFace, TypeInfoColor());
+    PublishStandard(b, "Font ImeMode ImeName");
+    b.Set("Options", TypeInfoDBGridOptions(), &G::Options, &G::SetOptions, DefaultDBGridOptions);
+    PublishStandard(b, "ParentBiDiMode ParentColor=False ParentCtl3D ParentFont ParentShowHint PopupMenu");
+    b.Bool("ReadOnly", &G::ReadOnly, &G::SetReadOnly, false);
+    PublishStandard(b, "ShowHint TabOrder");
+    b.Bool("TabStop", &G::TabStop, &G::SetTabStop, true);
+    b.Object("TitleFont", &G::TitleFont);
+    PublishStandard(b, "Visible");
+    b.Event("OnCellClick", &G::OnCellClick, "TDBGridClickEvent");
+    b.Event("OnColEnter", &G::OnColEnter);
+    b.Event("OnColExit", &G::OnColExit);
+    b.Event("OnColumnMoved", &G::OnColumnMoved, "TMovedEvent");
+    b.Event("OnDrawDataCell", &G::OnDrawDataCell, "TDrawDataCellEvent");
+    b.Event("OnDrawColumnCell", &G::OnDrawColumnCell, "TDrawColumnCellEvent");
+    PublishStandard(b, "OnDblClick OnDragDrop OnDragOver");
+    b.Event("OnEditButtonClick", &G::OnEditButtonClick);
+    PublishStandard(b, "OnEndDock OnEndDrag OnEnter OnExit OnKeyDown OnKeyPress OnKeyUp OnStartDock OnStartDrag");
+    b.Event("OnTitleClick", &G::OnTitleClick, "TDBGridClickEvent");
+    return b.Build();
+  }();
+  return cls;
+}
+
+}  // namespace vcl

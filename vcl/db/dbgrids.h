@@ -1,0 +1,91 @@
+// The data grid: the records of a data source in rows, their fields in columns.
+//
+// Columns are not modelled: a form's Columns stay in the form file as they are.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "vcl/controls.h"
+#include "vcl/db/db.h"
+
+namespace vcl {
+
+enum TDBGridOption {
+  dgEditing, dgAlwaysShowEditor, dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgTabs, dgRowSelect,
+  dgAlwaysShowSelection, dgConfirmDelete, dgCancelOnExit, dgMultiSelect
+};
+using TDBGridOptions = std::uint32_t;  // bit n for TDBGridOption n
+constexpr TDBGridOptions DBGridOptionsOf(std::initializer_list<TDBGridOption> options) {
+  TDBGridOptions bits = 0;
+  for (TDBGridOption o : options) bits |= 1u << o;
+  return bits;
+}
+constexpr TDBGridOptions DefaultDBGridOptions =
+    DBGridOptionsOf({dgEditing, dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgTabs,
+                     dgConfirmDelete, dgCancelOnExit});
+
+enum TGridDrawStateElement { gdSelected, gdFocused, gdFixed };
+using TGridDrawState = std::uint32_t;  // bit n for TGridDrawStateElement n
+
+// The column an event concerns (columns are not modelled: null).
+using TDBGridClickEvent = TEvent<TPersistent*>;
+// Sender, from index, to index.
+using TMovedEvent = TEvent<TObject*, int, int>;
+using TDrawDataCellEvent = TEvent<TObject*, TRect, TField*, TGridDrawState>;
+// Sender, cell rectangle, data column, column, state.
+using TDrawColumnCellEvent = TEvent<TObject*, TRect, int, TPersistent*, TGridDrawState>;
+
+// A grid on a data source. Its title row has a font of its own, which follows the
+// grid's font while that follows the parent's; changing the title font by itself ends
+// that (ParentFont becomes False).
+class TCustomDBGrid : public TCustomControl {
+  VCL_CLASS(TCustomDBGrid, TCustomControl)
+  explicit TCustomDBGrid(TComponent* owner);
+  ~TCustomDBGrid() override;
+
+  // Cleared when the data source is destroyed.
+  TDataSource* DataSource() const { return dataSource_.get(); }
+  void SetDataSource(TDataSource* value) { dataSource_.Set(value); }
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TBorderStyle value);
+  bool DefaultDrawing() const { return defaultDrawing_; }
+  void SetDefaultDrawing(bool value) { defaultDrawing_ = value; }
+  TColor FixedColor() const { return fixedColor_; }
+  void SetFixedColor(TColor value) { fixedColor_ = value; }
+  TDBGridOptions Options() const { return options_; }
+  void SetOptions(TDBGridOptions value) { options_ = value; }
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool value) { readOnly_ = value; }
+  TFont* TitleFont() const { return titleFont_.get(); }
+
+  TDBGridClickEvent OnCellClick;
+  TNotifyEvent OnColEnter;
+  TNotifyEvent OnColExit;
+  TMovedEvent OnColumnMoved;
+  TDrawDataCellEvent OnDrawDataCell;
+  TDrawColumnCellEvent OnDrawColumnCell;
+  TNotifyEvent OnEditButtonClick;
+  TDBGridClickEvent OnTitleClick;
+
+protected:
+  void FontChanged() override;
+  int BorderExtent() const override;
+
+private:
+  TComponentRef<TDataSource> dataSource_{this};
+  TBorderStyle borderStyle_ = bsSingle;
+  bool defaultDrawing_ = true;
+  TColor fixedColor_ = clBtnFace;
+  TDBGridOptions options_ = DefaultDBGridOptions;
+  bool readOnly_ = false;
+  std::unique_ptr<TFont> titleFont_;
+  bool followingFont_ = false;  // the title font is taking the grid's font
+};
+
+class TDBGrid : public TCustomDBGrid {
+  VCL_CLASS(TDBGrid, TCustomDBGrid)
+  using TCustomDBGrid::TCustomDBGrid;
+};
+
+}  // namespace vcl

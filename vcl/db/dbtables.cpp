@@ -1,0 +1,153 @@
+#include "vcl/db/dbtables.h"
+
+#include "vcl/class_builder.h"
+#include "vcl/db/sqlite_columns.h"
+
+namespace vcl {
+
+namespace {
+const TTypeInfo* TypeInfoTableType() {
+  static auto t = MakeEnumType("TTableType", {"ttDefault", "ttParadox", "ttDBase", "ttASCII"});
+  return t;
+}
+}  // namespace
+
+const TTypeInfo* TypeInfoUpdateMode() {
+  static auto t = MakeEnumType("TUpdateMode", {"upWhereAll", "upWhereChanged", "upWhereKeyOnly"});
+  return t;
+}
+
+// ---- TDBDataSet
+
+TClass TDBDataSet::ClassInfo() {
+  static TClass cls =
+      TClassBuilder<TDBDataSet>("TDBDataSet", TDataSet::ClassInfo())
+          .Bool("Active", &TDataSet::Active, &TDataSet::SetActive, false)
+          .Bool("AutoCalcFields", &TDataSet::AutoCalcFields, &TDataSet::SetAutoCalcFields, true)
+          .String("DatabaseName", &TDBDataSet::DatabaseName, &TDBDataSet::SetDatabaseName)
+          .String("Filter", &TDataSet::Filter, &TDataSet::SetFilter)
+          .Bool("Filtered", &TDataSet::Filtered, &TDataSet::SetFiltered, false)
+          .Set("FilterOptions", TypeInfoFilterOptions(), &TDataSet::FilterOptions, &TDataSet::SetFilterOptions, 0)
+          .String("SessionName", &TDBDataSet::SessionName, &TDBDataSet::SetSessionName)
+          .Event("BeforeOpen", &TDataSet::BeforeOpen, "TDataSetNotifyEvent")
+          .Event("AfterOpen", &TDataSet::AfterOpen, "TDataSetNotifyEvent")
+          .Event("BeforeClose", &TDataSet::BeforeClose, "TDataSetNotifyEvent")
+          .Event("AfterClose", &TDataSet::AfterClose, "TDataSetNotifyEvent")
+          .Event("BeforeInsert", &TDataSet::BeforeInsert, "TDataSetNotifyEvent")
+          .Event("AfterInsert", &TDataSet::AfterInsert, "TDataSetNotifyEvent")
+          .Event("BeforeEdit", &TDataSet::BeforeEdit, "TDataSetNotifyEvent")
+          .Event("AfterEdit", &TDataSet::AfterEdit, "TDataSetNotifyEvent")
+          .Event("BeforePost", &TDataSet::BeforePost, "TDataSetNotifyEvent")
+          .Event("AfterPost", &TDataSet::AfterPost, "TDataSetNotifyEvent")
+          .Event("BeforeCancel", &TDataSet::BeforeCancel, "TDataSetNotifyEvent")
+          .Event("AfterCancel", &TDataSet::AfterCancel, "TDataSetNotifyEvent")
+          .Event("BeforeDelete", &TDataSet::BeforeDelete, "TDataSetNotifyEvent")
+          .Event("AfterDelete", &TDataSet::AfterDelete, "TDataSetNotifyEvent")
+          .Event("BeforeScroll", &TDataSet::BeforeScroll, "TDataSetNotifyEvent")
+          .Event("AfterScroll", &TDataSet::AfterScroll, "TDataSetNotifyEvent")
+          .Event("OnCalcFields", &TDataSet::OnCalcFields, "TDataSetNotifyEvent")
+          .Event("OnDeleteError", &TDBDataSet::OnDeleteError, "TDataSetErrorEvent")
+          .Event("OnEditError", &TDBDataSet::OnEditError, "TDataSetErrorEvent")
+          .Event("OnFilterRecord", &TDBDataSet::OnFilterRecord, "TFilterRecordEvent")
+          .Event("OnNewRecord", &TDataSet::OnNewRecord, "TDataSetNotifyEvent")
+          .Event("OnPostError", &TDBDataSet::OnPostError, "TDataSetErrorEvent")
+          .Build();
+  return cls;
+}
+
+TDBDataSet::TDBDataSet(TComponent* owner) : TDataSet(owner) {}
+
+void TDBDataSet::SetDatabaseName(const std::string& value) {
+  if (value == databaseName_) return;
+  CheckInactive();
+  databaseName_ = value;
+}
+
+void TDBDataSet::CreateFields() {
+  if (databaseName_.empty()) DatabaseError("Database name missing", this);
+  std::string sql = SelectStatement();
+  std::vector<TColumnDescription> columns;
+  try {
+    columns = DescribeColumns(databaseName_, sql, Subject());
+  } catch (const EDatabaseError& e) {
+    DatabaseError(e.Message(), this);
+  }
+  for (const TColumnDescription& column : columns) {
+    auto* field = As<TField>(DefaultFieldClasses()[column.Type.DataType]->Create(this));
+    // In the list at once, so that a failure below still frees it with the others.
+    field->SetDataSet(this);
+    // Result columns may share a name ("a.ID, b.ID"); later ones get a suffix.
+    std::string name = column.Name;
+    for (int n = 1; FindField(name); ++n) name = column.Name + "_" + std::to_string(n);
+    field->SetFieldName(name);
+    field->SetFieldType(column.Type.DataType);
+    if (auto* bcd = Cast<TBCDField>(field)) bcd->SetPrecision(column.Type.Precision);
+    field->SetSize(column.Type.Size);
+    field->SetRequired(column.Required);
+  }
+}
+
+// ---- TTable
+
+TClass TTable::ClassInfo() {
+  static TClass cls =
+      TClassBuilder<TTable>("TTable", TDBDataSet::ClassInfo())
+          .Creatable()
+          .Bool("DefaultIndex", &TTable::DefaultIndex, &TTable::SetDefaultIndex, true)
+          .Bool("Exclusive", &TTable::Exclusive, &TTable::SetExclusive, false)
+          .String("IndexFieldNames", &TTable::IndexFieldNames, &TTable::SetIndexFieldNames)
+          .String("IndexName", &TTable::IndexName, &TTable::SetIndexName)
+          .String("MasterFields", &TTable::MasterFields, &TTable::SetMasterFields)
+          .Reference<TDataSource>("MasterSource", &TTable::MasterSource, &TTable::SetMasterSource)
+          .Bool("ReadOnly", &TTable::ReadOnly, &TTable::SetReadOnly, false)
+          .Bool("StoreDefs", &TTable::StoreDefs, &TTable::SetStoreDefs, false)
+          .String("TableName", &TTable::TableName, &TTable::SetTableName)
+          .Enum<TTableType>("TableType", TypeInfoTableType(), &TTable::TableType, &TTable::SetTableType, ttDefault)
+          .Enum<TUpdateMode>("UpdateMode", TypeInfoUpdateMode(), &TDBDataSet::UpdateMode,
+                             &TDBDataSet::SetUpdateMode, upWhereAll)
+          .Build();
+  return cls;
+}
+
+TTable::TTable(TComponent* owner) : TDBDataSet(owner) {}
+
+void TTable::SetTableName(const std::string& value) {
+  if (value == tableName_) return;
+  CheckInactive();
+  tableName_ = value;
+}
+
+std::string TTable::SelectStatement() const {
+  if (tableName_.empty()) DatabaseError("Missing TableName property", this);
+  std::string quoted;
+  for (char c : tableName_) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return "SELECT * FROM \"" + quoted + "\"";
+}
+
+// ---- TQuery
+
+TClass TQuery::ClassInfo() {
+  static TClass cls = TClassBuilder<TQuery>("TQuery", TDBDataSet::ClassInfo())
+                          .Creatable()
+                          .Reference<TDataSource>("DataSource", &TQuery::DataSource, &TQuery::SetDataSource)
+                          .Bool("ParamCheck", &TQuery::ParamCheck, &TQuery::SetParamCheck, true)
+                          .Bool("RequestLive", &TQuery::RequestLive, &TQuery::SetRequestLive, false)
+                          .Object("SQL", &TQuery::SQL)
+                          .Bool("UniDirectional", &TQuery::UniDirectional, &TQuery::SetUniDirectional, false)
+                          .Enum<TUpdateMode>("UpdateMode", TypeInfoUpdateMode(), &TDBDataSet::UpdateMode,
+                                             &TDBDataSet::SetUpdateMode, upWhereAll)
+                          .Build();
+  return cls;
+}
+
+TQuery::TQuery(TComponent* owner) : TDBDataSet(owner), sql_(std::make_unique<TStringList>()) {
+  sql_->OnChange = [this](TObject*) { Close(); };
+}
+
+std::string TQuery::SelectStatement() const {
+  std::string text = sql_->Text();
+  if (Trim(text).empty()) DatabaseError("No SQL statement available", this);
+  return text;
+}
+
+}  // namespace vcl

@@ -1,0 +1,191 @@
+// Shared pieces of the text form reader, writer and editor; not part of the public API.
+#pragma once
+
+#include <cstdint>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "vcl/streaming/dfm_text.h"
+
+namespace vcl::dfm {
+
+// Owns text at stable addresses: the source bytes and every text rendered for an edit.
+class TextStore {
+public:
+  // Keeps `text` and returns a view of it that lives as long as the store. The byte after the
+  // view is always a NUL.
+  std::string_view keep(std::string text);
+  // Keeps a name normalised for lookups, remembering how the file spelled it.
+  std::string_view keep_spelled(std::string name, std::string_view spelling);
+  // How to write `name`: its remembered spelling, or itself.
+  std::string_view spelling(std::string_view name) const;
+
+private:
+  std::vector<std::unique_ptr<std::string>> texts_;
+  std::unordered_map<const char*, std::string_view> spellings_;
+};
+
+}  // namespace vcl::dfm
+
+namespace vcl::dfm::detail {
+
+constexpr unsigned kMaxDepth = 1000;
+
+// Character classes of the form grammar. Bytes above 127 count as letters so that names
+// written in UTF-8 read as identifiers.
+struct CharClasses {
+  bool ident_start[256] = {};
+  bool ident_char[256] = {};
+  bool string_stop[256] = {};  // ends a run of quoted text: quote, line break, NUL
+  std::uint8_t hex[256] = {};  // digit value, 16 for no digit
+  constexpr CharClasses() {
+    for (int c = 0; c < 256; ++c) {
+      bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c >= 128;
+      bool digit = c >= '0' && c <= '9';
+      ident_start[c] = letter;
+      ident_char[c] = letter || digit;
+      string_stop[c] = c == '\'' || c == '\n' || c == '\r' || c == 0;
+      hex[c] = digit                    ? c - '0'
+               : (c >= 'A' && c <= 'F') ? c - 'A' + 10
+               : (c >= 'a' && c <= 'f') ? c - 'a' + 10
+                                        : 16;
+    }
+  }
+};
+inline constexpr CharClasses kChars{};
+
+inline std::string_view span(const char* from, const char* to) {
+  return {from, static_cast<std::size_t>(to - from)};
+}
+
+// Moves the nodes a container pushed on `stack` since `mark` into its own exact-sized vector.
+template <typename T>
+void take_from(std::vector<T>& stack, std::size_t mark, std::pmr::vector<T>& into) {
+  into.assign(std::make_move_iterator(stack.begin() + static_cast<std::ptrdiff_t>(mark)),
+              std::make_move_iterator(stack.end()));
+  stack.erase(stack.begin() + static_cast<std::ptrdiff_t>(mark), stack.end());
+}
+
+inline bool is_blank(char c) { return static_cast<unsigned char>(c) < 33; }
+inline bool is_digit(char c) { return c >= '0' && c <= '9'; }
+inline bool is_ident_start(char c) { return kChars.ident_start[static_cast<unsigned char>(c)]; }
+inline bool is_ident_char(char c) { return kChars.ident_char[static_cast<unsigned char>(c)]; }
+inline unsigned hex_value(char c) { return kChars.hex[static_cast<unsigned char>(c)]; }
+
+// True when `word` is the lower-case ASCII `keyword`, ignoring case.
+bool is_keyword(std::string_view word, std::string_view keyword);
+// A dotted name: identifiers joined by "." without blanks ("Form1.Button1"); `dotted` false
+// allows a single identifier only.
+bool is_name(std::string_view text, bool dotted);
+// Raises vcl::EInvalidOperation unless `is_name(name, dotted)`.
+void check_name(std::string_view name, bool dotted);
+
+// Line and column of `at` within `text` (1-based).
+Location locate(std::string_view text, const char* at);
+[[noreturn]] void throw_read_error(std::string_view file, Location where, std::string_view message);
+
+// Recursive-descent reader over a NUL-terminated buffer; nesting is limited to kMaxDepth.
+class Parser {
+public:
+  // `text.data()[text.size()]` must be readable and NUL. Nodes are made in `arena`.
+  Parser(std::string_view text, std::string_view file_name, TextStore& store,
+         std::pmr::memory_resource* arena);
+
+  // The whole file: blanks, the root object, blanks up to the end.
+  Object parse_file(std::string_view& trailing);
+  // Fragments rendered for edits; each must span the whole text.
+  Object parse_object_fragment(std::uint32_t level);
+  Property parse_property_fragment();
+  Value parse_assignment_fragment();  // " = value"
+
+  bool saw_fixed_floats() const { return fixed_floats_; }
+
+private:
+  [[noreturn]] void fail(const char* at, std::string_view message) const;
+  [[noreturn]] void expected(std::string_view what) const;
+  std::string_view blanks();
+  std::string_view peek_ident() const;
+  std::string_view ident(std::string_view what);
+  std::string_view dotted_ident(std::string_view what);
+  std::string_view position(std::optional<std::int32_t>& position);
+  void enter();
+  void leave() { --depth_; }
+  void finish_fragment();
+
+  void object(Object& object, std::string_view leading, std::uint32_t level);
+  void property(Property& property, std::string_view leading, std::string_view first);
+  void assignment(Value& value);
+  void value(Value& value, const char* prefix);
+  void string_value();
+  ValueKind number();
+  void hex_number();
+  void set_value();
+  Contents* new_contents();
+  void list(Value& value);
+  void binary();
+  void collection(Value& value);
+  void item(CollectionItem& item, std::string_view leading);
+
+  const char* begin_;
+  const char* end_;
+  const char* p_;
+  std::string_view file_name_;
+  TextStore& store_;
+  std::pmr::memory_resource* arena_;
+  unsigned depth_ = 0;
+  bool fixed_floats_ = false;
+  // Nodes of unfinished containers; each container moves its own into exact-sized storage.
+  std::vector<Property> property_stack_;
+  std::vector<Object> object_stack_;
+  std::vector<Value> value_stack_;
+  std::vector<CollectionItem> item_stack_;
+};
+
+// Text encodings.
+void append_utf8(std::string& out, char32_t code_point);
+bool is_valid_utf8(std::string_view text);
+char32_t code_page_char(CodePage page, unsigned char byte);
+// The byte for `code_point` in the code page, or -1 when it has none.
+int code_page_byte(CodePage page, char32_t code_point);
+// UTF-8 to code points; invalid UTF-8 raises vcl::EConvertError.
+std::u32string utf8_to_code_points(std::string_view utf8);
+
+// Decoders of validated value text.
+std::string decode_string(std::string_view text, const Flavour& flavour);
+std::string decode_binary(std::string_view text);
+std::int64_t decode_integer(std::string_view text);
+Float decode_float(std::string_view text);
+std::vector<std::string_view> decode_set(std::string_view text);
+
+// Renderers of new text in the flavour, at a property nesting level (indentation 2 x level).
+std::string render_assignment(const Datum& value, const Flavour& flavour, unsigned level);
+std::string render_property(std::string_view name, const Datum& value, const Flavour& flavour,
+                            unsigned level);
+std::string render_object(ObjectKind kind, std::string_view name, std::string_view class_name,
+                          std::optional<std::int32_t> position, const Flavour& flavour,
+                          unsigned level);
+
+}  // namespace vcl::dfm::detail
+
+namespace vcl::dfm {
+
+struct Document::State {
+  TextStore store;
+  std::pmr::monotonic_buffer_resource arena;
+  std::string file_name;
+  std::string_view source;  // without the BOM
+  std::string_view bom, trailing;
+  Flavour flavour;
+  Object root{&arena};
+
+  // A reader of text rendered for an edit, which the store keeps.
+  detail::Parser read_back(std::string text) {
+    return detail::Parser(store.keep(std::move(text)), "<edit>", store, &arena);
+  }
+};
+
+}  // namespace vcl::dfm

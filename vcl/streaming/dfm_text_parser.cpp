@@ -1,0 +1,306 @@
+// Reader of text forms: builds the lossless tree of views into the buffer, checking the syntax.
+// This part reads the structure: objects, properties, collection items; values are read in
+// dfm_text_parser_values.cpp.
+#include <fmt/format.h>
+
+#include <limits>
+
+#include "vcl/streaming/dfm_text_internal.h"
+#include "vcl/sysutils.h"
+
+namespace vcl::dfm::detail {
+
+namespace {
+
+bool is_object_keyword(std::string_view word) {
+  return is_keyword(word, "object") || is_keyword(word, "inherited") || is_keyword(word, "inline");
+}
+
+}  // namespace
+
+bool is_keyword(std::string_view word, std::string_view keyword) {
+  if (word.size() != keyword.size()) return false;
+  for (std::size_t i = 0; i < word.size(); ++i)
+    if ((word[i] | 0x20) != keyword[i]) return false;
+  return true;
+}
+
+bool is_name(std::string_view text, bool dotted) {
+  std::size_t i = 0;
+  for (;;) {
+    if (i >= text.size() || !is_ident_start(text[i])) return false;
+    while (++i < text.size() && is_ident_char(text[i])) {
+    }
+    if (i == text.size()) return true;
+    if (!dotted || text[i] != '.') return false;
+    ++i;
+  }
+}
+
+Location locate(std::string_view text, const char* at) {
+  Location where{1, 1};
+  const char* line_start = text.data();
+  const char* end = text.data() + text.size();
+  for (const char* q = text.data(); q < at && q < end; ++q) {
+    if (*q == '\n' || (*q == '\r' && (q + 1 == end || q[1] != '\n'))) {
+      ++where.line;
+      line_start = q + 1;
+    }
+  }
+  where.column = static_cast<std::size_t>(at - line_start) + 1;
+  return where;
+}
+
+void throw_read_error(std::string_view file, Location where, std::string_view message) {
+  if (where.line == 0) throw EReadError(fmt::format("{}: {}", file, message));
+  throw EReadError(fmt::format("{}:{}:{}: {}", file, where.line, where.column, message));
+}
+
+Parser::Parser(std::string_view text, std::string_view file_name, TextStore& store,
+               std::pmr::memory_resource* arena)
+    : begin_(text.data()),
+      end_(text.data() + text.size()),
+      p_(text.data()),
+      file_name_(file_name),
+      store_(store),
+      arena_(arena) {}
+
+void Parser::fail(const char* at, std::string_view message) const {
+  throw_read_error(file_name_, locate(span(begin_, end_), at), message);
+}
+
+void Parser::expected(std::string_view what) const {
+  if (p_ >= end_) fail(p_, fmt::format("unexpected end of file, {} expected", what));
+  fail(p_, fmt::format("{} expected", what));
+}
+
+// Every byte below 33 is a blank. The NUL after the buffer stops the scan; a NUL inside it is a
+// blank like the others.
+std::string_view Parser::blanks() {
+  const char* start = p_;
+  for (;;) {
+    while (static_cast<unsigned char>(*p_) - 1u < 32u) ++p_;
+    if (*p_ != 0 || p_ >= end_) break;
+    ++p_;
+  }
+  return span(start, p_);
+}
+
+std::string_view Parser::peek_ident() const {
+  if (!is_ident_start(*p_)) return {};
+  const char* q = p_ + 1;
+  while (is_ident_char(*q)) ++q;
+  return span(p_, q);
+}
+
+std::string_view Parser::ident(std::string_view what) {
+  std::string_view word = peek_ident();
+  if (word.empty()) expected(what);
+  p_ += word.size();
+  return word;
+}
+
+std::string_view Parser::dotted_ident(std::string_view what) {
+  const char* start = p_;
+  ident(what);
+  while (*p_ == '.') {
+    ++p_;
+    ident("identifier");
+  }
+  return span(start, p_);
+}
+
+// An optional "[n]" after blanks; returns its text with the blanks, empty when absent.
+std::string_view Parser::position(std::optional<std::int32_t>& position) {
+  const char* start = p_;
+  blanks();
+  if (*p_ != '[') {
+    p_ = start;
+    return span(start, start);
+  }
+  ++p_;
+  blanks();
+  const char* number = p_;
+  bool negative = *p_ == '-';
+  if (negative) ++p_;
+  if (!is_digit(*p_)) expected("position number");
+  std::int64_t value = 0;
+  while (is_digit(*p_)) {
+    value = value * 10 + (*p_++ - '0');
+    if (value > std::numeric_limits<std::int32_t>::max()) fail(number, "position out of range");
+  }
+  blanks();
+  if (*p_ != ']') expected("']'");
+  ++p_;
+  position = static_cast<std::int32_t>(negative ? -value : value);
+  return span(start, p_);
+}
+
+void Parser::enter() {
+  if (++depth_ > kMaxDepth) fail(p_, fmt::format("nesting deeper than {} levels", kMaxDepth));
+}
+
+void Parser::finish_fragment() {
+  if (p_ != end_) fail(p_, "unexpected text");
+}
+
+Object Parser::parse_file(std::string_view& trailing) {
+  Object root(arena_);
+  std::string_view leading = blanks();
+  object(root, leading, 0);
+  trailing = blanks();
+  if (p_ != end_) fail(p_, "end of file expected after the root object");
+  return root;
+}
+
+Object Parser::parse_object_fragment(std::uint32_t level) {
+  Object result(arena_);
+  std::string_view leading = blanks();
+  object(result, leading, level);
+  finish_fragment();
+  return result;
+}
+
+Property Parser::parse_property_fragment() {
+  Property result;
+  std::string_view leading = blanks();
+  std::string_view word = peek_ident();
+  if (word.empty()) expected("property name");
+  property(result, leading, word);
+  finish_fragment();
+  return result;
+}
+
+Value Parser::parse_assignment_fragment() {
+  Value result;
+  assignment(result);
+  finish_fragment();
+  return result;
+}
+
+void Parser::object(Object& object, std::string_view leading, std::uint32_t level) {
+  enter();
+  object.leading = leading;
+  object.level = level;
+  std::string_view word = peek_ident();
+  if (is_keyword(word, "object"))
+    object.kind = ObjectKind::Object;
+  else if (is_keyword(word, "inherited"))
+    object.kind = ObjectKind::Inherited;
+  else if (is_keyword(word, "inline"))
+    object.kind = ObjectKind::Inline;
+  else
+    expected("'object', 'inherited' or 'inline'");
+  p_ += word.size();
+  object.keyword = word;
+  object.gap = blanks();
+
+  std::string_view first = dotted_ident("class name");
+  const char* after = p_;
+  blanks();
+  if (*p_ == ':') {
+    if (first.find('.') != std::string_view::npos) fail(first.data(), "invalid component name");
+    ++p_;
+    blanks();
+    object.name = first;
+    object.colon = span(after, p_);
+    object.class_name = dotted_ident("class name");
+  } else {
+    p_ = after;
+    object.name = object.colon = first.substr(0, 0);
+    object.class_name = first;
+  }
+  object.position_text = position(object.position);
+
+  std::string_view lead;
+  const std::size_t property_mark = property_stack_.size();
+  for (;;) {
+    lead = blanks();
+    word = peek_ident();
+    if (word.empty()) expected("property name or 'end'");
+    if (is_keyword(word, "end") || is_object_keyword(word)) break;
+    Property property;
+    this->property(property, lead, word);
+    property_stack_.push_back(property);
+  }
+  take_from(property_stack_, property_mark, object.properties);
+
+  const std::size_t child_mark = object_stack_.size();
+  while (!is_keyword(word, "end")) {
+    Object child(arena_);
+    this->object(child, lead, level + 1);
+    object_stack_.push_back(std::move(child));
+    lead = blanks();
+    word = peek_ident();
+    if (word.empty()) expected("'end'");
+    if (!is_keyword(word, "end") && !is_object_keyword(word)) fail(p_, "'end' expected");
+  }
+  take_from(object_stack_, child_mark, object.children);
+  object.end_leading = lead;
+  object.end_keyword = word;
+  p_ += word.size();
+  leave();
+}
+
+// Name "=" value; a dotted name may have blanks around its dots.
+// `first` is the identifier at p_, already looked at by the caller.
+void Parser::property(Property& property, std::string_view leading, std::string_view first) {
+  property.leading = leading;
+  const char* start = p_;
+  p_ += first.size();
+  bool blank_inside = false;
+  for (;;) {
+    const char* save = p_;
+    std::string_view before = blanks();
+    if (*p_ != '.') {
+      p_ = save;
+      break;
+    }
+    ++p_;
+    std::string_view after = blanks();
+    blank_inside = blank_inside || !before.empty() || !after.empty();
+    ident("property name");
+  }
+  property.name = span(start, p_);
+  if (blank_inside) {
+    std::string name;
+    for (char c : property.name)
+      if (!is_blank(c)) name += c;
+    property.name = store_.keep_spelled(std::move(name), property.name);
+  }
+  assignment(property.value);
+}
+
+void Parser::assignment(Value& value) {
+  const char* start = p_;
+  blanks();
+  if (*p_ != '=') expected("'='");
+  ++p_;
+  blanks();
+  this->value(value, start);
+}
+
+void Parser::item(CollectionItem& item, std::string_view leading) {
+  item.leading = leading;
+  item.keyword = span(p_, p_ + 4);
+  p_ += 4;
+  item.position_text = position(item.position);
+  const std::size_t mark = property_stack_.size();
+  for (;;) {
+    std::string_view lead = blanks();
+    std::string_view word = peek_ident();
+    if (word.empty()) expected("property name or 'end'");
+    if (is_keyword(word, "end")) {
+      item.end_leading = lead;
+      item.end_keyword = word;
+      p_ += word.size();
+      break;
+    }
+    Property property;
+    this->property(property, lead, word);
+    property_stack_.push_back(property);
+  }
+  take_from(property_stack_, mark, item.properties);
+}
+
+}  // namespace vcl::dfm::detail

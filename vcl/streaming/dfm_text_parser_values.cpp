@@ -1,0 +1,253 @@
+// Reader of text forms: the values (numbers, strings, sets, lists, binary data, collections).
+#include <algorithm>
+#include <charconv>
+#include <limits>
+#include <new>
+
+#include "vcl/streaming/dfm_text_internal.h"
+
+namespace vcl::dfm::detail {
+
+// The value at p_, whose prefix starts at `prefix`.
+void Parser::value(Value& value, const char* prefix) {
+  const char* start = p_;
+  value.prefix_size = static_cast<std::uint32_t>(start - prefix);
+  switch (*p_) {
+    case '\'':
+    case '#':
+      string_value();
+      value.kind = ValueKind::String;
+      break;
+    case '-':
+    case '0':
+    case '1':
+    case '2':
+    case '3':
+    case '4':
+    case '5':
+    case '6':
+    case '7':
+    case '8':
+    case '9':
+      value.kind = number();
+      break;
+    case '$':
+      hex_number();
+      value.kind = ValueKind::Integer;
+      break;
+    case '[':
+      set_value();
+      value.kind = ValueKind::Set;
+      break;
+    case '{':
+      binary();
+      value.kind = ValueKind::Binary;
+      break;
+    case '(':
+      list(value);
+      value.text = span(start, start + 1);
+      return;
+    case '<':
+      collection(value);
+      value.text = span(start, start + 1);
+      return;
+    default:
+      if (!is_ident_start(*p_)) {
+        if (p_ >= end_) expected("property value");
+        fail(p_, "invalid property value");
+      }
+      dotted_ident("identifier");
+      value.kind = ValueKind::Ident;
+  }
+  value.text = span(start, p_);
+}
+
+// Quoted parts and #n codes, joined directly or by "+" across blanks and lines.
+void Parser::string_value() {
+  for (;;) {
+    for (;;) {
+      if (*p_ == '\'') {
+        const char* open = p_++;
+        for (;;) {
+          while (!kChars.string_stop[static_cast<unsigned char>(*p_)]) ++p_;
+          if (*p_ == '\'') {
+            if (p_[1] != '\'') break;
+            p_ += 2;
+          } else if (*p_ == 0 && p_ < end_) {
+            ++p_;
+          } else {
+            fail(open, "unterminated string");
+          }
+        }
+        ++p_;
+      } else if (*p_ == '#') {
+        const char* hash = p_++;
+        if (!is_digit(*p_)) fail(hash, "character code expected after '#'");
+        unsigned code = 0;
+        while (is_digit(*p_)) {
+          code = code * 10 + static_cast<unsigned>(*p_++ - '0');
+          if (code > 0xFFFF) fail(hash, "character code out of range");
+        }
+      } else {
+        break;
+      }
+    }
+    const char* save = p_;
+    blanks();
+    if (*p_ != '+') {
+      p_ = save;
+      return;
+    }
+    ++p_;
+    blanks();
+    if (*p_ != '\'' && *p_ != '#') expected("string after '+'");
+  }
+}
+
+// A decimal integer or a float: the number characters run on as long as digits, ".", "e", "E",
+// "+" or "-" follow; a suffix s, c or d makes a float.
+ValueKind Parser::number() {
+  const char* start = p_;
+  if (*p_ == '-') ++p_;
+  const char* digits = p_;
+  while (is_digit(*p_)) ++p_;
+  bool is_float = false;
+  while (is_digit(*p_) || *p_ == '.' || *p_ == 'e' || *p_ == 'E' || *p_ == '+' || *p_ == '-') {
+    is_float = true;
+    ++p_;
+  }
+  const char* end = p_;
+  switch (*p_) {
+    case 's':
+    case 'S':
+    case 'c':
+    case 'C':
+    case 'd':
+    case 'D':
+      is_float = true;
+      ++p_;
+  }
+  if (!is_float) {
+    if (end == digits) fail(start, "invalid number");
+    std::uint64_t value = 0;
+    for (const char* q = digits; q < end; ++q) {
+      unsigned digit = static_cast<unsigned>(*q - '0');
+      if (value > (std::numeric_limits<std::uint64_t>::max() - digit) / 10)
+        fail(start, "integer out of range");
+      value = value * 10 + digit;
+    }
+    const std::uint64_t limit = std::uint64_t{1} << 63;
+    if (value > limit || (value == limit && digits == start)) fail(start, "integer out of range");
+    return ValueKind::Integer;
+  }
+  long double value = 0;
+  auto [stop, error] = std::from_chars(start, end, value);
+  if (error != std::errc() || stop != end) fail(start, "invalid floating-point number");
+  if (const char* dot = std::find(start, end, '.'); dot != end) {
+    const char* q = dot + 1;
+    while (q < end && is_digit(*q)) ++q;
+    if (q - dot - 1 == 18) fixed_floats_ = true;
+  }
+  return ValueKind::Float;
+}
+
+void Parser::hex_number() {
+  const char* start = p_++;
+  while (*p_ == '0') ++p_;
+  const char* significant = p_;
+  while (hex_value(*p_) < 16) ++p_;
+  if (p_ == start + 1) fail(start, "hexadecimal digits expected after '$'");
+  if (p_ - significant > 16) fail(start, "integer out of range");
+}
+
+// "[" elements separated by "," "]"; an element is an identifier or an integer.
+void Parser::set_value() {
+  ++p_;
+  blanks();
+  if (*p_ == ']') {
+    ++p_;
+    return;
+  }
+  for (;;) {
+    if (is_ident_start(*p_)) {
+      ident("set element");
+    } else {
+      if (*p_ == '-' && is_digit(p_[1])) ++p_;
+      if (!is_digit(*p_)) expected("set element");
+      while (is_digit(*p_)) ++p_;
+    }
+    blanks();
+    if (*p_ == ']') break;
+    if (*p_ != ',') expected("',' or ']'");
+    ++p_;
+    blanks();
+  }
+  ++p_;
+}
+
+Contents* Parser::new_contents() {
+  return new (arena_->allocate(sizeof(Contents), alignof(Contents))) Contents(arena_);
+}
+
+void Parser::list(Value& value) {
+  enter();
+  ++p_;
+  Contents* contents = new_contents();
+  const std::size_t mark = value_stack_.size();
+  for (;;) {
+    std::string_view lead = blanks();
+    if (*p_ == ')') {
+      contents->close = span(lead.data(), ++p_);
+      break;
+    }
+    if (p_ >= end_) expected("')'");
+    Value item;
+    this->value(item, lead.data());
+    value_stack_.push_back(item);
+  }
+  take_from(value_stack_, mark, contents->items);
+  value.kind = ValueKind::List;
+  value.contents = contents;
+  leave();
+}
+
+// "{" pairs of hex digits, blanks allowed between pairs, "}".
+void Parser::binary() {
+  auto hex = [this](int i) { return hex_value(p_[i]) < 16; };
+  ++p_;
+  for (;;) {
+    // Eight digits at a time while they last; the && stops at the NUL after the buffer.
+    while (hex(0) && hex(1) && hex(2) && hex(3) && hex(4) && hex(5) && hex(6) && hex(7)) p_ += 8;
+    while (hex(0) && hex(1)) p_ += 2;
+    blanks();
+    if (*p_ == '}') break;
+    if (hex(0) && hex(1)) continue;
+    if (p_ >= end_) expected("'}'");
+    fail(p_, "invalid binary data");
+  }
+  ++p_;
+}
+
+void Parser::collection(Value& value) {
+  enter();
+  ++p_;
+  Contents* contents = new_contents();
+  const std::size_t mark = item_stack_.size();
+  for (;;) {
+    std::string_view lead = blanks();
+    if (*p_ == '>') {
+      contents->close = span(lead.data(), ++p_);
+      break;
+    }
+    if (!is_keyword(peek_ident(), "item")) expected("'item' or '>'");
+    CollectionItem entry(arena_);
+    item(entry, lead);
+    item_stack_.push_back(std::move(entry));
+  }
+  take_from(item_stack_, mark, contents->entries);
+  value.kind = ValueKind::Collection;
+  value.contents = contents;
+  leave();
+}
+
+}  // namespace vcl::dfm::detail

@@ -1,0 +1,101 @@
+// Writer of text forms: prints the tree's pieces in order.
+#include "vcl/streaming/dfm_text_internal.h"
+
+namespace vcl::dfm {
+
+namespace {
+
+// Appends pieces, joining those that lie next to each other in memory into one copy: an
+// untouched stretch of the source, however many nodes it spans, is copied at once.
+class Emitter {
+public:
+  Emitter(std::string& out, const TextStore& store) : out_(out), store_(store) {}
+  ~Emitter() { flush(); }
+
+  void put(std::string_view text) {
+    if (text.empty()) return;
+    if (text.data() == run_end_) {
+      run_end_ += text.size();
+      return;
+    }
+    flush();
+    run_begin_ = text.data();
+    run_end_ = text.data() + text.size();
+  }
+
+  void object(const Object& object) {
+    for (std::string_view piece : {object.leading, object.keyword, object.gap, object.name,
+                                   object.colon, object.class_name, object.position_text})
+      put(piece);
+    for (const Property& property : object.properties) this->property(property);
+    for (const Object& child : object.children) this->object(child);
+    put(object.end_leading);
+    put(object.end_keyword);
+  }
+
+private:
+  void flush() {
+    if (run_begin_ != run_end_)
+      out_.append(run_begin_, static_cast<std::size_t>(run_end_ - run_begin_));
+    run_begin_ = run_end_ = nullptr;
+  }
+
+  void property(const Property& property) {
+    put(property.leading);
+    put(store_.spelling(property.name));
+    value(property.value);
+  }
+
+  void value(const Value& value) {
+    put(value.prefix());
+    put(value.text);
+    if (!value.contents) return;
+    for (const Value& item : value.contents->items) this->value(item);
+    for (const CollectionItem& item : value.contents->entries) {
+      put(item.leading);
+      put(item.keyword);
+      put(item.position_text);
+      for (const Property& property : item.properties) this->property(property);
+      put(item.end_leading);
+      put(item.end_keyword);
+    }
+    put(value.contents->close);
+  }
+
+  std::string& out_;
+  const TextStore& store_;
+  const char* run_begin_ = nullptr;
+  const char* run_end_ = nullptr;
+};
+
+}  // namespace
+
+std::string_view newline_text(Newline newline) {
+  switch (newline) {
+    case Newline::LF:
+      return "\n";
+    case Newline::CR:
+      return "\r";
+    case Newline::CRLF:
+      break;
+  }
+  return "\r\n";
+}
+
+void Document::write(std::string& out) const {
+  const State& state = *state_;
+  out.reserve(out.size() + state.bom.size() + state.source.size());
+  Emitter emitter(out, state.store);
+  if (state.flavour.bom)
+    emitter.put(state.bom.empty() ? std::string_view("\xEF\xBB\xBF") : state.bom);
+  emitter.object(state.root);
+  emitter.put(state.trailing);
+}
+
+std::string Document::write() const {
+  std::string out;
+  write(out);
+  return out;
+}
+
+}  // namespace vcl::dfm

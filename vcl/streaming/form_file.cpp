@@ -1,0 +1,400 @@
+#include "vcl/streaming/form_file.h"
+
+#include <algorithm>
+
+#include "vcl/integer_idents.h"
+#include "vcl/streaming/dfm_binary_internal.h"  // the origin's definition, for destroying it
+#include "vcl/streaming/form_placeholders.h"
+#include "vcl/strings.h"
+#include "vcl/sysutils.h"
+
+namespace vcl {
+
+// Watches the bound components and forgets those that are destroyed.
+class TFormFile::TWatcher : public TComponent {
+public:
+  explicit TWatcher(TFormFile& file) : TComponent(nullptr), file_(file) {}
+
+protected:
+  void Notification(TComponent* component, TOperation operation) override {
+    TComponent::Notification(component, operation);
+    if (operation != opRemove) return;
+    auto node = file_.nodeOf_.find(component);
+    if (node == file_.nodeOf_.end()) return;
+    file_.bindings_.at(node->second).Component = nullptr;
+    file_.nodeOf_.erase(node);
+    if (component == file_.root_) file_.root_ = nullptr;
+  }
+
+private:
+  TFormFile& file_;
+};
+
+namespace {
+
+bool HasProperty(const dfm::Object& node, std::string_view name) { return node.find_property(name) != nullptr; }
+
+// The kind of root a form without a unit declares, judged by what the IDE writes for each.
+TClass InferRootAncestor(const dfm::Object& node) {
+  if (HasProperty(node, "TabOrder")) return FindClass("TFrame");
+  for (const char* formOnly : {"PixelsPerInch", "ClientWidth", "ClientHeight", "Caption", "BorderStyle", "Position"})
+    if (HasProperty(node, formOnly)) return FindClass("TForm");
+  bool anyControl = std::any_of(node.children.begin(), node.children.end(), [](const dfm::Object& child) {
+    TClass cls = GetClass(child.class_name);
+    return !cls || IsControlClass(cls);
+  });
+  return anyControl || node.children.empty() ? FindClass("TForm") : FindClass("TDataModule");
+}
+
+// Published indexes along a dotted path, for ordering values as the IDE writes them.
+std::vector<int> OrderKey(TObject* instance, std::string_view path) {
+  std::vector<int> key;
+  while (instance) {
+    std::size_t dot = path.find('.');
+    std::string_view head = path.substr(0, dot);
+    PPropInfo prop = GetPropInfo(instance, head);
+    if (!prop) {
+      key.push_back(Cast<TStrings>(instance) ? 0 : -1);
+      break;
+    }
+    key.push_back(prop->Index);
+    if (dot == std::string_view::npos || prop->Kind() != TTypeKind::tkClass || prop->IsComponentReference()) break;
+    instance = GetObjectProp(instance, prop);
+    path.remove_prefix(dot + 1);
+  }
+  return key;
+}
+
+}  // namespace
+
+TFormFile::TFormFile(dfm::Document doc, std::unique_ptr<dfm::BinaryOrigin> binary)
+    : doc_(std::move(doc)),
+      binary_(std::move(binary)),
+      format_(binary_ ? TFormFormat::Binary : TFormFormat::Text),
+      watcher_(std::make_unique<TWatcher>(*this)) {}
+
+TFormFile::~TFormFile() {
+  if (root_ && ownsRoot_) root_->Free();
+  watcher_.reset();
+}
+
+std::unique_ptr<TFormFile> TFormFile::Read(std::string bytes, const std::string& fileName,
+                                           const TFormReadOptions& options) {
+  std::unique_ptr<TFormFile> file;
+  if (dfm::is_binary_form(bytes)) {
+    dfm::BinaryForm form = dfm::read_binary(std::move(bytes), fileName, options.Syntax.code_page);
+    file.reset(new TFormFile(std::move(form.document), std::move(form.origin)));
+  } else {
+    file.reset(new TFormFile(dfm::Document::parse(std::move(bytes), fileName, options.Syntax), nullptr));
+  }
+  file->ownsRoot_ = options.RootOwner == nullptr && options.Root == nullptr;
+  file->root_ = file->CreateRoot(options);
+  try {
+    file->ReadTree();
+  } catch (...) {
+    if (!file->ownsRoot_ && file->root_ && !options.Root) file->root_->Free();
+    throw;
+  }
+  return file;
+}
+
+TComponent* TFormFile::CreateRoot(const TFormReadOptions& options) {
+  if (options.Root) return options.Root;
+  dfm::Object& node = doc_.root();
+  TClass ancestor = options.RootAncestor ? options.RootAncestor : GetClass(node.class_name);
+  if (!ancestor || !ancestor->InheritsFrom(TComponent::ClassInfo())) ancestor = InferRootAncestor(node);
+  TClass cls = ancestor;
+  if (!SameText(ancestor->ClassName(), node.class_name)) {
+    rootClass_ = TMetaClass::CreateDescendant(std::string(node.class_name), ancestor);
+    cls = rootClass_.get();
+  }
+  auto* root = As<TComponent>(cls->Create(options.RootOwner));
+  root->SetDesigning(true);
+  return root;
+}
+
+void TFormFile::ReadTree() {
+  dfm::Object& node = doc_.root();
+  try {
+    root_->SetName(std::string(node.name));
+  } catch (const Exception& e) {
+    throw EReadError(At(node.name) + e.Message());
+  }
+  ReadObject(node, root_, root_);
+  ResolveReferences();
+  for (TComponent* component : loaded_) component->Loaded();
+  for (auto& [key, binding] : bindings_) {
+    CollectValues(binding.Component, values_);
+    binding.Snapshot = TValueSnapshot(values_);
+  }
+}
+
+const dfm::Object* TFormFile::Node(const TComponent* component) const {
+  auto known = nodeOf_.find(component);
+  if (known == nodeOf_.end()) return nullptr;
+  std::vector<const dfm::Object*> pending{&doc_.root()};
+  while (!pending.empty()) {
+    const dfm::Object* object = pending.back();
+    pending.pop_back();
+    if (object->keyword.data() == known->second) return object;
+    for (const dfm::Object& child : object->children) pending.push_back(&child);
+  }
+  return nullptr;
+}
+
+std::string TFormFile::At(std::string_view at) const {
+  if (binary_) return dfm::binary_position(doc_, *binary_, at);
+  dfm::Location where = doc_.location(at);
+  return doc_.file_name() + ":" + std::to_string(where.line) + ":" + std::to_string(where.column) + ": ";
+}
+
+void TFormFile::Bind(dfm::Object& node, TComponent* component) {
+  bindings_[node.keyword.data()] = TBinding{component, {}};
+  nodeOf_[component] = node.keyword.data();
+  watcher_->FreeNotification(component);
+}
+
+void TFormFile::ReadObject(dfm::Object& node, TComponent* component, TComponent* owner) {
+  Bind(node, component);
+  component->Loading();
+  loaded_.push_back(component);
+  for (const dfm::Property& property : node.properties) ReadProperty(component, property);
+  ReadChildren(node, component, owner);
+}
+
+void TFormFile::ReadChildren(dfm::Object& node, TComponent* parent, TComponent* owner) {
+  bool parentIsPlaceholder = std::any_of(placeholderClasses_.begin(), placeholderClasses_.end(),
+                                         [&](const auto& cls) { return parent->ClassType() == cls.get(); });
+  for (dfm::Object& child : node.children) {
+    TClass cls = GetClass(child.class_name);
+    if (!cls || !cls->InheritsFrom(TComponent::ClassInfo()) || cls->IsAbstract()) {
+      placeholderClasses_.push_back(MakePlaceholderClass(child));
+      cls = placeholderClasses_.back().get();
+    }
+    // Components of an unknown class may own what they hold (their names then live apart
+    // from the form's); such a child is recognised by a name the form already has.
+    TComponent* childOwner = parentIsPlaceholder && owner->FindComponent(child.name) ? parent : owner;
+    auto* component = As<TComponent>(cls->Create(childOwner));
+    try {
+      component->SetName(std::string(child.name));
+      component->SetParentComponent(parent);
+    } catch (const Exception& e) {
+      component->Free();
+      throw EReadError(At(child.name.empty() ? child.keyword : child.name) + e.Message());
+    }
+    // An inline frame owns the components inside it.
+    ReadObject(child, component, child.kind == dfm::ObjectKind::Inline ? component : childOwner);
+  }
+}
+
+void TFormFile::ReadProperty(TComponent* component, const dfm::Property& property) {
+  TPathTarget target = ResolvePath(component, property.name);
+  const dfm::Value& value = property.value;
+  try {
+    if (target.Lines) {
+      auto* list = static_cast<TStrings*>(target.Instance);
+      list->BeginUpdate();
+      list->Clear();
+      for (std::string& line : doc_.as_strings(value)) list->Add(line);
+      list->EndUpdate();
+      return;
+    }
+    PPropInfo prop = target.Prop;
+    if (!prop) return;  // not in the model: the syntax tree keeps it for the save
+    TObject* instance = target.Instance;
+    const TTypeInfo* type = prop->PropType;
+    switch (type->Kind) {
+      case TTypeKind::tkMethod:
+        prop->Event(instance)->SetHandlerName(std::string(doc_.as_ident(value)));
+        return;
+      case TTypeKind::tkString:
+        SetStrProp(instance, prop, doc_.as_string(value));
+        return;
+      case TTypeKind::tkFloat:
+        SetFloatProp(instance, prop, doc_.as_float(value).value);
+        return;
+      case TTypeKind::tkEnumeration: {
+        // A value the model does not know (a later library's, say) stays in the file as it is.
+        int ord = type->EnumValue(doc_.as_ident(value));
+        if (ord >= 0) SetOrdProp(instance, prop, ord);
+        return;
+      }
+      case TTypeKind::tkSet: {
+        NativeInt bits = 0;
+        for (std::string_view element : doc_.as_set(value)) {
+          int bit = type->CompType->EnumValue(element);
+          // As with enumerations: a set holding an element the model does not know (another
+          // library's) stays in the file as it is.
+          if (bit < 0) return;
+          bits |= NativeInt{1} << bit;
+        }
+        SetOrdProp(instance, prop, bits);
+        return;
+      }
+      case TTypeKind::tkChar: {
+        if (value.kind == dfm::ValueKind::Integer) {
+          SetOrdProp(instance, prop, doc_.as_integer(value));
+        } else {
+          std::string text = doc_.as_string(value);
+          SetOrdProp(instance, prop, text.empty() ? 0 : static_cast<unsigned char>(text[0]));
+        }
+        return;
+      }
+      case TTypeKind::tkClass:
+        if (!prop->IsComponentReference()) break;
+        references_.push_back({component, std::string(property.name), std::string(doc_.as_ident(value)), value.text});
+        return;
+      default:
+        if (value.kind == dfm::ValueKind::Ident) {
+          // A symbolic value the model does not know (another library's colour) stays as it is.
+          int ord = 0;
+          TIdentToInt toInt = FindIdentToInt(type);
+          if (!toInt) break;
+          if (toInt(doc_.as_ident(value), ord)) SetOrdProp(instance, prop, ord);
+        } else {
+          SetOrdProp(instance, prop, static_cast<NativeInt>(doc_.as_integer(value)));
+        }
+        return;
+    }
+    throw EReadError("Invalid property value");
+  } catch (const EReadError& e) {
+    std::string message = e.Message();
+    if (message.rfind(doc_.file_name() + ":", 0) == 0) {
+      if (!binary_) throw;  // already positioned
+      // A line and column of the text rendered from a binary form mean nothing to the user.
+      message.erase(0, message.find(": ", doc_.file_name().size() + 1) + 2);
+    }
+    throw EReadError(At(value.text) + "Error reading " + component->Name() + "." +
+                     std::string(property.name) + ": " + message);
+  } catch (const Exception& e) {
+    throw EReadError(At(value.text) + "Error reading " + component->Name() + "." +
+                     std::string(property.name) + ": " + e.Message());
+  }
+}
+
+// A bare name means a component of the referring component's owner (the form, or an
+// inline frame) or the root itself; "Owner.Name" one of the root or of a frame on it.
+TComponent* TFormFile::FindReferenced(TComponent* from, std::string_view text) const {
+  std::size_t dot = text.find('.');
+  if (dot == std::string_view::npos) {
+    if (SameText(text, root_->Name())) return root_;
+    TComponent* owner = from->Owner();
+    TComponent* found = owner ? owner->FindComponent(text) : nullptr;
+    return found ? found : root_->FindComponent(text);
+  }
+  std::string_view module = text.substr(0, dot), name = text.substr(dot + 1);
+  TComponent* owner = SameText(module, root_->Name()) ? root_ : root_->FindComponent(module);
+  return owner ? owner->FindComponent(name) : nullptr;
+}
+
+void TFormFile::ResolveReferences() {
+  for (const TPendingReference& ref : references_) {
+    TComponent* target = FindReferenced(ref.Component, ref.Target);
+    TPathTarget path = ResolvePath(ref.Component, ref.Path);
+    // A reference into another module, or to a component the model cannot hold there (an
+    // unknown class), stays as the file has it.
+    if (!target || !target->InheritsFrom(path.Prop->PropType->ClassType())) continue;
+    try {
+      SetObjectProp(path.Instance, path.Prop, target);
+    } catch (const Exception& e) {
+      throw EReadError(At(ref.At) + "Error reading " + ref.Component->Name() + "." + ref.Path + ": " + e.Message());
+    }
+  }
+  references_.clear();
+}
+
+// ---- writing
+
+std::string TFormFile::Write() {
+  if (!root_) throw EInvalidOperation("The form's root component was destroyed");
+  WriteObject(doc_.root(), bindings_.at(doc_.root().keyword.data()));
+  return format_ == TFormFormat::Binary ? dfm::write_binary(doc_, binary_.get()) : doc_.write();
+}
+
+void TFormFile::RenameRootClass(const std::string& name) {
+  if (rootClass_) rootClass_->SetClassName(name);
+}
+
+void TFormFile::WriteObject(dfm::Object& node, TBinding& binding) {
+  TComponent* component = binding.Component;
+  if (component->Name() != node.name) doc_.rename(node, component->Name());
+  if (!SameText(component->ClassName(), node.class_name)) doc_.set_class(node, component->ClassName());
+  WriteValues(node, binding);
+  for (std::size_t i = 0; i < node.children.size();) {
+    auto found = bindings_.find(node.children[i].keyword.data());
+    if (found != bindings_.end() && !found->second.Component) {
+      bindings_.erase(found);
+      doc_.remove_child(node, i);
+      continue;
+    }
+    if (found != bindings_.end()) WriteObject(node.children[i], found->second);
+    ++i;
+  }
+  WriteNewChildren(node, component);
+}
+
+void TFormFile::WriteValues(dfm::Object& node, TBinding& binding) {
+  CollectValues(binding.Component, values_);
+  TValueSnapshot after(values_);
+  TValueSnapshot::TCursor was(binding.Snapshot), now(after);
+  const bool comparable = after.SamePaths(binding.Snapshot);
+  for (const TStoredValue& value : values_) {
+    std::string_view before = was.Next();
+    if (before == now.Next() && comparable) continue;
+    auto existing = std::find_if(node.properties.begin(), node.properties.end(),
+                                 [&](const dfm::Property& p) { return SameText(p.name, value.Path); });
+    std::size_t index = static_cast<std::size_t>(existing - node.properties.begin());
+    if (IsDefaultValue(value)) {
+      if (existing != node.properties.end()) doc_.remove_property(node, index);
+    } else if (existing != node.properties.end()) {
+      doc_.set_value(node, index, ToDatum(value, root_));
+    } else {
+      doc_.insert_property(node, InsertionIndex(node, binding.Component, std::string(value.Path)), value.Path,
+                           ToDatum(value, root_));
+    }
+  }
+  binding.Snapshot = std::move(after);
+}
+
+std::size_t TFormFile::InsertionIndex(const dfm::Object& node, TComponent* component, const std::string& path) const {
+  std::vector<int> key = OrderKey(component, path);
+  std::size_t after = 0;
+  for (std::size_t i = 0; i < node.properties.size(); ++i) {
+    std::vector<int> other = OrderKey(component, node.properties[i].name);
+    if (other.empty() || other.front() < 0) continue;  // not published by the model
+    if (other > key) return i;
+    after = i + 1;
+  }
+  return after;
+}
+
+void TFormFile::WriteNewChildren(dfm::Object& node, TComponent* component) {
+  std::vector<TComponent*> children;
+  component->GetChildren([&](TComponent* child) { children.push_back(child); }, root_);
+  std::size_t insertAt = 0;
+  for (TComponent* child : children) {
+    auto known = nodeOf_.find(child);
+    if (known != nodeOf_.end()) {
+      auto it = std::find_if(node.children.begin(), node.children.end(),
+                             [&](const dfm::Object& c) { return c.keyword.data() == known->second; });
+      if (it != node.children.end()) insertAt = static_cast<std::size_t>(it - node.children.begin()) + 1;
+      continue;
+    }
+    dfm::Object& created = doc_.insert_child(node, insertAt, child->ClassName(), child->Name());
+    ++insertAt;
+    RenderNew(created, child);
+  }
+}
+
+void TFormFile::RenderNew(dfm::Object& node, TComponent* component) {
+  Bind(node, component);
+  TBinding& binding = bindings_.at(node.keyword.data());
+  CollectValues(component, values_);
+  binding.Snapshot = TValueSnapshot(values_);
+  for (const TStoredValue& value : values_)
+    if (!IsDefaultValue(value) && value.Path != "Name")
+      doc_.insert_property(node, node.properties.size(), value.Path, ToDatum(value, root_));
+  WriteNewChildren(node, component);
+}
+
+}  // namespace vcl

@@ -1,0 +1,110 @@
+// A form read from a form file (text or binary) into the component model, kept together with
+// the file's syntax so that saving changes only what the model changed.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "vcl/classes.h"
+#include "vcl/streaming/dfm_binary.h"
+#include "vcl/streaming/dfm_text.h"
+#include "vcl/streaming/form_values.h"
+#include "vcl/streaming/value_snapshot.h"
+
+namespace vcl {
+
+struct TFormReadOptions {
+  dfm::ReadOptions Syntax;
+  // The root's ancestor as the unit declares it (TForm, TDataModule, TFrame or a form
+  // class); null: inferred from the form.
+  TClass RootAncestor = nullptr;
+  // Owner of the root (the IDE's designer window of a data module); null: the form file
+  // owns the root and destroys it with itself.
+  TComponent* RootOwner = nullptr;
+  // An existing instance to read the root's values and children into (a dialog streaming
+  // its layout); it is not designing and the form file does not own it.
+  TComponent* Root = nullptr;
+};
+
+enum class TFormFormat { Text, Binary };
+
+class TFormFile {
+public:
+  // Reads a text or binary form, told apart by the first bytes. Malformed input raises
+  // EReadError "FILE:LINE:COL: message" (text) or "FILE: offset N: message" (binary).
+  static std::unique_ptr<TFormFile> Read(std::string bytes, const std::string& fileName,
+                                         const TFormReadOptions& options = {});
+  ~TFormFile();
+
+  TComponent* Root() const { return root_; }
+  // Whether destroying the form file destroys the root (it was given no owner).
+  bool OwnsRoot() const { return ownsRoot_; }
+  TClass RootClass() const { return rootClass_.get(); }
+  // Renames the root's class, which the form made at run time (nothing when it did not).
+  void RenameRootClass(const std::string& name);
+  const dfm::Document& Syntax() const { return doc_; }
+  // The object of the syntax tree that `component` was read from (or last written as);
+  // null for a component the file does not hold.
+  const dfm::Object* Node(const TComponent* component) const;
+  const std::string& FileName() const { return doc_.file_name(); }
+
+  // The file's bytes with the model's changes: changed values rewritten, values back at
+  // their default removed, new values in published order, new components written as the
+  // IDE writes them, destroyed ones gone. Unchanged parts come out byte for byte.
+  std::string Write();
+  // The format Write produces: the one the file was read in unless changed.
+  TFormFormat Format() const { return format_; }
+  void SetFormat(TFormFormat format) { format_ = format; }
+
+private:
+  class TWatcher;
+  struct TBinding {
+    TComponent* Component;                // null once destroyed
+    TValueSnapshot Snapshot;  // the values as last read or written
+  };
+  // The values of the component at hand while reading or writing, one at a time: its
+  // storage serves every component in turn.
+  std::vector<TStoredValue> values_;
+
+  TFormFile(dfm::Document doc, std::unique_ptr<dfm::BinaryOrigin> binary);
+  void ReadTree();
+  TComponent* CreateRoot(const TFormReadOptions& options);
+  void ReadObject(dfm::Object& node, TComponent* component, TComponent* owner);
+  void ReadChildren(dfm::Object& node, TComponent* parent, TComponent* owner);
+  void ReadProperty(TComponent* component, const dfm::Property& property);
+  void ResolveReferences();
+  TComponent* FindReferenced(TComponent* from, std::string_view text) const;
+  void Bind(dfm::Object& node, TComponent* component);
+  std::string At(std::string_view at) const;  // "FILE:LINE:COL: "
+
+  void WriteObject(dfm::Object& node, TBinding& binding);
+  void WriteValues(dfm::Object& node, TBinding& binding);
+  void WriteNewChildren(dfm::Object& node, TComponent* component);
+  void RenderNew(dfm::Object& node, TComponent* component);
+  std::size_t InsertionIndex(const dfm::Object& node, TComponent* component, const std::string& path) const;
+
+  struct TPendingReference {
+    TComponent* Component;
+    std::string Path;
+    std::string Target;
+    std::string_view At;
+  };
+
+  dfm::Document doc_;
+  std::unique_ptr<dfm::BinaryOrigin> binary_;  // where a binary form's nodes came from
+  TFormFormat format_;
+  std::unique_ptr<TMetaClass> rootClass_;
+  std::vector<std::unique_ptr<TMetaClass>> placeholderClasses_;
+  TComponent* root_ = nullptr;
+  bool ownsRoot_ = true;
+  std::unique_ptr<TWatcher> watcher_;
+  // Objects of the tree are known by the address of their keyword, which edits keep.
+  std::unordered_map<const char*, TBinding> bindings_;
+  std::unordered_map<const TComponent*, const char*> nodeOf_;
+  std::vector<TPendingReference> references_;
+  std::vector<TComponent*> loaded_;
+};
+
+}  // namespace vcl

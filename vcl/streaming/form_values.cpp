@@ -1,0 +1,169 @@
+#include "vcl/streaming/form_values.h"
+
+#include <memory>
+#include <unordered_map>
+
+#include "vcl/integer_idents.h"
+#include "vcl/strings.h"
+#include "vcl/sysutils.h"
+
+namespace vcl {
+
+namespace {
+
+void CollectProperties(TObject* instance, std::string_view prefix, std::vector<TStoredValue>& out, int depth);
+
+// The dotted path of `name` under `prefix` ("Font." + "Name"), made once: the same few
+// paths recur for every component of a form.
+std::string_view InternPath(std::string_view prefix, std::string_view name) {
+  using Key = std::pair<std::string_view, std::string_view>;
+  struct KeyHash {
+    std::size_t operator()(const Key& key) const noexcept {
+      return std::hash<std::string_view>()(key.first) * 31 + std::hash<std::string_view>()(key.second);
+    }
+  };
+  struct Entry {
+    std::string prefix, name, path;
+  };
+  static std::unordered_map<Key, std::unique_ptr<Entry>, KeyHash> paths;
+  if (auto found = paths.find({prefix, name}); found != paths.end()) return found->second->path;
+  auto entry = std::make_unique<Entry>(Entry{std::string(prefix), std::string(name), std::string(prefix).append(name)});
+  std::string_view path = entry->path;
+  paths.emplace(Key{entry->prefix, entry->name}, std::move(entry));
+  return path;
+}
+
+bool IsSubObject(PPropInfo prop) { return prop->Kind() == TTypeKind::tkClass && !prop->IsComponentReference(); }
+
+std::vector<std::string> LinesOf(const TStrings& list) {
+  std::vector<std::string> lines;
+  lines.reserve(static_cast<std::size_t>(list.Count()));
+  for (int i = 0; i < list.Count(); ++i) lines.push_back(list.Strings(i));
+  return lines;
+}
+
+void Collect(TObject* instance, std::string_view prefix, std::vector<TStoredValue>& out, int depth, bool stored) {
+  std::size_t first = out.size();
+  if (auto* list = Cast<TStrings>(instance)) {
+    static const std::string strings = "Strings";
+    out.push_back({InternPath(prefix, strings), instance, nullptr, LinesOf(*list)});
+  } else {
+    CollectProperties(instance, prefix, out, depth);
+  }
+  if (!stored)
+    for (std::size_t i = first; i < out.size(); ++i) out[i].Unstored = true;
+}
+
+void CollectProperties(TObject* instance, std::string_view prefix, std::vector<TStoredValue>& out, int depth) {
+  static const std::string dot = ".";
+  for (PPropInfo prop : instance->ClassType()->Properties()) {
+    // A component's name stands in its object's header, not among its values.
+    if (depth == 0 && prop->Name == "Name") continue;
+    std::string_view path = depth == 0 ? std::string_view(prop->Name) : InternPath(prefix, prop->Name);
+    switch (prop->Kind()) {
+      case TTypeKind::tkMethod:
+        out.push_back({path, instance, prop, prop->Event(instance)->HandlerName()});
+        break;
+      case TTypeKind::tkString:
+        out.push_back({path, instance, prop, GetStrProp(instance, prop)});
+        break;
+      case TTypeKind::tkFloat:
+        out.push_back({path, instance, prop, GetFloatProp(instance, prop)});
+        break;
+      case TTypeKind::tkClass:
+        if (!prop->IsComponentReference()) {
+          // Sub-objects nest only a few levels; a cycle would be a modelling fault.
+          if (TObject* sub = GetObjectProp(instance, prop); sub && depth < 4)
+            Collect(sub, InternPath(path, dot), out, depth + 1, prop->IsStoredOn(instance));
+          break;
+        }
+        [[fallthrough]];
+      default:
+        if (prop->GetOrd) out.push_back({path, instance, prop, GetOrdProp(instance, prop)});
+        break;
+    }
+  }
+}
+
+}  // namespace
+
+void CollectValues(TComponent* component, std::vector<TStoredValue>& out) {
+  out.clear();
+  Collect(component, {}, out, 0, true);
+}
+
+bool IsDefaultValue(const TStoredValue& value) {
+  if (value.Unstored) return true;
+  if (value.Prop && !value.Prop->IsStoredOn(value.Instance)) return true;
+  return std::visit(
+      [&](const auto& v) -> bool {
+        using V = std::decay_t<decltype(v)>;
+        if constexpr (std::is_same_v<V, NativeInt>) {
+          if (value.Prop->Kind() == TTypeKind::tkClass) return v == 0;
+          return value.Prop->Default && *value.Prop->Default == v;
+        } else if constexpr (std::is_same_v<V, long double>) {
+          return v == 0;
+        } else {
+          return v.empty();
+        }
+      },
+      value.Value);
+}
+
+dfm::Datum ToDatum(const TStoredValue& value, const TComponent* root) {
+  if (!value.Prop) return dfm::Datum::strings(std::get<std::vector<std::string>>(value.Value));
+  const TTypeInfo* type = value.Prop->PropType;
+  switch (type->Kind) {
+    case TTypeKind::tkMethod:
+      return dfm::Datum::ident(std::get<std::string>(value.Value));
+    case TTypeKind::tkString:
+      return dfm::Datum::string(std::get<std::string>(value.Value));
+    case TTypeKind::tkFloat:
+      return dfm::Datum::real(std::get<long double>(value.Value));
+    default:
+      break;
+  }
+  NativeInt ord = std::get<NativeInt>(value.Value);
+  switch (type->Kind) {
+    case TTypeKind::tkEnumeration:
+      return dfm::Datum::ident(type->EnumName(static_cast<int>(ord)));
+    case TTypeKind::tkSet: {
+      std::vector<std::string> names;
+      for (std::size_t bit = 0; bit < type->CompType->EnumNames.size(); ++bit)
+        if (static_cast<std::uint64_t>(ord) & (std::uint64_t{1} << bit)) names.push_back(type->CompType->EnumNames[bit]);
+      return dfm::Datum::set(std::move(names));
+    }
+    case TTypeKind::tkChar:
+      return dfm::Datum::string(std::string(1, static_cast<char>(ord)));
+    case TTypeKind::tkClass: {
+      auto* target = static_cast<const TComponent*>(OrdToObject(ord));
+      if (target == root || target->Owner() == root || !target->Owner()) return dfm::Datum::ident(target->Name());
+      return dfm::Datum::ident(target->Owner()->Name() + "." + target->Name());
+    }
+    default: {
+      std::string ident;
+      if (TIntToIdent toIdent = FindIntToIdent(type); toIdent && toIdent(static_cast<int>(ord), ident))
+        return dfm::Datum::ident(ident);
+      return dfm::Datum::integer(ord);
+    }
+  }
+}
+
+TPathTarget ResolvePath(TComponent* component, std::string_view path) {
+  TObject* instance = component;
+  while (true) {
+    std::size_t dot = path.find('.');
+    std::string_view head = path.substr(0, dot);
+    if (dot == std::string_view::npos) {
+      if (Cast<TStrings>(instance)) return SameText(head, "Strings") ? TPathTarget{instance, nullptr, true} : TPathTarget{};
+      return {instance, GetPropInfo(instance, head), false};
+    }
+    PPropInfo prop = GetPropInfo(instance, head);
+    if (!prop || !IsSubObject(prop)) return {};
+    instance = GetObjectProp(instance, prop);
+    if (!instance) return {};
+    path.remove_prefix(dot + 1);
+  }
+}
+
+}  // namespace vcl

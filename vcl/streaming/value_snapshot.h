@@ -1,0 +1,41 @@
+// A component's published values as last read or written, packed into one buffer: a form
+// of many thousands of components keeps one per component, so each value takes a few bytes
+// (an ordinal usually three) instead of a full TStoredValue.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "vcl/streaming/form_values.h"
+
+namespace vcl {
+
+class TValueSnapshot {
+public:
+  TValueSnapshot() = default;
+  explicit TValueSnapshot(const std::vector<TStoredValue>& values);
+
+  // True when both hold the same paths in the same order; only then do their entries
+  // correspond one to one.
+  bool SamePaths(const TValueSnapshot& other) const { return paths_ == other.paths_; }
+
+  // Walks the entries in collection order, one per value: between snapshots with the same
+  // paths, equal entries mean equal values.
+  class TCursor {
+  public:
+    explicit TCursor(const TValueSnapshot& snapshot) : rest_(snapshot.bytes_) {}
+    // The next entry; empty past the last one.
+    std::string_view Next();
+
+  private:
+    std::string_view rest_;
+  };
+
+private:
+  std::size_t paths_ = 0;  // a hash of the sequence of paths (interned: their addresses)
+  std::string bytes_;      // per value: its size, then its kind and its bytes
+};
+
+}  // namespace vcl
