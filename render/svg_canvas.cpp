@@ -87,14 +87,14 @@ void Replay(TWriter& svg, const TCanvasOp& op, TPoint at) {
       int x1 = op.rect.Left + at.X, y1 = op.rect.Top + at.Y, x2 = op.rect.Right + at.X, y2 = op.rect.Bottom + at.Y;
       std::string d = y1 == y2   ? fmt::format("M{} {}.5H{}", x1, y1, x2)
                       : x1 == x2 ? fmt::format("M{}.5 {}V{}", x1, y1, y2)
-                                 : "M" + point({op.rect.Left, op.rect.Top}) + "L" + point({op.rect.Right, op.rect.Bottom});
+                                 : fmt::format("M{}L{}", point({op.rect.Left, op.rect.Top}), point({op.rect.Right, op.rect.Bottom}));
       svg.Element(fmt::format("<path d=\"{}\" fill=\"none\"{}/>\n", d, PenAttributes(op)));
       break;
     }
     case TCanvasOp::opPolyline: {
       if (op.points.empty() || op.penStyle == psClear) break;
-      std::string d = "M" + point(op.points.front());
-      for (std::size_t i = 1; i < op.points.size(); ++i) d += "L" + point(op.points[i]);
+      std::string d = fmt::format("M{}", point(op.points.front()));
+      for (std::size_t i = 1; i < op.points.size(); ++i) d += fmt::format("L{}", point(op.points[i]));
       // The points themselves are drawn, the last included.
       svg.Element(fmt::format("<path d=\"{}\" fill=\"none\" stroke-linecap=\"square\"{}/>\n", d, PenAttributes(op)));
       break;

@@ -250,7 +250,7 @@ void TWriter::Text(int x, int y, std::string_view text, const TFont& font, TColo
   out_ += " fill=\"" + Hex(color) + "\"";
   int width = MeasureTextWidth(font, text);
   if (width > 0) out_ += fmt::format(" textLength=\"{}\" lengthAdjust=\"spacingAndGlyphs\"", width);
-  out_ += ">" + Escape(text) + "</text>\n";
+  out_ += fmt::format(">{}</text>\n", Escape(text));
 }
 
 void TWriter::Caption(int x, int y, std::string_view caption, const TFont& font, TColor color, bool showAccel) {

@@ -292,11 +292,19 @@ void TBitmap::LoadFromBmp(std::span<const std::uint8_t> bytes) {
 }
 
 std::vector<std::uint8_t> TBitmap::SaveToBmp() const {
-  if (!loaded_.empty()) return loaded_;
+  std::vector<std::uint8_t> out;
+  AppendBmp(out);
+  return out;
+}
+
+void TBitmap::AppendBmp(std::vector<std::uint8_t>& out) const {
+  if (!loaded_.empty()) {
+    out.insert(out.end(), loaded_.begin(), loaded_.end());
+    return;
+  }
   std::size_t stride = ((static_cast<std::size_t>(width_) * 24 + 31) / 32) * 4;
   auto imageSize = static_cast<std::uint32_t>(stride * static_cast<std::size_t>(height_));
-  std::vector<std::uint8_t> out;
-  out.reserve(54 + imageSize);
+  out.reserve(out.size() + 54 + imageSize);
   out.push_back('B');
   out.push_back('M');
   PutU32(out, 54 + imageSize);
@@ -323,7 +331,6 @@ std::vector<std::uint8_t> TBitmap::SaveToBmp() const {
     }
     out.resize(rowStart + stride, 0);
   }
-  return out;
 }
 
 void TBitmap::ReadData(std::span<const std::uint8_t> data) {
@@ -335,10 +342,11 @@ void TBitmap::ReadData(std::span<const std::uint8_t> data) {
 }
 
 std::vector<std::uint8_t> TBitmap::WriteData() const {
-  std::vector<std::uint8_t> bmp = Empty() ? std::vector<std::uint8_t>() : SaveToBmp();
-  std::vector<std::uint8_t> out;
-  PutU32(out, static_cast<std::uint32_t>(bmp.size()));
-  out.insert(out.end(), bmp.begin(), bmp.end());
+  // The length comes first: the picture is written after a placeholder that is then filled.
+  std::vector<std::uint8_t> out(4, 0);
+  if (!Empty()) AppendBmp(out);
+  auto length = static_cast<std::uint32_t>(out.size() - 4);
+  for (int i = 0; i < 4; ++i) out[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(length >> (8 * i));
   return out;
 }
 

@@ -68,6 +68,8 @@ class TBitmap : public TGraphic {
   TCanvas* Canvas();
 
 private:
+  void AppendBmp(std::vector<std::uint8_t>& out) const;
+
   int width_ = 0;
   int height_ = 0;
   std::vector<TColor> pixels_;

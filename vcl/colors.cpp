@@ -1,5 +1,7 @@
 #include "vcl/colors.h"
 
+#include <fmt/format.h>
+
 #include "vcl/integer_idents.h"
 #include "vcl/sysutils.h"
 
@@ -71,7 +73,7 @@ bool IdentToColor(std::string_view ident, int& color) { return IdentToInt(ident,
 std::string ColorToString(TColor color) {
   std::string ident;
   if (ColorToIdent(color, ident)) return ident;
-  return "$" + IntToHex(static_cast<std::uint32_t>(color), 8);
+  return fmt::format("${}", IntToHex(static_cast<std::uint32_t>(color), 8));
 }
 
 TColor StringToColor(std::string_view text) {

@@ -1,5 +1,7 @@
 #include "vcl/shortcuts.h"
 
+#include <fmt/format.h>
+
 #include "vcl/sysutils.h"
 
 namespace vcl {
@@ -33,7 +35,7 @@ std::string KeyName(unsigned key) {
   if (key >= 0x30 && key <= 0x39) return std::string(1, static_cast<char>('0' + key - 0x30));
   if (key >= 0x41 && key <= 0x5A) return std::string(1, static_cast<char>('A' + key - 0x41));
   if (key >= 0x60 && key <= 0x69) return std::string(1, static_cast<char>('0' + key - 0x60));  // number pad
-  if (key >= 0x70 && key <= 0x87) return "F" + std::to_string(key - 0x6F);
+  if (key >= 0x70 && key <= 0x87) return fmt::format("F{}", key - 0x6F);
   return {};
 }
 

@@ -1,4 +1,5 @@
 // Column layout: order, column breaks in both modes, label and caption placement, measures.
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -128,7 +129,7 @@ TEST_F(AlignTest, FixedColumnsShareTheTotalHeightAndTheLastColumnTakesTheRest) {
 TEST_F(AlignTest, ColumnCountsBelowOneLayOutOneColumn) {
   for (int columns : {0, -3}) {
     std::vector<TEdit*> edits;
-    for (int i = 1; i <= 3; ++i) edits.push_back(Edit("E" + std::to_string(columns + 10) + "_" + std::to_string(i)));
+    for (int i = 1; i <= 3; ++i) edits.push_back(Edit(fmt::format("E{}_{}", columns + 10, i)));
     Layout fixed = FixedColumns(columns);
     std::string names;
     for (TEdit* edit : edits) names += edit->Name() + ",";
@@ -158,7 +159,7 @@ TEST_F(AlignTest, ControlsLabelsAndNamesInUnrelatedOrdersStillFindEachOther) {
   // label, one is left out of the list and one name is listed twice.
   constexpr int kCount = 30;
   std::vector<TEdit*> edits;
-  for (int i = 0; i < kCount; ++i) edits.push_back(Edit("e" + std::to_string(i)));
+  for (int i = 0; i < kCount; ++i) edits.push_back(Edit(fmt::format("e{}", i)));
   for (int i = 0; i < kCount; ++i) edits[i]->SetTabOrder((i * 7) % kCount);  // shuffles the tab order
   std::vector<TLabel*> labels(kCount, nullptr);
   for (int k = 0; k < kCount; ++k) {
@@ -365,7 +366,7 @@ TEST_F(AlignTest, TabOrdersPastFourDigitsStillStackInOrder) {
   std::string names;
   for (int i = 0; i <= 10000; ++i) {
     auto* edit = new TEdit(&form);
-    edit->SetName("E" + std::to_string(i));
+    edit->SetName(fmt::format("E{}", i));
     edit->SetAutoSize(false);
     edit->SetBounds(0, 0, 10, 1);
     edit->SetParent(panel);
