@@ -96,8 +96,8 @@ TClass TScrollingWinControl::ClassInfo() {
 
 TScrollingWinControl::TScrollingWinControl(TComponent* owner)
     : TWinControl(owner),
-      horzScrollBar_(std::make_unique<TControlScrollBar>(this, sbHorizontal)),
-      vertScrollBar_(std::make_unique<TControlScrollBar>(this, sbVertical)) {}
+      horzScrollBar_(std::make_unique<TControlScrollBar>(sbHorizontal)),
+      vertScrollBar_(std::make_unique<TControlScrollBar>(sbVertical)) {}
 
 TScrollingWinControl::~TScrollingWinControl() = default;
 

@@ -12,15 +12,12 @@
 
 namespace vcl {
 
-class TScrollingWinControl;
-
 enum TScrollBarKind { sbHorizontal, sbVertical };
 
 // One scroll bar of a scrolling control: its range, position and behaviour.
 class TControlScrollBar : public TPersistent {
   VCL_CLASS(TControlScrollBar, TPersistent)
-  TControlScrollBar(TScrollingWinControl* control = nullptr, TScrollBarKind kind = sbHorizontal)
-      : control_(control), kind_(kind) {}
+  explicit TControlScrollBar(TScrollBarKind kind = sbHorizontal) : kind_(kind) {}
   void Assign(TPersistent* source) override;
 
   TScrollBarKind Kind() const { return kind_; }
@@ -38,7 +35,6 @@ class TControlScrollBar : public TPersistent {
   void SetVisible(bool value) { visible_ = value; }
 
 private:
-  TScrollingWinControl* control_;
   TScrollBarKind kind_;
   int increment_ = 8;
   int margin_ = 0;

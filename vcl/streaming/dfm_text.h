@@ -76,7 +76,8 @@ struct CollectionItem;
 
 // What a list or a collection holds, and the blanks and bracket that close it.
 struct Contents {
-  explicit Contents(std::pmr::memory_resource* arena) : items(arena), entries(arena) {}
+  // Defined where Value and CollectionItem are complete.
+  explicit Contents(std::pmr::memory_resource* arena);
   std::pmr::vector<Value> items;             // List
   std::pmr::vector<CollectionItem> entries;  // Collection
   std::string_view close;

@@ -85,6 +85,8 @@ std::string_view TextStore::spelling(std::string_view name) const {
   return found == spellings_.end() ? name : found->second;
 }
 
+Contents::Contents(std::pmr::memory_resource* arena) : items(arena), entries(arena) {}
+
 Document::Document() : state_(std::make_unique<State>()) {}
 Document::Document(Document&&) noexcept = default;
 Document& Document::operator=(Document&&) noexcept = default;
@@ -313,8 +315,17 @@ Datum Datum::collection(std::vector<DatumItem> entries) {
   return datum;
 }
 
-bool Datum::operator==(const Datum& other) const = default;
-bool DatumProperty::operator==(const DatumProperty& other) const = default;
-bool DatumItem::operator==(const DatumItem& other) const = default;
+// Written out rather than defaulted: clang 14 cannot default these for the recursive types.
+bool Datum::operator==(const Datum& other) const {
+  return kind == other.kind && int_value == other.int_value && float_value == other.float_value &&
+         suffix == other.suffix && text == other.text && elements == other.elements && items == other.items &&
+         entries == other.entries;
+}
+bool DatumProperty::operator==(const DatumProperty& other) const {
+  return name == other.name && value == other.value;
+}
+bool DatumItem::operator==(const DatumItem& other) const {
+  return position == other.position && properties == other.properties;
+}
 
 }  // namespace vcl::dfm
