@@ -57,8 +57,8 @@ std::unique_ptr<TFormDesigner> TFormDesigner::Open(const std::string& formPath) 
   designer->formPath_ = formPath;
   std::filesystem::path unitPath = std::filesystem::path(formPath).replace_extension(".pas");
   TFormReadOptions options;
-  std::string rootClass(dfm::is_binary_form(bytes) ? dfm::read_binary(bytes, formPath).document.root().class_name
-                                                   : dfm::Document::parse(bytes, formPath).root().class_name);
+  TFormSyntax syntax = TFormSyntax::Parse(std::move(bytes), formPath, options.Syntax);
+  std::string rootClass(syntax.Document.root().class_name);
   if (std::filesystem::exists(unitPath)) {
     designer->unitPath_ = unitPath.string();
     designer->unit_.emplace(TUnitSource::Load(designer->unitPath_, rootClass));
@@ -71,7 +71,7 @@ std::unique_ptr<TFormDesigner> TFormDesigner::Open(const std::string& formPath) 
     designer->window_ = new TDataModuleForm(nullptr);
     options.RootOwner = designer->window_;
   }
-  designer->form_ = TFormFile::Read(std::move(bytes), formPath, options);
+  designer->form_ = TFormFile::Read(std::move(syntax), options);
   if (!dataModule && designer->GetRoot()->Is<TDataModule>()) {
     // Inferred from the form itself: re-home it in a designer window.
     designer->window_ = new TDataModuleForm(nullptr);

@@ -405,12 +405,15 @@ protected:
 
 private:
   void UpdateTabOrder(int value);
+  // Tells the children at [first, last) of the tab list where they stand in it.
+  void IndexTabList(std::size_t first, std::size_t last);
   bool AlignDisabled() const;
 
   std::vector<TControl*> controls_;
   std::vector<TWinControl*> winControls_;
   std::vector<TWinControl*> tabList_;
   int tabOrder_ = -1;  // the value read from a form file, until Loaded places it
+  int tabIndex_ = -1;  // where the control stands in its parent's tab list
   bool tabStop_ = false;
   bool ctl3D_ = false;
   bool parentCtl3D_ = true;

@@ -25,6 +25,8 @@ TWinControl::~TWinControl() {
     if (TCustomForm* form = GetParentForm(parent)) form->DefocusControl(this, true);
     SetParent(nullptr);
   }
+  // The children leave all at once: no tab order to keep for them.
+  tabList_.clear();
   while (ControlCount() > 0) {
     TControl* child = Controls(ControlCount() - 1);
     RemoveControl(child);
@@ -51,6 +53,7 @@ void TWinControl::InsertControl(TControl* control) {
   if (control->windowed_) {
     auto* windowed = static_cast<TWinControl*>(control);
     winControls_.push_back(windowed);
+    windowed->tabIndex_ = static_cast<int>(tabList_.size());
     tabList_.push_back(windowed);
   } else {
     controls_.push_back(control);
@@ -78,7 +81,11 @@ void TWinControl::RemoveControl(TControl* control) {
     auto* windowed = static_cast<TWinControl*>(control);
     if (!HasState(csDestroying))
       if (TCustomForm* form = GetParentForm(this)) form->DefocusControl(windowed, true);
-    erase(tabList_, windowed);
+    auto index = static_cast<std::size_t>(windowed->tabIndex_);
+    if (index < tabList_.size() && tabList_[index] == windowed) {
+      tabList_.erase(tabList_.begin() + windowed->tabIndex_);
+      IndexTabList(index, tabList_.size());
+    }
     erase(winControls_, windowed);
   } else {
     erase(controls_, control);
@@ -101,12 +108,10 @@ void TWinControl::NotifyControls(void (TControl::*notify)()) {
 
 // ---- tab order
 
-int TWinControl::TabOrder() const {
-  TWinControl* parent = Parent();
-  if (!parent) return -1;
-  auto& list = parent->tabList_;
-  auto it = std::find(list.begin(), list.end(), this);
-  return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+int TWinControl::TabOrder() const { return Parent() ? tabIndex_ : -1; }
+
+void TWinControl::IndexTabList(std::size_t first, std::size_t last) {
+  for (std::size_t i = first; i < last; ++i) tabList_[i]->tabIndex_ = static_cast<int>(i);
 }
 
 void TWinControl::SetTabOrder(int value) {
@@ -125,16 +130,67 @@ void TWinControl::UpdateTabOrder(int value) {
   if (value == current) return;
   list.erase(list.begin() + current);
   list.insert(list.begin() + value, this);
+  Parent()->IndexTabList(static_cast<std::size_t>(std::min(current, value)),
+                         static_cast<std::size_t>(std::max(current, value)) + 1);
 }
 
+// Places each windowed child at the tab order read for it, with the outcome of moving them
+// one after another to positions 0, 1, 2, ... (the last of several children claiming one
+// position wins it; children without a valid one keep their relative order), in linear time:
+// the tab list becomes a linked list walked by a cursor at the position being filled.
 void TWinControl::FixupTabList() {
-  std::vector<TWinControl*> placed(winControls_.size(), nullptr);
+  const std::size_t count = tabList_.size();
+  if (count == 0) return;
+  std::vector<int> placed(count, -1);  // position -> the child's node (its index in tabList_)
   for (TWinControl* control : winControls_) {
     int order = control->tabOrder_;
-    if (order >= 0 && order < static_cast<int>(placed.size())) placed[static_cast<std::size_t>(order)] = control;
+    if (order >= 0 && static_cast<std::size_t>(order) < count && tabList_[static_cast<std::size_t>(control->tabIndex_)] == control)
+      placed[static_cast<std::size_t>(order)] = control->tabIndex_;
   }
-  for (std::size_t i = 0; i < placed.size(); ++i)
-    if (placed[i]) placed[i]->UpdateTabOrder(static_cast<int>(i));
+  // Nodes 0..count-1 are the children in their current order; `count` is the list's end.
+  std::vector<int> next(count + 1), prev(count + 1);
+  std::vector<bool> passed(count, false);
+  for (std::size_t i = 0; i <= count; ++i) {
+    next[i] = static_cast<int>(i + 1 <= count ? i + 1 : 0);
+    prev[i] = static_cast<int>(i == 0 ? count : i - 1);
+  }
+  auto unlink = [&](int node) {
+    next[static_cast<std::size_t>(prev[static_cast<std::size_t>(node)])] = next[static_cast<std::size_t>(node)];
+    prev[static_cast<std::size_t>(next[static_cast<std::size_t>(node)])] = prev[static_cast<std::size_t>(node)];
+  };
+  auto linkBefore = [&](int node, int before) {
+    int after = prev[static_cast<std::size_t>(before)];
+    next[static_cast<std::size_t>(after)] = node;
+    prev[static_cast<std::size_t>(node)] = after;
+    next[static_cast<std::size_t>(node)] = before;
+    prev[static_cast<std::size_t>(before)] = node;
+  };
+  int cursor = next[count];  // the node at the position being filled
+  for (std::size_t position = 0; position < count; ++position) {
+    int node = placed[position];
+    if (node >= 0 && node != cursor) {
+      if (passed[static_cast<std::size_t>(node)]) {
+        // Taken from before the cursor: the nodes after it move up, so the node goes after
+        // the cursor's, and what now fills the next position is the cursor's own.
+        unlink(node);
+        linkBefore(node, next[static_cast<std::size_t>(cursor)]);
+        passed[static_cast<std::size_t>(cursor)] = true;
+        cursor = node;
+      } else {
+        unlink(node);
+        linkBefore(node, cursor);
+        cursor = node;
+      }
+    }
+    passed[static_cast<std::size_t>(cursor)] = true;
+    cursor = next[static_cast<std::size_t>(cursor)];
+  }
+  std::vector<TWinControl*> ordered;
+  ordered.reserve(count);
+  for (int node = next[count]; node != static_cast<int>(count); node = next[static_cast<std::size_t>(node)])
+    ordered.push_back(tabList_[static_cast<std::size_t>(node)]);
+  tabList_ = std::move(ordered);
+  IndexTabList(0, count);
 }
 
 void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {

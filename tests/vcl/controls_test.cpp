@@ -2,6 +2,7 @@
 // alignment, ownership on destruction, published properties and default sizes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -109,6 +110,62 @@ TEST_F(ControlsTest, TabOrdersReadWhileLoadingArePlacedAfterLoading) {
   // After loading a value takes effect at once.
   made[2]->SetTabOrder(0);
   EXPECT_EQ(made[1]->TabOrder(), 1);
+}
+
+// The tab orders read for a parent's children, placed as the host places them: each child
+// in turn moved to its position, 0, 1, 2, ... The placement must end the same way for any
+// values, repeated, missing or out of range, and the children's TabOrder must tell it.
+TEST_F(ControlsTest, TabOrdersReadWhileLoadingEndAsMovingEachInTurn) {
+  unsigned seed = 12345;
+  auto random = [&seed](int bound) {
+    seed = seed * 1103515245u + 12345u;
+    return static_cast<int>((seed >> 16) % static_cast<unsigned>(bound));
+  };
+  for (int round = 0; round < 300; ++round) {
+    int count = 1 + random(12);
+    auto parent = std::make_unique<TPanel>(nullptr);
+    parent->Loading();
+    std::vector<TWinControl*> expected;
+    std::vector<int> orders;
+    for (int i = 0; i < count; ++i) {
+      auto* edit = new TEdit(nullptr);
+      edit->SetParent(parent.get());
+      int order = random(4) == 0 ? -1 : random(count + 2);  // some without, some past the end
+      edit->SetTabOrder(order);
+      expected.push_back(edit);
+      orders.push_back(order);
+    }
+    // The host's way, spelled out: the last child claiming a position wins it.
+    std::vector<TWinControl*> placed(static_cast<std::size_t>(count), nullptr);
+    for (int i = 0; i < count; ++i)
+      if (orders[i] >= 0 && orders[i] < count) placed[static_cast<std::size_t>(orders[i])] = expected[i];
+    for (int position = 0; position < count; ++position) {
+      TWinControl* control = placed[static_cast<std::size_t>(position)];
+      if (!control) continue;
+      expected.erase(std::find(expected.begin(), expected.end(), control));
+      expected.insert(expected.begin() + position, control);
+    }
+    parent->Loaded();
+    ASSERT_EQ(parent->TabList(), expected) << "round " << round;
+    for (int i = 0; i < count; ++i) EXPECT_EQ(expected[static_cast<std::size_t>(i)]->TabOrder(), i);
+  }
+}
+
+TEST_F(ControlsTest, TabOrdersStayRightThroughRemovalsAndMoves) {
+  std::vector<TEdit*> edits;
+  for (int i = 0; i < 6; ++i) edits.push_back(Make<TEdit>(form.get(), form.get()));
+  delete edits[1];  // from the middle
+  edits[5]->SetTabOrder(0);
+  delete edits[3];
+  // 5, 0, 2, 4
+  EXPECT_EQ(edits[5]->TabOrder(), 0);
+  EXPECT_EQ(edits[0]->TabOrder(), 1);
+  EXPECT_EQ(edits[2]->TabOrder(), 2);
+  EXPECT_EQ(edits[4]->TabOrder(), 3);
+  edits[0]->SetParent(nullptr);
+  EXPECT_EQ(edits[0]->TabOrder(), -1);
+  EXPECT_EQ(edits[4]->TabOrder(), 2);
+  delete edits[0];
 }
 
 TEST_F(ControlsTest, FindNextControlFollowsTheTabOrderOfFocusableControls) {

@@ -19,6 +19,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vcl::dfm {
@@ -217,6 +218,15 @@ public:
                        std::string_view name = {}, ObjectKind kind = ObjectKind::Object,
                        std::optional<std::int32_t> position = {});
   void remove_child(Object& parent, std::size_t index);
+  // The same edits for many children at once, in time linear in the number of children.
+  // make_child renders an object for `parent` that is not in it yet (its properties and
+  // children may be added first); insert_children puts each such object before the child
+  // at its index (the size: at the end), several at one index in the order given, indexes
+  // ascending. remove_children removes the children at the ascending `indexes`.
+  Object make_child(const Object& parent, std::string_view class_name, std::string_view name = {},
+                    ObjectKind kind = ObjectKind::Object, std::optional<std::int32_t> position = {});
+  void insert_children(Object& parent, std::vector<std::pair<std::size_t, Object>> inserts);
+  void remove_children(Object& parent, const std::vector<std::size_t>& indexes);
   void rename(Object& object, std::string_view name);  // empty: no name
   void set_class(Object& object, std::string_view class_name);
 

@@ -96,10 +96,7 @@ Object& Document::insert_child(Object& parent, std::size_t index, std::string_vi
                                std::string_view name, ObjectKind kind,
                                std::optional<std::int32_t> position) {
   check_index(index, parent.children.size() + 1);
-  Object child = state_
-                     ->read_back(detail::render_object(kind, name, class_name, position,
-                                                       state_->flavour, parent.level + 1))
-                     .parse_object_fragment(parent.level + 1);
+  Object child = make_child(parent, class_name, name, kind, position);
   if (index < parent.children.size())
     open_line(parent.children[index].leading, parent.level + 1);
   else
@@ -113,6 +110,54 @@ void Document::remove_child(Object& parent, std::size_t index) {
   check_index(index, parent.children.size());
   detach_lines(parent.children[index].leading, leading_after_child(parent, index));
   parent.children.erase(parent.children.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+Object Document::make_child(const Object& parent, std::string_view class_name, std::string_view name,
+                            ObjectKind kind, std::optional<std::int32_t> position) {
+  return state_
+      ->read_back(detail::render_object(kind, name, class_name, position, state_->flavour, parent.level + 1))
+      .parse_object_fragment(parent.level + 1);
+}
+
+void Document::insert_children(Object& parent, std::vector<std::pair<std::size_t, Object>> inserts) {
+  if (inserts.empty()) return;
+  std::size_t count = parent.children.size();
+  for (std::size_t i = 0; i < inserts.size(); ++i)
+    if (inserts[i].first > count || (i > 0 && inserts[i].first < inserts[i - 1].first))
+      throw EListError(fmt::format("List index out of bounds ({})", inserts[i].first));
+  std::pmr::vector<Object> merged(parent.children.get_allocator());
+  merged.reserve(count + inserts.size());
+  auto next = inserts.begin();
+  for (std::size_t i = 0; i <= count; ++i) {
+    if (next != inserts.end() && next->first == i) {
+      // What follows the inserted objects starts a line of its own.
+      open_line(i < count ? parent.children[i].leading : parent.end_leading, i < count ? parent.level + 1 : parent.level);
+      for (; next != inserts.end() && next->first == i; ++next) merged.push_back(std::move(next->second));
+    }
+    if (i < count) merged.push_back(std::move(parent.children[i]));
+  }
+  parent.children = std::move(merged);
+}
+
+void Document::remove_children(Object& parent, const std::vector<std::size_t>& indexes) {
+  if (indexes.empty()) return;
+  for (std::size_t i = 0; i < indexes.size(); ++i)
+    if (indexes[i] >= parent.children.size() || (i > 0 && indexes[i] <= indexes[i - 1]))
+      throw EListError(fmt::format("List index out of bounds ({})", indexes[i]));
+  // As removing them one after another: each removed child's lines leave with it, and the
+  // child (or the end) after it takes over what must stay.
+  auto next = indexes.begin();
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < parent.children.size(); ++i) {
+    if (next != indexes.end() && *next == i) {
+      ++next;
+      detach_lines(parent.children[i].leading, leading_after_child(parent, i));
+      continue;
+    }
+    if (kept != i) parent.children[kept] = std::move(parent.children[i]);
+    ++kept;
+  }
+  parent.children.erase(parent.children.begin() + static_cast<std::ptrdiff_t>(kept), parent.children.end());
 }
 
 void Document::rename(Object& object, std::string_view name) {

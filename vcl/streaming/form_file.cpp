@@ -78,15 +78,24 @@ TFormFile::~TFormFile() {
   watcher_.reset();
 }
 
+TFormSyntax::TFormSyntax(dfm::Document document, std::unique_ptr<dfm::BinaryOrigin> origin)
+    : Document(std::move(document)), Origin(std::move(origin)) {}
+TFormSyntax::TFormSyntax(TFormSyntax&&) noexcept = default;
+TFormSyntax::~TFormSyntax() = default;
+
+TFormSyntax TFormSyntax::Parse(std::string bytes, const std::string& fileName, const dfm::ReadOptions& options) {
+  if (!dfm::is_binary_form(bytes)) return {dfm::Document::parse(std::move(bytes), fileName, options), nullptr};
+  dfm::BinaryForm form = dfm::read_binary(std::move(bytes), fileName, options.code_page);
+  return {std::move(form.document), std::move(form.origin)};
+}
+
 std::unique_ptr<TFormFile> TFormFile::Read(std::string bytes, const std::string& fileName,
                                            const TFormReadOptions& options) {
-  std::unique_ptr<TFormFile> file;
-  if (dfm::is_binary_form(bytes)) {
-    dfm::BinaryForm form = dfm::read_binary(std::move(bytes), fileName, options.Syntax.code_page);
-    file.reset(new TFormFile(std::move(form.document), std::move(form.origin)));
-  } else {
-    file.reset(new TFormFile(dfm::Document::parse(std::move(bytes), fileName, options.Syntax), nullptr));
-  }
+  return Read(TFormSyntax::Parse(std::move(bytes), fileName, options.Syntax), options);
+}
+
+std::unique_ptr<TFormFile> TFormFile::Read(TFormSyntax syntax, const TFormReadOptions& options) {
+  std::unique_ptr<TFormFile> file(new TFormFile(std::move(syntax.Document), std::move(syntax.Origin)));
   file->ownsRoot_ = options.RootOwner == nullptr && options.Root == nullptr;
   file->root_ = file->CreateRoot(options);
   try {
@@ -132,14 +141,18 @@ void TFormFile::ReadTree() {
 const dfm::Object* TFormFile::Node(const TComponent* component) const {
   auto known = nodeOf_.find(component);
   if (known == nodeOf_.end()) return nullptr;
-  std::vector<const dfm::Object*> pending{&doc_.root()};
-  while (!pending.empty()) {
-    const dfm::Object* object = pending.back();
-    pending.pop_back();
-    if (object->keyword.data() == known->second) return object;
-    for (const dfm::Object& child : object->children) pending.push_back(&child);
+  if (nodeIndex_.empty()) {
+    // One walk of the tree serves every look-up until the next write changes it.
+    std::vector<const dfm::Object*> pending{&doc_.root()};
+    while (!pending.empty()) {
+      const dfm::Object* object = pending.back();
+      pending.pop_back();
+      nodeIndex_.emplace(object->keyword.data(), object);
+      for (const dfm::Object& child : object->children) pending.push_back(&child);
+    }
   }
-  return nullptr;
+  auto found = nodeIndex_.find(known->second);
+  return found == nodeIndex_.end() ? nullptr : found->second;
 }
 
 std::string TFormFile::At(std::string_view at) const {
@@ -307,6 +320,7 @@ void TFormFile::ResolveReferences() {
 
 std::string TFormFile::Write() {
   if (!root_) throw EInvalidOperation("The form's root component was destroyed");
+  nodeIndex_.clear();
   WriteObject(doc_.root(), bindings_.at(doc_.root().keyword.data()));
   return format_ == TFormFormat::Binary ? dfm::write_binary(doc_, binary_.get()) : doc_.write();
 }
@@ -320,16 +334,17 @@ void TFormFile::WriteObject(dfm::Object& node, TBinding& binding) {
   if (component->Name() != node.name) doc_.rename(node, component->Name());
   if (!SameText(component->ClassName(), node.class_name)) doc_.set_class(node, component->ClassName());
   WriteValues(node, binding);
-  for (std::size_t i = 0; i < node.children.size();) {
+  std::vector<std::size_t> destroyed;
+  for (std::size_t i = 0; i < node.children.size(); ++i) {
     auto found = bindings_.find(node.children[i].keyword.data());
     if (found != bindings_.end() && !found->second.Component) {
       bindings_.erase(found);
-      doc_.remove_child(node, i);
-      continue;
+      destroyed.push_back(i);
     }
-    if (found != bindings_.end()) WriteObject(node.children[i], found->second);
-    ++i;
   }
+  doc_.remove_children(node, destroyed);
+  for (dfm::Object& child : node.children)
+    if (auto found = bindings_.find(child.keyword.data()); found != bindings_.end()) WriteObject(child, found->second);
   WriteNewChildren(node, component);
 }
 
@@ -369,21 +384,35 @@ std::size_t TFormFile::InsertionIndex(const dfm::Object& node, TComponent* compo
 }
 
 void TFormFile::WriteNewChildren(dfm::Object& node, TComponent* component) {
-  std::vector<TComponent*> children;
-  component->GetChildren([&](TComponent* child) { children.push_back(child); }, root_);
+  // The children the model streams, each with its node when the file holds it: one pass,
+  // and nothing more when no child is new.
+  std::vector<std::pair<TComponent*, const char*>> children;
+  bool anyNew = false;
+  component->GetChildren(
+      [&](TComponent* child) {
+        auto known = nodeOf_.find(child);
+        const char* keyword = known == nodeOf_.end() ? nullptr : known->second;
+        anyNew = anyNew || !keyword;
+        children.emplace_back(child, keyword);
+      },
+      root_);
+  if (!anyNew) return;
+  std::unordered_map<const char*, std::size_t> indexOf;
+  indexOf.reserve(node.children.size());
+  for (std::size_t i = 0; i < node.children.size(); ++i) indexOf.emplace(node.children[i].keyword.data(), i);
+  // A new child goes after the last known child before it in the model's order.
+  std::vector<std::pair<std::size_t, dfm::Object>> inserts;
   std::size_t insertAt = 0;
-  for (TComponent* child : children) {
-    auto known = nodeOf_.find(child);
-    if (known != nodeOf_.end()) {
-      auto it = std::find_if(node.children.begin(), node.children.end(),
-                             [&](const dfm::Object& c) { return c.keyword.data() == known->second; });
-      if (it != node.children.end()) insertAt = static_cast<std::size_t>(it - node.children.begin()) + 1;
+  for (auto [child, keyword] : children) {
+    if (keyword) {
+      if (auto it = indexOf.find(keyword); it != indexOf.end()) insertAt = it->second + 1;
       continue;
     }
-    dfm::Object& created = doc_.insert_child(node, insertAt, child->ClassName(), child->Name());
-    ++insertAt;
+    dfm::Object created = doc_.make_child(node, child->ClassName(), child->Name());
     RenderNew(created, child);
+    inserts.emplace_back(insertAt, std::move(created));
   }
+  doc_.insert_children(node, std::move(inserts));
 }
 
 void TFormFile::RenderNew(dfm::Object& node, TComponent* component) {

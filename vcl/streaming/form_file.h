@@ -30,12 +30,25 @@ struct TFormReadOptions {
 
 enum class TFormFormat { Text, Binary };
 
+// A form file's syntax, parsed once: what it holds (its root's class, say) can be looked at
+// before the model reads it.
+struct TFormSyntax {
+  dfm::Document Document;
+  std::unique_ptr<dfm::BinaryOrigin> Origin;  // null for a text form
+  TFormSyntax(dfm::Document document, std::unique_ptr<dfm::BinaryOrigin> origin);
+  TFormSyntax(TFormSyntax&&) noexcept;
+  ~TFormSyntax();
+  // Reads a text or binary form, told apart by the first bytes.
+  static TFormSyntax Parse(std::string bytes, const std::string& fileName, const dfm::ReadOptions& options = {});
+};
+
 class TFormFile {
 public:
   // Reads a text or binary form, told apart by the first bytes. Malformed input raises
   // EReadError "FILE:LINE:COL: message" (text) or "FILE: offset N: message" (binary).
   static std::unique_ptr<TFormFile> Read(std::string bytes, const std::string& fileName,
                                          const TFormReadOptions& options = {});
+  static std::unique_ptr<TFormFile> Read(TFormSyntax syntax, const TFormReadOptions& options = {});
   ~TFormFile();
 
   TComponent* Root() const { return root_; }
@@ -103,6 +116,8 @@ private:
   // Objects of the tree are known by the address of their keyword, which edits keep.
   std::unordered_map<const char*, TBinding> bindings_;
   std::unordered_map<const TComponent*, const char*> nodeOf_;
+  // The tree's objects by keyword, built when first asked for after a write.
+  mutable std::unordered_map<const char*, const dfm::Object*> nodeIndex_;
   std::vector<TPendingReference> references_;
   std::vector<TComponent*> loaded_;
 };

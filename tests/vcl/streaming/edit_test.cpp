@@ -297,5 +297,64 @@ TEST(DfmEdit, MovedDocumentKeepsItsTreeAndEdits) {
   EXPECT_EQ(second.write(), "object Main: TForm1\r\n  Left=8\r\nend\r\n");
 }
 
+// Children on odd lines: some share a line with what stands before them, one file ends
+// without a line break after the last "end".
+const std::string kSiblings =
+    "object F: TF\r\n"
+    "  object A: TA\r\n"
+    "  end\r\n"
+    "  object B: TB\r\n"
+    "  end object C: TC end\r\n"
+    "  object D: TD\r\n"
+    "    Tag = 1\r\n"
+    "  end\r\n"
+    "  object E: TE\r\n"
+    "  end\r\n"
+    "end";
+
+TEST(DfmEdit, RemovingManyChildrenAtOnceEqualsRemovingThemOneByOne) {
+  for (const std::vector<std::size_t>& indexes :
+       std::vector<std::vector<std::size_t>>{{0}, {1, 2}, {2, 3}, {0, 2, 4}, {4}, {3, 4}, {0, 1, 2, 3, 4}, {}}) {
+    std::string one_by_one = edited(kSiblings, [&](Document& d) {
+      for (std::size_t i = indexes.size(); i-- > 0;) d.remove_child(d.root(), indexes[i]);
+    });
+    EXPECT_EQ(edited(kSiblings, [&](Document& d) { d.remove_children(d.root(), indexes); }), one_by_one)
+        << "removing " << indexes.size() << " children";
+  }
+  Document document = Document::parse(kSiblings, "form.dfm");
+  EXPECT_THROW(document.remove_children(document.root(), {5}), EListError);
+  EXPECT_THROW(document.remove_children(document.root(), {2, 1}), EListError);
+  EXPECT_EQ(document.write(), kSiblings);  // a refused edit changes nothing
+}
+
+TEST(DfmEdit, InsertingManyChildrenAtOnceEqualsInsertingThemOneByOne) {
+  using Plan = std::vector<std::pair<std::size_t, std::string>>;
+  for (const Plan& plan : {Plan{{0, "X"}}, Plan{{2, "X"}, {2, "Y"}}, Plan{{3, "X"}, {5, "Y"}}, Plan{{5, "X"}},
+                           Plan{{0, "X"}, {1, "Y"}, {5, "Z"}}}) {
+    std::string one_by_one = edited(kSiblings, [&](Document& d) {
+      // Last first: each goes before those after it at its own index.
+      for (std::size_t i = plan.size(); i-- > 0;) {
+        Object& child = d.insert_child(d.root(), plan[i].first, "T" + plan[i].second, plan[i].second);
+        d.insert_property(child, 0, "Tag", Datum::integer(7));
+      }
+    });
+    EXPECT_EQ(edited(kSiblings,
+                     [&](Document& d) {
+                       std::vector<std::pair<std::size_t, Object>> inserts;
+                       for (const auto& [index, name] : plan) {
+                         Object child = d.make_child(d.root(), "T" + name, name);
+                         d.insert_property(child, 0, "Tag", Datum::integer(7));
+                         inserts.emplace_back(index, std::move(child));
+                       }
+                       d.insert_children(d.root(), std::move(inserts));
+                     }),
+              one_by_one);
+  }
+  Document document = Document::parse(kSiblings, "form.dfm");
+  std::vector<std::pair<std::size_t, Object>> late;
+  late.emplace_back(6, document.make_child(document.root(), "TX", "X"));
+  EXPECT_THROW(document.insert_children(document.root(), std::move(late)), EListError);
+}
+
 }  // namespace
 }  // namespace vcl::dfm

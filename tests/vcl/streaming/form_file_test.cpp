@@ -1,6 +1,8 @@
 // Reading forms into the component model and writing them back.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "form_test_util.h"
 #include "vcl/controls.h"
 #include "vcl/extctrls.h"
@@ -177,6 +179,74 @@ TEST(FormFile, NewComponentsAreWrittenAsTheIdeWritesThem) {
                                  "    end\r\n");
   expected = Replace(expected, "      TabOrder = 0\r\n      Text", "      TabOrder = 1\r\n      Text");
   EXPECT_EQ(written, expected);
+}
+
+// A panel of many children of which many go and many come: the file keeps the survivors'
+// text, drops the destroyed ones, and writes the new ones where the model streams them.
+TEST(FormFile, ManyDestroyedAndNewChildrenOfOneParent) {
+  std::map<int, std::pair<int, int>> sizes;  // of the new labels, which size themselves
+  auto label = [&](int n) {
+    auto [width, height] = sizes.count(n) ? sizes[n] : std::pair(60, 13);
+    return "    object Label" + std::to_string(n) + ": TLabel\r\n      Left = 8\r\n      Top = " + std::to_string(n) +
+           "\r\n      Width = " + std::to_string(width) + "\r\n      Height = " + std::to_string(height) +
+           "\r\n      Caption = 'L'\r\n    end\r\n";
+  };
+  auto edit = [](int n) {
+    return "    object Edit" + std::to_string(n) + ": TEdit\r\n      Left = 80\r\n      Top = " + std::to_string(n) +
+           "\r\n      Width = 121\r\n      Height = 21\r\n      TabOrder = " + std::to_string(n - 1) + "\r\n    end\r\n";
+  };
+  auto form = [&](const std::vector<int>& labels, const std::vector<int>& edits) {
+    std::string text = "object Form1: TForm1\r\n  object Panel1: TPanel\r\n    Left = 0\r\n    Top = 0\r\n"
+                       "    Width = 400\r\n    Height = 300\r\n    TabOrder = 0\r\n";
+    for (int n : labels) text += label(n);
+    for (int n : edits) text += edit(n);
+    return text + "  end\r\nend\r\n";
+  };
+  std::vector<int> labels, edits;
+  for (int n = 1; n <= 30; ++n) labels.push_back(n), edits.push_back(n);
+  auto file = TFormFile::Read(form(labels, edits), "Many.dfm");
+  TComponent* root = file->Root();
+  auto* panel = As<TPanel>(root->FindComponent("Panel1"));
+  std::vector<int> keptLabels, keptEdits;
+  for (int n = 1; n <= 30; ++n) {
+    if (n % 3 == 0) {
+      root->FindComponent("Label" + std::to_string(n))->Free();
+    } else {
+      keptLabels.push_back(n);
+    }
+    if (n % 4 == 0) {
+      root->FindComponent("Edit" + std::to_string(n))->Free();
+    } else {
+      keptEdits.push_back(n);
+    }
+  }
+  // New labels come after the last label, new edits after the last edit.
+  for (int n = 31; n <= 35; ++n) {
+    auto* newLabel = new TLabel(root);
+    newLabel->SetName("Label" + std::to_string(n));
+    newLabel->SetParent(panel);
+    newLabel->SetCaption("L");
+    newLabel->SetBounds(8, n, 60, 13);
+    sizes[n] = {newLabel->Width(), newLabel->Height()};
+    keptLabels.push_back(n);
+    auto* newEdit = new TEdit(root);
+    newEdit->SetName("Edit" + std::to_string(n));
+    newEdit->SetParent(panel);
+    newEdit->SetBounds(80, n, 121, 21);
+    newEdit->SetText("");
+    keptEdits.push_back(n);
+  }
+  // The survivors' tab orders close up; write them as the model now has them.
+  std::string expected = form(keptLabels, {});
+  expected.resize(expected.size() - std::string("  end\r\nend\r\n").size());
+  for (std::size_t i = 0; i < keptEdits.size(); ++i) {
+    std::string text = edit(keptEdits[i]);
+    text = Replace(text, "TabOrder = " + std::to_string(keptEdits[i] - 1), "TabOrder = " + std::to_string(i));
+    expected += text;
+  }
+  expected += "  end\r\nend\r\n";
+  EXPECT_EQ(file->Write(), expected);
+  EXPECT_EQ(file->Write(), expected);  // a second save finds nothing more to do
 }
 
 TEST(FormFile, ErrorsNameFileLineAndColumn) {
