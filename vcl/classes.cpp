@@ -59,10 +59,10 @@ TComponent::TComponent(TComponent* owner) {
 TComponent::~TComponent() {
   Destroying();
   // Tell every peer first, so that no reference to this component survives it.
-  while (!freeNotifies_.empty()) {
-    TComponent* peer = *freeNotifies_.begin();
-    freeNotifies_.erase(freeNotifies_.begin());
-    peer->freeNotifies_.erase(this);
+  while (!freeNotifies_.Empty()) {
+    TComponent* peer = freeNotifies_.Back();
+    freeNotifies_.Erase(peer);
+    peer->freeNotifies_.Erase(this);
     peer->Notification(this, opRemove);
   }
   DestroyComponents();
@@ -140,18 +140,20 @@ void TComponent::SetComponentIndex(int index) {
 
 TComponent* TComponent::FindComponent(std::string_view name) const {
   if (name.empty()) return nullptr;
-  auto it = nameIndex_.find(name);
-  return it == nameIndex_.end() ? nullptr : it->second;
+  TComponent* const* found =
+      nameIndex_.Find(HashText(name), [name](const TComponent* c) { return SameText(c->name_, name); });
+  return found ? *found : nullptr;
 }
 
 void TComponent::IndexName(TComponent* component) {
-  if (!component->name_.empty()) nameIndex_.emplace(component->name_, component);
+  // The first of two components of one name (a form file may hold both) is the one found.
+  if (!component->name_.empty() && !FindComponent(component->name_))
+    nameIndex_.Insert(HashText(component->name_), component);
 }
 
 void TComponent::UnindexName(TComponent* component) {
   if (component->name_.empty()) return;
-  auto it = nameIndex_.find(component->name_);
-  if (it != nameIndex_.end() && it->second == component) nameIndex_.erase(it);
+  nameIndex_.Erase(HashText(component->name_), [component](const TComponent* c) { return c == component; });
 }
 
 void TComponent::InsertComponent(TComponent* component) {
@@ -191,12 +193,12 @@ void TComponent::DestroyComponents() {
 
 void TComponent::FreeNotification(TComponent* component) {
   if (!component || component == this) return;
-  if (freeNotifies_.insert(component).second) component->freeNotifies_.insert(this);
+  if (freeNotifies_.Insert(component)) component->freeNotifies_.Insert(this);
 }
 
 void TComponent::RemoveFreeNotification(TComponent* component) {
-  freeNotifies_.erase(component);
-  component->freeNotifies_.erase(this);
+  freeNotifies_.Erase(component);
+  component->freeNotifies_.Erase(this);
 }
 
 void TComponent::Notification(TComponent* component, TOperation operation) {

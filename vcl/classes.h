@@ -3,11 +3,11 @@
 
 #include <functional>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "vcl/events.h"
 #include "vcl/object.h"
+#include "vcl/open_table.h"
 
 namespace vcl {
 
@@ -123,10 +123,10 @@ private:
   // Where this component went into its owner's list; removals before it only move it down.
   std::size_t ownerIndexHint_ = 0;
   std::vector<TComponent*> components_;
-  TextMap<TComponent*> nameIndex_;
-  // Peers told of each other's destruction. A set: one component (a form file's or a
-  // designer's watcher) may watch hundreds of thousands.
-  std::unordered_set<TComponent*> freeNotifies_;
+  TOpenTable<TComponent*> nameIndex_;  // the named owned components, by name ignoring case
+  // Peers told of each other's destruction: one component (a form file's or a designer's
+  // watcher) may watch hundreds of thousands, most watch none or a few.
+  TPointerSet<TComponent> freeNotifies_;
   std::vector<TComponentRefBase*> refs_;
 };
 

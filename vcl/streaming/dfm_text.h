@@ -125,6 +125,9 @@ struct Object {
   std::string_view end_leading, end_keyword;
   std::pmr::vector<Property> properties;
   std::pmr::vector<Object> children;
+  // Free for whoever builds something from the tree to find what it made of this object
+  // (a form file: its binding to a component); 0 when unused. Kept when the object moves.
+  std::uint32_t link = 0;
 
   // Lookups ignore case; null when absent.
   const Property* find_property(std::string_view name) const;

@@ -19,10 +19,10 @@ protected:
   void Notification(TComponent* component, TOperation operation) override {
     TComponent::Notification(component, operation);
     if (operation != opRemove) return;
-    auto node = file_.nodeOf_.find(component);
-    if (node == file_.nodeOf_.end()) return;
-    file_.bindings_.at(node->second).Component = nullptr;
-    file_.nodeOf_.erase(node);
+    std::uint32_t link = file_.LinkOf(component);
+    if (link == 0) return;
+    file_.bindings_[link].Component = nullptr;
+    file_.links_.Erase(HashPointer(component), [link](std::uint32_t other) { return other == link; });
     if (component == file_.root_) file_.root_ = nullptr;
   }
 
@@ -71,7 +71,8 @@ TFormFile::TFormFile(dfm::Document doc, std::unique_ptr<dfm::BinaryOrigin> binar
     : doc_(std::move(doc)),
       binary_(std::move(binary)),
       format_(binary_ ? TFormFormat::Binary : TFormFormat::Text),
-      watcher_(std::make_unique<TWatcher>(*this)) {}
+      watcher_(std::make_unique<TWatcher>(*this)),
+      bindings_(1, TBinding{nullptr, {}}) {}
 
 TFormFile::~TFormFile() {
   if (root_ && ownsRoot_) root_->Free();
@@ -132,27 +133,31 @@ void TFormFile::ReadTree() {
   ReadObject(node, root_, root_);
   ResolveReferences();
   for (TComponent* component : loaded_) component->Loaded();
-  for (auto& [key, binding] : bindings_) {
-    CollectValues(binding.Component, values_);
-    binding.Snapshot = TValueSnapshot(values_);
-  }
+  for (TBinding& binding : bindings_)
+    if (binding.Component) binding.Snapshot = SnapshotValues(binding.Component);
+}
+
+std::uint32_t TFormFile::LinkOf(const TComponent* component) const {
+  const std::uint32_t* link =
+      links_.Find(HashPointer(component), [&](std::uint32_t l) { return bindings_[l].Component == component; });
+  return link ? *link : 0;
 }
 
 const dfm::Object* TFormFile::Node(const TComponent* component) const {
-  auto known = nodeOf_.find(component);
-  if (known == nodeOf_.end()) return nullptr;
-  if (nodeIndex_.empty()) {
+  std::uint32_t link = LinkOf(component);
+  if (link == 0) return nullptr;
+  if (nodes_.empty()) {
     // One walk of the tree serves every look-up until the next write changes it.
+    nodes_.assign(bindings_.size(), nullptr);
     std::vector<const dfm::Object*> pending{&doc_.root()};
     while (!pending.empty()) {
       const dfm::Object* object = pending.back();
       pending.pop_back();
-      nodeIndex_.emplace(object->keyword.data(), object);
+      if (object->link != 0) nodes_[object->link] = object;
       for (const dfm::Object& child : object->children) pending.push_back(&child);
     }
   }
-  auto found = nodeIndex_.find(known->second);
-  return found == nodeIndex_.end() ? nullptr : found->second;
+  return nodes_[link];
 }
 
 std::string TFormFile::At(std::string_view at) const {
@@ -162,8 +167,9 @@ std::string TFormFile::At(std::string_view at) const {
 }
 
 void TFormFile::Bind(dfm::Object& node, TComponent* component) {
-  bindings_[node.keyword.data()] = TBinding{component, {}};
-  nodeOf_[component] = node.keyword.data();
+  node.link = static_cast<std::uint32_t>(bindings_.size());
+  bindings_.push_back(TBinding{component, {}});
+  links_.Insert(HashPointer(component), node.link);
   watcher_->FreeNotification(component);
 }
 
@@ -320,8 +326,8 @@ void TFormFile::ResolveReferences() {
 
 std::string TFormFile::Write() {
   if (!root_) throw EInvalidOperation("The form's root component was destroyed");
-  nodeIndex_.clear();
-  WriteObject(doc_.root(), bindings_.at(doc_.root().keyword.data()));
+  nodes_.clear();
+  WriteObject(doc_.root());
   return format_ == TFormFormat::Binary ? dfm::write_binary(doc_, binary_.get()) : doc_.write();
 }
 
@@ -329,28 +335,30 @@ void TFormFile::RenameRootClass(const std::string& name) {
   if (rootClass_) rootClass_->SetClassName(name);
 }
 
-void TFormFile::WriteObject(dfm::Object& node, TBinding& binding) {
-  TComponent* component = binding.Component;
+void TFormFile::WriteObject(dfm::Object& node) {
+  // By index: writing new components adds bindings, which may move the others.
+  TComponent* component = bindings_[node.link].Component;
   if (component->Name() != node.name) doc_.rename(node, component->Name());
   if (!SameText(component->ClassName(), node.class_name)) doc_.set_class(node, component->ClassName());
-  WriteValues(node, binding);
+  WriteValues(node, bindings_[node.link]);
   std::vector<std::size_t> destroyed;
   for (std::size_t i = 0; i < node.children.size(); ++i) {
-    auto found = bindings_.find(node.children[i].keyword.data());
-    if (found != bindings_.end() && !found->second.Component) {
-      bindings_.erase(found);
+    std::uint32_t link = node.children[i].link;
+    if (link != 0 && !bindings_[link].Component) {
+      bindings_[link].Snapshot = {};
       destroyed.push_back(i);
     }
   }
   doc_.remove_children(node, destroyed);
   for (dfm::Object& child : node.children)
-    if (auto found = bindings_.find(child.keyword.data()); found != bindings_.end()) WriteObject(child, found->second);
+    if (child.link != 0) WriteObject(child);
   WriteNewChildren(node, component);
 }
 
 void TFormFile::WriteValues(dfm::Object& node, TBinding& binding) {
+  TValueSnapshot after = SnapshotValues(binding.Component);
+  if (after == binding.Snapshot) return;  // nothing changed: the file holds it as it is
   CollectValues(binding.Component, values_);
-  TValueSnapshot after(values_);
   TValueSnapshot::TCursor was(binding.Snapshot), now(after);
   const bool comparable = after.SamePaths(binding.Snapshot);
   for (const TStoredValue& value : values_) {
@@ -386,26 +394,27 @@ std::size_t TFormFile::InsertionIndex(const dfm::Object& node, TComponent* compo
 void TFormFile::WriteNewChildren(dfm::Object& node, TComponent* component) {
   // The children the model streams, each with its node when the file holds it: one pass,
   // and nothing more when no child is new.
-  std::vector<std::pair<TComponent*, const char*>> children;
+  std::vector<std::pair<TComponent*, std::uint32_t>> children;
   bool anyNew = false;
   component->GetChildren(
       [&](TComponent* child) {
-        auto known = nodeOf_.find(child);
-        const char* keyword = known == nodeOf_.end() ? nullptr : known->second;
-        anyNew = anyNew || !keyword;
-        children.emplace_back(child, keyword);
+        std::uint32_t link = LinkOf(child);
+        anyNew = anyNew || link == 0;
+        children.emplace_back(child, link);
       },
       root_);
   if (!anyNew) return;
-  std::unordered_map<const char*, std::size_t> indexOf;
+  // Where each of this object's children stands among them, by binding.
+  std::unordered_map<std::uint32_t, std::size_t> indexOf;
   indexOf.reserve(node.children.size());
-  for (std::size_t i = 0; i < node.children.size(); ++i) indexOf.emplace(node.children[i].keyword.data(), i);
+  for (std::size_t i = 0; i < node.children.size(); ++i)
+    if (node.children[i].link != 0) indexOf.emplace(node.children[i].link, i);
   // A new child goes after the last known child before it in the model's order.
   std::vector<std::pair<std::size_t, dfm::Object>> inserts;
   std::size_t insertAt = 0;
-  for (auto [child, keyword] : children) {
-    if (keyword) {
-      if (auto it = indexOf.find(keyword); it != indexOf.end()) insertAt = it->second + 1;
+  for (auto [child, link] : children) {
+    if (link) {
+      if (auto it = indexOf.find(link); it != indexOf.end()) insertAt = it->second + 1;
       continue;
     }
     dfm::Object created = doc_.make_child(node, child->ClassName(), child->Name());
@@ -417,7 +426,7 @@ void TFormFile::WriteNewChildren(dfm::Object& node, TComponent* component) {
 
 void TFormFile::RenderNew(dfm::Object& node, TComponent* component) {
   Bind(node, component);
-  TBinding& binding = bindings_.at(node.keyword.data());
+  TBinding& binding = bindings_[node.link];
   CollectValues(component, values_);
   binding.Snapshot = TValueSnapshot(values_);
   for (const TStoredValue& value : values_)

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "vcl/classes.h"
+#include "vcl/open_table.h"
 #include "vcl/streaming/dfm_binary.h"
 #include "vcl/streaming/dfm_text.h"
 #include "vcl/streaming/form_values.h"
@@ -90,9 +91,10 @@ private:
   void ResolveReferences();
   TComponent* FindReferenced(TComponent* from, std::string_view text) const;
   void Bind(dfm::Object& node, TComponent* component);
+  std::uint32_t LinkOf(const TComponent* component) const;  // 0 when not bound
   std::string At(std::string_view at) const;  // "FILE:LINE:COL: "
 
-  void WriteObject(dfm::Object& node, TBinding& binding);
+  void WriteObject(dfm::Object& node);
   void WriteValues(dfm::Object& node, TBinding& binding);
   void WriteNewChildren(dfm::Object& node, TComponent* component);
   void RenderNew(dfm::Object& node, TComponent* component);
@@ -113,11 +115,12 @@ private:
   TComponent* root_ = nullptr;
   bool ownsRoot_ = true;
   std::unique_ptr<TWatcher> watcher_;
-  // Objects of the tree are known by the address of their keyword, which edits keep.
-  std::unordered_map<const char*, TBinding> bindings_;
-  std::unordered_map<const TComponent*, const char*> nodeOf_;
-  // The tree's objects by keyword, built when first asked for after a write.
-  mutable std::unordered_map<const char*, const dfm::Object*> nodeIndex_;
+  // An object of the tree is bound to its component by its link, an index into bindings_
+  // (0, the first, binds nothing); links_ holds the links of the living components.
+  std::vector<TBinding> bindings_;
+  TOpenTable<std::uint32_t> links_;
+  // The tree's objects by link, found when first asked for after a write.
+  mutable std::vector<const dfm::Object*> nodes_;
   std::vector<TPendingReference> references_;
   std::vector<TComponent*> loaded_;
 };

@@ -4,14 +4,13 @@
 #include <unordered_map>
 
 #include "vcl/integer_idents.h"
+#include "vcl/streaming/value_snapshot.h"
 #include "vcl/strings.h"
 #include "vcl/sysutils.h"
 
 namespace vcl {
 
 namespace {
-
-void CollectProperties(TObject* instance, std::string_view prefix, std::vector<TStoredValue>& out, int depth);
 
 // The dotted path of `name` under `prefix` ("Font." + "Name"), made once: the same few
 // paths recur for every component of a form.
@@ -35,61 +34,87 @@ std::string_view InternPath(std::string_view prefix, std::string_view name) {
 
 bool IsSubObject(PPropInfo prop) { return prop->Kind() == TTypeKind::tkClass && !prop->IsComponentReference(); }
 
-std::vector<std::string> LinesOf(const TStrings& list) {
-  std::vector<std::string> lines;
-  lines.reserve(static_cast<std::size_t>(list.Count()));
-  for (int i = 0; i < list.Count(); ++i) lines.push_back(list.Strings(i));
-  return lines;
-}
-
-void Collect(TObject* instance, std::string_view prefix, std::vector<TStoredValue>& out, int depth, bool stored) {
-  std::size_t first = out.size();
-  if (auto* list = Cast<TStrings>(instance)) {
-    static const std::string strings = "Strings";
-    out.push_back({InternPath(prefix, strings), instance, nullptr, LinesOf(*list)});
-  } else {
-    CollectProperties(instance, prefix, out, depth);
-  }
-  if (!stored)
-    for (std::size_t i = first; i < out.size(); ++i) out[i].Unstored = true;
-}
-
-void CollectProperties(TObject* instance, std::string_view prefix, std::vector<TStoredValue>& out, int depth) {
-  static const std::string dot = ".";
+// Visits every published value of `instance` that a form file can hold, in published order,
+// sub-objects expanded in place: `visit` gets the path, the object holding the property, the
+// property (null for a string list's lines), whether the value is stored, and the value.
+template <class Visitor>
+void Walk(TObject* instance, std::string_view prefix, int depth, bool stored, Visitor& visit) {
+  static const std::string dot = ".", strings = "Strings";
+  if (auto* list = Cast<TStrings>(instance)) return visit.Lines(InternPath(prefix, strings), list, stored);
   for (PPropInfo prop : instance->ClassType()->Properties()) {
     // A component's name stands in its object's header, not among its values.
     if (depth == 0 && prop->Name == "Name") continue;
     std::string_view path = depth == 0 ? std::string_view(prop->Name) : InternPath(prefix, prop->Name);
     switch (prop->Kind()) {
       case TTypeKind::tkMethod:
-        out.push_back({path, instance, prop, prop->Event(instance)->HandlerName()});
+        visit.Text(path, instance, prop, stored, prop->Event(instance)->HandlerName());
         break;
       case TTypeKind::tkString:
-        out.push_back({path, instance, prop, GetStrProp(instance, prop)});
+        visit.Text(path, instance, prop, stored, GetStrProp(instance, prop));
         break;
       case TTypeKind::tkFloat:
-        out.push_back({path, instance, prop, GetFloatProp(instance, prop)});
+        visit.Float(path, instance, prop, stored, GetFloatProp(instance, prop));
         break;
       case TTypeKind::tkClass:
         if (!prop->IsComponentReference()) {
           // Sub-objects nest only a few levels; a cycle would be a modelling fault.
           if (TObject* sub = GetObjectProp(instance, prop); sub && depth < 4)
-            Collect(sub, InternPath(path, dot), out, depth + 1, prop->IsStoredOn(instance));
+            Walk(sub, InternPath(path, dot), depth + 1, stored && prop->IsStoredOn(instance), visit);
           break;
         }
         [[fallthrough]];
       default:
-        if (prop->GetOrd) out.push_back({path, instance, prop, GetOrdProp(instance, prop)});
+        if (prop->GetOrd) visit.Ordinal(path, instance, prop, stored, GetOrdProp(instance, prop));
         break;
     }
   }
 }
 
+// Gathers the values as TStoredValue.
+struct TCollector {
+  std::vector<TStoredValue>& out;
+  void Lines(std::string_view path, TStrings* list, bool stored) {
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(list->Count()));
+    for (int i = 0; i < list->Count(); ++i) lines.push_back(list->Strings(i));
+    out.push_back({path, list, nullptr, std::move(lines), !stored});
+  }
+  void Text(std::string_view path, TObject* instance, PPropInfo prop, bool stored, const std::string& value) {
+    out.push_back({path, instance, prop, value, !stored});
+  }
+  void Float(std::string_view path, TObject* instance, PPropInfo prop, bool stored, long double value) {
+    out.push_back({path, instance, prop, value, !stored});
+  }
+  void Ordinal(std::string_view path, TObject* instance, PPropInfo prop, bool stored, NativeInt value) {
+    out.push_back({path, instance, prop, value, !stored});
+  }
+};
+
+// Packs the values straight into a snapshot, as TValueSnapshot packs TStoredValues.
+struct TPacker {
+  TValueSnapshot::TBuilder builder;
+  void Lines(std::string_view path, TStrings* list, bool) {
+    builder.BeginLines(path, static_cast<std::size_t>(list->Count()));
+    for (int i = 0; i < list->Count(); ++i) builder.Line(list->Strings(i));
+    builder.EndLines();
+  }
+  void Text(std::string_view path, TObject*, PPropInfo, bool, const std::string& value) { builder.Text(path, value); }
+  void Float(std::string_view path, TObject*, PPropInfo, bool, long double value) { builder.Float(path, value); }
+  void Ordinal(std::string_view path, TObject*, PPropInfo, bool, NativeInt value) { builder.Ordinal(path, value); }
+};
+
 }  // namespace
 
 void CollectValues(TComponent* component, std::vector<TStoredValue>& out) {
   out.clear();
-  Collect(component, {}, out, 0, true);
+  TCollector collector{out};
+  Walk(component, {}, 0, true, collector);
+}
+
+TValueSnapshot SnapshotValues(TComponent* component) {
+  TPacker packer;
+  Walk(component, {}, 0, true, packer);
+  return packer.builder.Finish();
 }
 
 bool IsDefaultValue(const TStoredValue& value) {

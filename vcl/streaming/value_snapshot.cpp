@@ -37,42 +37,82 @@ std::uint64_t ZigZag(NativeInt value) {
 // must not make two equal values look different.
 constexpr std::size_t kFloatBytes = std::numeric_limits<long double>::digits == 64 ? 10 : sizeof(long double);
 
-void AppendValue(std::string& out, const TPropValue& value) {
-  out += static_cast<char>(value.index());
-  std::visit(
-      [&](const auto& v) {
-        using V = std::decay_t<decltype(v)>;
-        if constexpr (std::is_same_v<V, NativeInt>) {
-          AppendVarint(out, ZigZag(v));
-        } else if constexpr (std::is_same_v<V, std::string>) {
-          out += v;
-        } else if constexpr (std::is_same_v<V, long double>) {
-          out.append(reinterpret_cast<const char*>(&v), kFloatBytes);
-        } else {
-          AppendVarint(out, v.size());
-          for (const std::string& line : v) {
-            AppendVarint(out, line.size());
-            out += line;
-          }
-        }
-      },
-      value);
-}
-
 }  // namespace
 
 TValueSnapshot::TValueSnapshot(const std::vector<TStoredValue>& values) {
-  std::string entry;
+  TBuilder builder;
   for (const TStoredValue& value : values) {
-    // Paths are interned for the program's life: their addresses identify them.
-    paths_ = paths_ * 1099511628211u ^ std::hash<const void*>()(value.Path.data());
-    entry.clear();
-    AppendValue(entry, value.Value);
-    AppendVarint(bytes_, entry.size());
-    bytes_ += entry;
+    std::visit(
+        [&](const auto& v) {
+          using V = std::decay_t<decltype(v)>;
+          if constexpr (std::is_same_v<V, NativeInt>) {
+            builder.Ordinal(value.Path, v);
+          } else if constexpr (std::is_same_v<V, std::string>) {
+            builder.Text(value.Path, v);
+          } else if constexpr (std::is_same_v<V, long double>) {
+            builder.Float(value.Path, v);
+          } else {
+            builder.BeginLines(value.Path, v.size());
+            for (const std::string& line : v) builder.Line(line);
+            builder.EndLines();
+          }
+        },
+        value.Value);
   }
-  paths_ ^= values.size();
-  bytes_.shrink_to_fit();
+  *this = builder.Finish();
+}
+
+// An entry: its size, then the kind of value (the index of its alternative in TPropValue)
+// and its bytes.
+void TValueSnapshot::TBuilder::Begin(std::string_view path, std::size_t kind) {
+  // Paths are interned for the program's life: their addresses identify them.
+  paths_ = paths_ * 1099511628211u ^ std::hash<const void*>()(path.data());
+  ++count_;
+  entry_.clear();
+  entry_ += static_cast<char>(kind);
+}
+
+void TValueSnapshot::TBuilder::End() {
+  AppendVarint(bytes_, entry_.size());
+  bytes_ += entry_;
+}
+
+void TValueSnapshot::TBuilder::Ordinal(std::string_view path, NativeInt value) {
+  Begin(path, 0);
+  AppendVarint(entry_, ZigZag(value));
+  End();
+}
+
+void TValueSnapshot::TBuilder::Text(std::string_view path, std::string_view value) {
+  Begin(path, 1);
+  entry_ += value;
+  End();
+}
+
+void TValueSnapshot::TBuilder::Float(std::string_view path, long double value) {
+  Begin(path, 2);
+  entry_.append(reinterpret_cast<const char*>(&value), kFloatBytes);
+  End();
+}
+
+void TValueSnapshot::TBuilder::BeginLines(std::string_view path, std::size_t count) {
+  Begin(path, 3);
+  AppendVarint(entry_, count);
+}
+
+void TValueSnapshot::TBuilder::Line(std::string_view line) {
+  AppendVarint(entry_, line.size());
+  entry_ += line;
+}
+
+void TValueSnapshot::TBuilder::EndLines() { End(); }
+
+TValueSnapshot TValueSnapshot::TBuilder::Finish() {
+  TValueSnapshot snapshot;
+  snapshot.paths_ = paths_ ^ count_;
+  snapshot.bytes_ = std::move(bytes_);
+  snapshot.bytes_.shrink_to_fit();
+  return snapshot;
 }
 
 std::string_view TValueSnapshot::TCursor::Next() {

@@ -20,6 +20,30 @@ public:
   // True when both hold the same paths in the same order; only then do their entries
   // correspond one to one.
   bool SamePaths(const TValueSnapshot& other) const { return paths_ == other.paths_; }
+  // Same paths and same values: nothing changed between the two.
+  bool operator==(const TValueSnapshot& other) const { return paths_ == other.paths_ && bytes_ == other.bytes_; }
+
+  // Makes a snapshot value by value, without holding the values themselves: each call adds
+  // the entry that a TStoredValue of that path and value gives.
+  class TBuilder {
+  public:
+    void Ordinal(std::string_view path, NativeInt value);
+    void Text(std::string_view path, std::string_view value);
+    void Float(std::string_view path, long double value);
+    // A string list: its count, then each of its lines by Line, then EndLines.
+    void BeginLines(std::string_view path, std::size_t count);
+    void Line(std::string_view line);
+    void EndLines();
+    TValueSnapshot Finish();
+
+  private:
+    void Begin(std::string_view path, std::size_t kind);
+    void End();
+    std::size_t paths_ = 0;
+    std::string bytes_;
+    std::string entry_;
+    std::size_t count_ = 0;
+  };
 
   // Walks the entries in collection order, one per value: between snapshots with the same
   // paths, equal entries mean equal values.
@@ -37,5 +61,9 @@ private:
   std::size_t paths_ = 0;  // a hash of the sequence of paths (interned: their addresses)
   std::string bytes_;      // per value: its size, then its kind and its bytes
 };
+
+// The snapshot of the values CollectValues gives for `component`, made without collecting
+// them.
+TValueSnapshot SnapshotValues(TComponent* component);
 
 }  // namespace vcl

@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "vcl/forms.h"
+#include "vcl/stdctrls.h"
 #include "vcl/streaming/value_snapshot.h"
 
 namespace vcl {
@@ -67,6 +69,37 @@ TEST(ValueSnapshot, StringListsCompareLineByLine) {
   EXPECT_EQ(entry({"a", "bc"}), entry({"a", "bc"}));
   EXPECT_NE(entry({"a", "bc"}), entry({"ab", "c"}));
   EXPECT_NE(entry({"a"}), entry({"a", ""}));
+}
+
+// The snapshot packed straight from a component holds exactly what packing its collected
+// values holds, for every kind of value: texts, handler names, ordinals, references, fonts
+// and string lists, defaults and changes alike.
+TEST(ValueSnapshot, PackedFromTheComponentEqualsPackedFromItsCollectedValues) {
+  TForm form(nullptr);
+  auto* memo = new TMemo(&form);
+  memo->SetName("Memo1");
+  memo->SetParent(&form);
+  auto* label = new TLabel(&form);
+  label->SetParent(&form);
+  auto* edit = new TEdit(&form);
+  edit->SetParent(&form);
+  std::vector<TStoredValue> values;
+  auto same = [&](TComponent* component) {
+    CollectValues(component, values);
+    return SnapshotValues(component) == TValueSnapshot(values);
+  };
+  for (TComponent* component : std::initializer_list<TComponent*>{&form, memo, label, edit})
+    EXPECT_TRUE(same(component)) << component->ClassName();
+  TValueSnapshot before = SnapshotValues(memo);
+  memo->Lines()->Add("first");
+  memo->Lines()->Add("");
+  memo->Font()->SetStyle(FontStyleOf(fsBold));
+  memo->OnChange.SetHandlerName("MemoChange");
+  label->SetFocusControl(edit);
+  label->SetCaption("Name:");
+  for (TComponent* component : std::initializer_list<TComponent*>{&form, memo, label, edit})
+    EXPECT_TRUE(same(component)) << component->ClassName();
+  EXPECT_FALSE(SnapshotValues(memo) == before);
 }
 
 }  // namespace

@@ -1,0 +1,116 @@
+// Loading, saving and destroying forms of the shapes that used to cost more than linear time:
+// one panel of many controls (wide), panels nested 500 deep, many references between
+// components, many components destroyed and made before a save. Each step is timed on its
+// own and the three together; compare the per-component figures across sizes.
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "form_shapes.h"
+#include "vcl/extctrls.h"
+#include "vcl/stdctrls.h"
+#include "vcl/streaming/form_file.h"
+
+namespace {
+
+using vcl::TFormFile;
+
+enum class Step { Load, Save, Destroy, RoundTrip };
+
+void Measure(benchmark::State& state, const std::string& form, Step step) {
+  for (auto _ : state) {
+    if (step == Step::Save || step == Step::Destroy) state.PauseTiming();
+    auto file = TFormFile::Read(form, "Generated.dfm");
+    if (step == Step::Save || step == Step::Destroy) state.ResumeTiming();
+    if (step == Step::Load || step == Step::Destroy) state.PauseTiming();
+    std::string out = file->Write();
+    if (out.size() != form.size()) state.SkipWithError("the round trip changed the form");
+    if (step == Step::Load || step == Step::Destroy) state.ResumeTiming();
+    if (step == Step::Load || step == Step::Save) state.PauseTiming();
+    file.reset();
+    if (step == Step::Load || step == Step::Save) state.ResumeTiming();
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * form.size()));
+}
+
+const std::string& OnePanel(int controls) {
+  static std::map<int, std::string> forms;
+  auto [it, made] = forms.try_emplace(controls);
+  if (made) it->second = bench::OnePanelForm(controls);
+  return it->second;
+}
+
+void BM_OnePanelLoad(benchmark::State& state) { Measure(state, OnePanel(int(state.range(0))), Step::Load); }
+void BM_OnePanelSave(benchmark::State& state) { Measure(state, OnePanel(int(state.range(0))), Step::Save); }
+void BM_OnePanelDestroy(benchmark::State& state) { Measure(state, OnePanel(int(state.range(0))), Step::Destroy); }
+void BM_OnePanelRoundTrip(benchmark::State& state) {
+  Measure(state, OnePanel(int(state.range(0))), Step::RoundTrip);
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_OnePanelLoad)->Arg(4'000)->Arg(40'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OnePanelSave)->Arg(4'000)->Arg(40'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OnePanelDestroy)->Arg(4'000)->Arg(40'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OnePanelRoundTrip)->Arg(4'000)->Arg(40'000)->Unit(benchmark::kMillisecond);
+
+// 30 MB of panels (some 190,000 components), each step apart.
+const std::string& ThirtyMegabytes() {
+  static const std::string form = bench::PanelsForm(std::size_t{30} << 20);
+  return form;
+}
+void BM_PanelsLoad(benchmark::State& state) { Measure(state, ThirtyMegabytes(), Step::Load); }
+void BM_PanelsSave(benchmark::State& state) { Measure(state, ThirtyMegabytes(), Step::Save); }
+void BM_PanelsDestroy(benchmark::State& state) { Measure(state, ThirtyMegabytes(), Step::Destroy); }
+BENCHMARK(BM_PanelsLoad)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_PanelsSave)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_PanelsDestroy)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Nesting: depth 50 and 500 (the form's text grows with the square of the depth, through
+// its indentation; the components grow with the depth).
+void BM_DeepRoundTrip(benchmark::State& state) {
+  static std::map<int, std::string> forms;
+  auto [it, made] = forms.try_emplace(int(state.range(0)));
+  if (made) it->second = bench::DeepForm(int(state.range(0)));
+  Measure(state, it->second, Step::RoundTrip);
+  state.SetItemsProcessed(state.iterations() * state.range(0) * 3);
+}
+BENCHMARK(BM_DeepRoundTrip)->Arg(50)->Arg(500)->Unit(benchmark::kMillisecond);
+
+// References: every control refers to one pop-up menu, every label to its edit, every
+// button to its action.
+void BM_ReferencesRoundTrip(benchmark::State& state) {
+  static std::map<int, std::string> forms;
+  auto [it, made] = forms.try_emplace(int(state.range(0)));
+  if (made) it->second = bench::ReferenceForm(int(state.range(0)));
+  Measure(state, it->second, Step::RoundTrip);
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_ReferencesRoundTrip)->Arg(3'000)->Arg(30'000)->Unit(benchmark::kMillisecond);
+
+// A save after every third control of the panel was destroyed and as many new edits made.
+void BM_OnePanelSaveAfterEdits(benchmark::State& state) {
+  const std::string& form = OnePanel(int(state.range(0)));
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto file = TFormFile::Read(form, "Generated.dfm");
+    vcl::TComponent* root = file->Root();
+    auto* panel = static_cast<vcl::TPanel*>(root->FindComponent("Panel1"));
+    int destroyed = 0;
+    for (int i = panel->ControlCount() - 1; i >= 0; i -= 3, ++destroyed) panel->Controls(i)->Free();
+    for (int i = 0; i < destroyed; ++i) {
+      auto* edit = new vcl::TEdit(root);
+      edit->SetName("NewEdit" + std::to_string(i));
+      edit->SetParent(panel);
+    }
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(file->Write());
+    state.PauseTiming();
+    file.reset();
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_OnePanelSaveAfterEdits)->Arg(4'000)->Arg(40'000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
