@@ -3,12 +3,9 @@
 #include <iostream>
 
 #include "cli/commands.h"
-#include "cli/session.h"
-#include "ide/batch_driver.h"
-#include "render/form_svg.h"
+#include "cli/dialog_options.h"
 #include "vcl/checklst.h"
 #include "vcl/spin.h"
-#include "vcl/streaming/atomic_file.h"
 
 namespace cli {
 
@@ -17,8 +14,9 @@ namespace {
 using namespace vcl;
 
 struct AlignOptions {
-  std::string form, container, out, svg;
-  bool fit = false, save = false, yes = false, no = false;
+  std::string form, container;
+  TDialogOptions dialog;
+  bool fit = false, save = false;
   std::optional<int> columns, horColumn, vertColumn, horLabel, vertLabel, vertControl;
   std::vector<std::string> check, uncheck;
   std::optional<std::string> exclude, customButtons, specialCustomButtons;
@@ -86,22 +84,12 @@ void QueueOptions(ide::TScriptedDriver& driver, const AlignOptions& o) {
 void Run(const AlignOptions& o) {
   TSession session(o.form);
   TComponent& container = session.Component(o.container);
-  std::optional<TModalResult> answer;
-  if (o.yes) answer = mrYes;
-  if (o.no) answer = mrNo;
-  ide::TBatchDriver driver(answer, [](const std::string& line) { std::cerr << line << "\n"; });
+  ide::TBatchDriver driver = o.dialog.Driver();
   QueueOptions(driver, o);
   session.ExecuteVerb(container, "Align controls");
-  std::string target = o.out.empty() ? o.form : o.out;
-  for (const std::string& warning : session.Designer().Save(o.out.empty() ? std::nullopt : std::optional(o.out)))
-    std::cerr << warning << "\n";
-  std::cout << "Aligned " << o.container << "; form written to " << target << "\n";
-  if (!o.svg.empty()) {
-    TSvgOptions svg;
-    svg.FormFile = &session.Designer().FormFile();
-    WriteFileAtomic(o.svg, RenderSvg(session.Designer().GetRoot(), Cast<TControl>(&container), svg));
-    std::cout << "Picture of " << o.container << " written to " << o.svg << "\n";
-  }
+  o.dialog.SaveForm(session);
+  std::cout << "Aligned " << o.container << "; form written to " << o.dialog.Target(o.form) << "\n";
+  o.dialog.WritePicture(session, Cast<TControl>(&container), o.container);
   session.Close();
 }
 
@@ -127,10 +115,7 @@ void AddAlignCommand(CLI::App& app) {
   command->add_option("--special-custom-buttons", o->specialCustomButtons, "align custom button controls specially")
       ->check(CLI::IsMember({"on", "off"}));
   command->add_flag("--save", o->save, "store these settings for the container's class");
-  CLI::Option* yes = command->add_flag("--yes", o->yes, "answer every question with Yes");
-  command->add_flag("--no", o->no, "answer every question with No")->excludes(yes);
-  command->add_option("-o,--output", o->out, "write the form here instead of in place");
-  command->add_option("--svg", o->svg, "write a picture of the container after aligning");
+  AddDialogOptions(command, o->dialog, "write a picture of the container after aligning");
   command->callback([o] { Run(*o); });
 }
 

@@ -1,0 +1,42 @@
+// The prefix store reads the section afresh on each call, so a dialog's write is seen by the
+// next lookup in any process.
+#include "prefix/ZoltPrefix.h"
+
+#include "host/reg_ini_file.h"
+#include "vcl/strings.h"
+
+namespace zolt {
+
+namespace {
+const std::string RootKey = "Software\\Borland\\Delphi\\Zol-t";
+const std::string PrefixSection = "Prefix";
+}  // namespace
+
+std::string FindPrefix(std::string className) {
+  host::TRegIniFile store(RootKey);
+  return store.ReadString(PrefixSection, className, "");
+}
+
+std::string PrefixUsers(std::string prefix) {
+  host::TRegIniFile store(RootKey);
+  vcl::TStringList lines;
+  store.ReadSectionValues(PrefixSection, lines);
+  std::string result;
+  std::string separator = " and ";
+  for (int i = 0; i < lines.Count(); ++i) {
+    // The line is "class=prefix": the class name ends at the first "=".
+    const std::string& line = lines.Strings(i);
+    const auto equals = line.find('=');
+    if (line.compare(equals + 1, std::string::npos, prefix) != 0) continue;
+    const std::string className = line.substr(0, equals);
+    if (result.empty()) {
+      result = className;
+    } else {
+      result += separator + className;
+      separator = ", ";
+    }
+  }
+  return result;
+}
+
+}  // namespace zolt
