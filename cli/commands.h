@@ -12,5 +12,7 @@ void AddRenderCommand(CLI::App& app);
 void AddVerbsCommand(CLI::App& app);
 void AddAboutCommand(CLI::App& app);
 void AddAlignCommand(CLI::App& app);
+void AddPrefixesCommand(CLI::App& app);
+void AddNameCommand(CLI::App& app);
 
 }  // namespace cli

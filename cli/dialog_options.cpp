@@ -30,9 +30,13 @@ void TDialogOptions::WritePicture(TSession& session, vcl::TControl* control, con
   std::cout << "Picture of " << what << " written to " << svg << "\n";
 }
 
-void AddDialogOptions(CLI::App* command, TDialogOptions& options, const std::string& svgHelp) {
+void AddAnswerOptions(CLI::App* command, TDialogOptions& options) {
   CLI::Option* yes = command->add_flag("--yes", options.yes, "answer every question with Yes");
   command->add_flag("--no", options.no, "answer every question with No")->excludes(yes);
+}
+
+void AddDialogOptions(CLI::App* command, TDialogOptions& options, const std::string& svgHelp) {
+  AddAnswerOptions(command, options);
   command->add_option("-o,--output", options.out, "write the form here instead of in place");
   if (!svgHelp.empty()) command->add_option("--svg", options.svg, svgHelp);
 }

@@ -28,6 +28,8 @@ struct TDialogOptions {
   void WritePicture(TSession& session, vcl::TControl* control, const std::string& what) const;
 };
 
+// Adds --yes and --no to `command`.
+void AddAnswerOptions(CLI::App* command, TDialogOptions& options);
 // Adds --yes, --no and -o to `command`, and --svg with `svgHelp` when that is not empty.
 void AddDialogOptions(CLI::App* command, TDialogOptions& options, const std::string& svgHelp);
 

@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
   cli::AddVerbsCommand(app);
   cli::AddAboutCommand(app);
   cli::AddAlignCommand(app);
+  cli::AddNameCommand(app);
+  cli::AddPrefixesCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

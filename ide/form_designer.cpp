@@ -158,9 +158,11 @@ void TFormDesigner::SyncUnit() {
     if (unit_) unit_->RenameClass(oldClass, newClass, rootName_, root->Name());
     rootName_ = root->Name();
   }
+  referencesRenamed_ = 0;
   if (!unit_) return;
   for (const std::string& name : removedNames_) unit_->RemoveField(name);
   removedNames_.clear();
+  std::vector<std::pair<std::string, std::string>> renames;
   for (int i = 0; i < root->ComponentCount(); ++i) {
     TComponent* component = root->Components(i);
     auto known = names_.find(component);
@@ -173,11 +175,12 @@ void TFormDesigner::SyncUnit() {
         unit_->AddField(component->Name(), component->ClassName());
       else if (component->Name().empty())
         unit_->RemoveField(known->second);
-      else
-        unit_->RenameField(known->second, component->Name());
+      else if (unit_->RenameField(known->second, component->Name()))
+        renames.emplace_back(known->second, component->Name());
       known->second = component->Name();
     }
   }
+  referencesRenamed_ = unit_->RenameReferences(renames, root->Name());
 }
 
 std::vector<std::string> TFormDesigner::Save(std::optional<std::string> formPath) {

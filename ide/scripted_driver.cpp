@@ -174,9 +174,12 @@ TModalResult TScriptedDriver::Unanswered(const std::string& text, TMsgDlgType, T
   throw EInvalidOperation("The script has no answer for the message \"" + text + "\"");
 }
 
+bool TScriptedDriver::Unchosen(TOpenDialog&, bool save) {
+  throw EInvalidOperation(std::string("The script has no file for the ") + (save ? "save" : "open") + " dialog");
+}
+
 bool TScriptedDriver::ChooseFile(TOpenDialog& dialog, bool save) {
-  if (script_.empty() || script_.front().Kind != TStepKind::File)
-    throw EInvalidOperation(std::string("The script has no file for the ") + (save ? "save" : "open") + " dialog");
+  if (script_.empty() || script_.front().Kind != TStepKind::File) return Unchosen(dialog, save);
   std::optional<std::string> file = std::move(script_.front().File);
   script_.pop_front();
   if (!file) return false;

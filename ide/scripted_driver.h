@@ -64,6 +64,9 @@ protected:
   // What to answer a message box when the script holds no answer for it; the scripted
   // driver raises, naming the message.
   virtual vcl::TModalResult Unanswered(const std::string& text, vcl::TMsgDlgType type, vcl::TMsgDlgButtons buttons);
+  // What to do in a file dialog when the script holds no file for it; the scripted driver
+  // raises.
+  virtual bool Unchosen(vcl::TOpenDialog& dialog, bool save);
 
 private:
   enum class TStepKind { FormAction, Answer, File };

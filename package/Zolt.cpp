@@ -5,6 +5,7 @@
 
 #include "align/AlignEditor.h"
 #include "package/ZoltIDE.h"
+#include "prefix/NameEditor.h"
 
 namespace zolt {
 
@@ -51,7 +52,7 @@ constexpr TModuleInfo ModuleInfo(std::string_view name, TProcedure registerProc 
 const std::array<TModuleInfo, kWork.size()> kModules{{
     ModuleInfo<0>("ZoltConst"),
     ModuleInfo<1>("ZoltAbout"),
-    ModuleInfo<2>("ZoltPrefix"),
+    ModuleInfo<2>("ZoltPrefix", RegisterPrefix),
     ModuleInfo<3>("ZoltProps"),
     ModuleInfo<4>("ZoltAlign", RegisterAlign),
     ModuleInfo<5>("ZoltDataControls"),
