@@ -30,6 +30,10 @@ void TDialogOptions::WritePicture(TSession& session, vcl::TControl* control, con
   std::cout << "Picture of " << what << " written to " << svg << "\n";
 }
 
+bool AnsweredNo(const ide::TScriptedDriver& driver) {
+  return !driver.Messages().empty() && driver.Messages().back().Answer == vcl::mrNo;
+}
+
 void AddAnswerOptions(CLI::App* command, TDialogOptions& options) {
   CLI::Option* yes = command->add_flag("--yes", options.yes, "answer every question with Yes");
   command->add_flag("--no", options.no, "answer every question with No")->excludes(yes);

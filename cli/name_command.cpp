@@ -8,6 +8,7 @@
 
 #include "cli/commands.h"
 #include "cli/dialog_options.h"
+#include "ide/registry_file.h"
 #include "prefix/ZoltPrefix.h"
 #include "vcl/stdctrls.h"
 
@@ -37,10 +38,6 @@ void QueuePrefixDialog(ide::TScriptedDriver& driver,
     ide::ClickControl(form, "btnOK");
     if (form.ModalResult() == mrNone) ide::ClickControl(form, "btnCancel");
   });
-}
-
-bool AnsweredNo(const ide::TScriptedDriver& driver) {
-  return !driver.Messages().empty() && driver.Messages().back().Answer == mrNo;
 }
 
 void NameOne(const NameOptions& o) {
@@ -125,6 +122,8 @@ public:
     const std::vector<std::string> forms = FormsOf(o_.args);
     const bool progress = isatty(STDERR_FILENO);
     TSession session;
+    // A dry run keeps the prefixes that --prefix-for stores in memory, as it keeps the forms.
+    if (o_.dryRun) ide::InstallUnsavedRegistryFile();
     bool allDone = true;
     for (std::size_t i = 0; i < forms.size(); ++i) {
       if (progress) std::cerr << "\r" << i << "/" << forms.size() << " forms" << std::flush;

@@ -45,11 +45,6 @@ void ShowDialog(const std::function<void(Dialog&)>& setUp = nullptr) {
 
 TStrings& ListLines(TCustomForm& form) { return *dynamic_cast<TListBox&>(ide::FindControl(form, "lbxPrefix")).Items(); }
 
-// Whether the last question shown was answered with No.
-bool AnsweredNo(const ide::TScriptedDriver& driver) {
-  return !driver.Messages().empty() && driver.Messages().back().Answer == mrNo;
-}
-
 void List() {
   WithPackage([] {
     ide::TBatchDriver driver(std::nullopt, [](const std::string& line) { std::cerr << line << "\n"; });

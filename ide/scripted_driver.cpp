@@ -60,7 +60,11 @@ void EnterText(TCustomForm& form, const std::string& name, const std::string& te
   } else {
     throw EInvalidOperation(FormTitle(form) + "." + name + " does not take text");
   }
-  TypeText(form, text);
+  // Typing nothing over the selection would keep it: an empty text is entered by deleting it.
+  if (text.empty())
+    PressKey(form, VK_DELETE);
+  else
+    TypeText(form, text);
 }
 
 void SelectListItem(TCustomForm& form, const std::string& name, int index) {

@@ -5,17 +5,14 @@
 #include <unordered_set>
 
 #include "ide/unit_sync.h"
+#include "vcl/object.h"
 
 namespace ide {
 
 namespace {
 
-struct TextHash {
-  std::size_t operator()(std::string_view s) const { return vcl::HashText(s); }
-};
-struct TextEqual {
-  bool operator()(std::string_view a, std::string_view b) const { return vcl::SameText(a, b); }
-};
+using vcl::TextEqual;
+using vcl::TextHash;
 using TNameSet = std::unordered_set<std::string_view, TextHash, TextEqual>;
 
 // Where code runs, which decides what a bare name and "Self." reach.

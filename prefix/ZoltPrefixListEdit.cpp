@@ -1,7 +1,5 @@
 #include "prefix/ZoltPrefixListEdit.h"
 
-#include <unordered_map>
-
 #include "host/reg_ini_file.h"
 #include "package/ZoltAbout.h"
 #include "package/ZoltConst.h"
@@ -14,17 +12,6 @@
 namespace zolt {
 
 using namespace vcl;
-
-namespace {
-
-struct TextHash {
-  std::size_t operator()(std::string_view s) const { return HashText(s); }
-};
-struct TextEqual {
-  bool operator()(std::string_view a, std::string_view b) const { return SameText(a, b); }
-};
-
-}  // namespace
 
 TClass TdlgPrefixListEdit::ClassInfo() {
   using D = TdlgPrefixListEdit;
@@ -94,7 +81,7 @@ void TdlgPrefixListEdit::btnChangeClick(TObject*) {
   int index = lines.IndexOfName(className);
   if (index < 0) index = lbxPrefix->ItemIndex();
   lines.Delete(index);
-  if (!prefix.empty()) lbxPrefix->SetItemIndex(lines.Add(className + "=" + prefix));
+  lbxPrefix->SetItemIndex(prefix.empty() ? -1 : lines.Add(className + "=" + prefix));
 }
 
 void TdlgPrefixListEdit::lbxPrefixKeyDown(TObject*, Word& key, TShiftState) {
@@ -108,6 +95,7 @@ void TdlgPrefixListEdit::btnDeleteClick(TObject*) {
   host::TRegIniFile store(RegistryKey);
   store.DeleteKey(PrefixSection, SelectedClass());
   lbxPrefix->Items()->Delete(lbxPrefix->ItemIndex());
+  lbxPrefix->SetItemIndex(-1);
   edtPrefix->SetText("");
   ToggleButtons();
 }
@@ -124,7 +112,7 @@ void TdlgPrefixListEdit::btnLoadClick(TObject*) {
     host::TRegIniFile store(RegistryKey);
     store.EraseSection(PrefixSection);
     // Each line's prefix is that of the first line of its class, as the list's values are.
-    std::unordered_map<std::string, std::string, TextHash, TextEqual> firstPrefix;
+    TextMap<std::string> firstPrefix;
     for (int i = 0; i < lines.Count(); ++i) {
       const std::string line = lines.Strings(i);
       const auto equals = line.find('=');
