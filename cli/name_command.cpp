@@ -151,7 +151,8 @@ private:
     for (TComponent* component : components) {
       const std::string cls = component->ClassName();
       const std::string old = component->Name();
-      if (o_.onlyDefaultNames && !IsDefaultName(old, cls)) continue;
+      // An unnamed component is meant to stay so: naming it would add a field to the unit.
+      if (old.empty() || (o_.onlyDefaultNames && !IsDefaultName(old, cls))) continue;
       const std::string stored = zolt::FindPrefix(cls);
       std::optional<std::string> given;
       if (stored.empty()) {

@@ -99,7 +99,8 @@ TEST_F(ZoltName, AllNamesEveryFormOfAFolderAndReportsABrokenOne) {
   fs::create_directories(dir.path / "sub");
   WriteText(dir / "sub/Second.dfm",
             "object Second: TSecond\r\n  object Button1: TButton\r\n    TabOrder = 0\r\n  end\r\n"
-            "  object Memo1: TMemo\r\n    TabOrder = 1\r\n  end\r\nend\r\n");
+            "  object Memo1: TMemo\r\n    TabOrder = 1\r\n  end\r\n"
+            "  object TButton\r\n    TabOrder = 2\r\n  end\r\nend\r\n");
   WriteText(dir / "sub/Broken.dfm", "object Broken: TBroken\r\n  Left = \r\n");
   RunZolt("prefixes set TButton btn");
   RunZolt("prefixes set TEdit edt");
@@ -123,6 +124,8 @@ TEST_F(ZoltName, AllNamesEveryFormOfAFolderAndReportsABrokenOne) {
   EXPECT_NE(ReadText(dir / "Form1.pas").find("  edt.Text := 'Edit1'; // Edit1"), std::string::npos);
   EXPECT_NE(ReadText(form).find("object Form1: TForm1"), std::string::npos) << "the root is left alone";
   EXPECT_NE(RunZolt("prefixes").out.find("TMemo=mmo\n"), std::string::npos);
+  EXPECT_NE(ReadText(dir / "sub/Second.dfm").find("  object TButton\r\n"), std::string::npos)
+      << "an unnamed component stays unnamed";
 }
 
 }  // namespace
