@@ -96,7 +96,7 @@ void QueueAssociations(ide::TScriptedDriver& driver, const WizardOptions& o) {
   driver.Click("Associations");
   for (const std::string& text : o.assocs) {
     auto [type, className] = Pair("--assoc", text);
-    driver.Do("select " + type, [type](TCustomForm& form) {
+    driver.Do("select " + type, [type = type](TCustomForm& form) {
       for (int row = 0; row < FieldTypeCount; ++row)
         if (TypeInfoFieldType()->EnumName(row) == type) return ide::SelectListItem(form, "lstTypes", row);
       throw EConvertError("--assoc " + type + ": not a field type (ftString, ftBoolean, ...)");

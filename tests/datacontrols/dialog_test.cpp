@@ -1,6 +1,7 @@
 // The wizard's dialog driven as a person uses it: the field list, the moves, the class boxes
 // with their completion, the containers and the checks of OK.
 #include "tests/datacontrols/wizard_fixture.h"
+#include "ide/tool_services.h"
 #include "vcl/db/dbctrls.h"
 
 using namespace vcl;
@@ -254,4 +255,21 @@ TEST_F(Wizard, ClosingByTheTitleBarCancels) {
   driver.CloseForm();
   RunWizard();
   EXPECT_EQ(Get<TPanel>("Panel1")->ControlCount(), 0);
+}
+
+TEST_F(Wizard, WithoutDataAwareClassesOnThePaletteTypedClassesAreStillTaken) {
+  Open();
+  ide::TToolServices bare({{"Standard", {TLabel::ClassInfo(), TEdit::ClassInfo()}}});
+  struct Installed {
+    host::TIToolServices* services = host::ToolServices();
+    ~Installed() { host::SetToolServices(services); }
+  } installed;
+  host::SetToolServices(&bare);
+  Inspect([](zolt::TdlgDataControls& d) {
+    EXPECT_EQ(d.cbxFieldControl->Items()->Count(), 0);
+    EXPECT_EQ(d.cbxControl->Items()->Count(), 0);
+  });
+  driver.Enter("cbxFieldControl", "TDBMemo").Press(VK_RETURN).Click("btnOK");
+  RunWizard();
+  EXPECT_TRUE(Get<TDBMemo>("A"));
 }
