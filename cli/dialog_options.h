@@ -28,6 +28,9 @@ struct TDialogOptions {
   void WritePicture(TSession& session, vcl::TControl* control, const std::string& what) const;
 };
 
+// Comma text as a memo's lines (as typed into it), one entry per line.
+std::string MemoText(const std::string& commaText);
+
 // Adds --yes, --no and -o to `command`, and --svg with `svgHelp` when that is not empty.
 void AddDialogOptions(CLI::App* command, TDialogOptions& options, const std::string& svgHelp);
 

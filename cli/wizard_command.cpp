@@ -38,15 +38,6 @@ void EnterText(ide::TScriptedDriver& driver, const std::string& edit, const std:
   if (text.empty()) driver.Press(VK_DELETE);
 }
 
-// Comma text as the memo's lines, one class name per line.
-std::string MemoText(const std::string& commaText) {
-  TStringList lines;
-  lines.SetCommaText(commaText);
-  std::string text;
-  for (int i = 0; i < lines.Count(); ++i) text += (i ? "\r" : "") + lines.Strings(i);
-  return text;
-}
-
 // The row of lstFields that shows the field named `field`; raises when the data set has none.
 int FieldRow(TdlgDataControls& dialog, TDataSource& source, const std::string& field) {
   TFields* fields = source.DataSet()->Fields();
