@@ -14,5 +14,6 @@ void AddAboutCommand(CLI::App& app);
 void AddAlignCommand(CLI::App& app);
 void AddPrefixesCommand(CLI::App& app);
 void AddNameCommand(CLI::App& app);
+void AddWizardCommand(CLI::App& app);
 
 }  // namespace cli

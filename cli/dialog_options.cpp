@@ -4,6 +4,7 @@
 
 #include "render/form_svg.h"
 #include "vcl/streaming/atomic_file.h"
+#include "vcl/strings.h"
 
 namespace cli {
 
@@ -28,6 +29,14 @@ void TDialogOptions::WritePicture(TSession& session, vcl::TControl* control, con
   options.FormFile = &session.Designer().FormFile();
   vcl::WriteFileAtomic(svg, vcl::RenderSvg(session.Designer().GetRoot(), control, options));
   std::cout << "Picture of " << what << " written to " << svg << "\n";
+}
+
+std::string MemoText(const std::string& commaText) {
+  vcl::TStringList lines;
+  lines.SetCommaText(commaText);
+  std::string text;
+  for (int i = 0; i < lines.Count(); ++i) text += (i ? "\r" : "") + lines.Strings(i);
+  return text;
 }
 
 bool AnsweredNo(const ide::TScriptedDriver& driver) {

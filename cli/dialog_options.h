@@ -33,6 +33,9 @@ bool AnsweredNo(const ide::TScriptedDriver& driver);
 
 // Adds --yes and --no to `command`.
 void AddAnswerOptions(CLI::App* command, TDialogOptions& options);
+// Comma text as a memo's lines (as typed into it), one entry per line.
+std::string MemoText(const std::string& commaText);
+
 // Adds --yes, --no and -o to `command`, and --svg with `svgHelp` when that is not empty.
 void AddDialogOptions(CLI::App* command, TDialogOptions& options, const std::string& svgHelp);
 

@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
   cli::AddAlignCommand(app);
   cli::AddNameCommand(app);
   cli::AddPrefixesCommand(app);
+  cli::AddWizardCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

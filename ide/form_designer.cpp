@@ -6,6 +6,7 @@
 
 #include "vcl/class_builder.h"
 #include "vcl/controls.h"
+#include "vcl/db/dbtables.h"
 #include "vcl/streaming/atomic_file.h"
 #include "vcl/sysutils.h"
 
@@ -55,6 +56,8 @@ std::unique_ptr<TFormDesigner> TFormDesigner::Open(const std::string& formPath) 
   std::string bytes = ReadFile(formPath);
   std::unique_ptr<TFormDesigner> designer(new TFormDesigner());
   designer->formPath_ = formPath;
+  // The form's data sets read relative database names from the form's folder.
+  SetDatabaseFolder(std::filesystem::absolute(formPath).parent_path().string());
   std::filesystem::path unitPath = std::filesystem::path(formPath).replace_extension(".pas");
   TFormReadOptions options;
   TFormSyntax syntax = TFormSyntax::Parse(std::move(bytes), formPath, options.Syntax);

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "align/AlignEditor.h"
+#include "datacontrols/DataControlsEditor.h"
 #include "package/ZoltIDE.h"
 #include "prefix/NameEditor.h"
 
@@ -55,7 +56,7 @@ const std::array<TModuleInfo, kWork.size()> kModules{{
     ModuleInfo<2>("ZoltPrefix", RegisterPrefix),
     ModuleInfo<3>("ZoltProps"),
     ModuleInfo<4>("ZoltAlign", RegisterAlign),
-    ModuleInfo<5>("ZoltDataControls"),
+    ModuleInfo<5>("ZoltDataControls", RegisterDataControls),
     ModuleInfo<6>("ZoltShortCuts"),
     ModuleInfo<7>("ZoltPrefixListEdit"),
     ModuleInfo<8>("ZoltIDE"),
