@@ -12,5 +12,6 @@ void AddRenderCommand(CLI::App& app);
 void AddVerbsCommand(CLI::App& app);
 void AddAboutCommand(CLI::App& app);
 void AddAlignCommand(CLI::App& app);
+void AddClassesCommand(CLI::App& app);
 
 }  // namespace cli

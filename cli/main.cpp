@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
   cli::AddVerbsCommand(app);
   cli::AddAboutCommand(app);
   cli::AddAlignCommand(app);
+  cli::AddClassesCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
