@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "vcl/controls.h"
 #include "vcl/integer_idents.h"
 #include "vcl/streaming/dfm_binary_internal.h"  // the origin's definition, for destroying it
 #include "vcl/streaming/form_placeholders.h"
@@ -134,6 +135,10 @@ void TFormFile::ReadTree() {
   ReadObject(node, root_, root_);
   ResolveReferences();
   for (TComponent* component : loaded_) component->Loaded();
+  // The file's geometry as it stands once loaded (a page control has placed its sheets, which
+  // the file does not position), before anything else realigns it.
+  for (TComponent* component : loaded_)
+    if (auto* control = Cast<TWinControl>(component)) control->CalibrateAlignment();
   for (TBinding& binding : bindings_)
     if (binding.Component) binding.Snapshot = SnapshotValues(binding.Component);
 }
