@@ -75,6 +75,7 @@ void QueueOptions(ide::TScriptedDriver& driver, const AlignOptions& o) {
 void Run(const AlignOptions& o) {
   TSession session(o.form);
   TComponent& container = session.Component(o.container);
+  o.dialog.CheckTargets(session);
   ide::TBatchDriver driver = o.dialog.Driver();
   QueueOptions(driver, o);
   session.ExecuteVerb(container, "Align controls");

@@ -15,5 +15,6 @@ void AddAlignCommand(CLI::App& app);
 void AddPrefixesCommand(CLI::App& app);
 void AddNameCommand(CLI::App& app);
 void AddWizardCommand(CLI::App& app);
+void AddClassesCommand(CLI::App& app);
 
 }  // namespace cli

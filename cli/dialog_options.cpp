@@ -18,6 +18,11 @@ ide::TBatchDriver TDialogOptions::Driver() const {
   return ide::TBatchDriver(Answer(), [](const std::string& line) { std::cerr << line << "\n"; });
 }
 
+void TDialogOptions::CheckTargets(TSession& session) const {
+  session.Designer().CheckWritable(out.empty() ? std::nullopt : std::optional(out));
+  if (!svg.empty()) vcl::CheckWritable(svg);
+}
+
 void TDialogOptions::SaveForm(TSession& session) const {
   for (const std::string& warning : session.Designer().Save(out.empty() ? std::nullopt : std::optional(out)))
     std::cerr << warning << "\n";

@@ -22,6 +22,9 @@ struct TDialogOptions {
   ide::TBatchDriver Driver() const;
   // Where the form goes: -o, or the form itself.
   const std::string& Target(const std::string& form) const { return out.empty() ? form : out; }
+  // Refuses, before anything changes, a form or picture target that cannot be written
+  // ("FILE is read-only").
+  void CheckTargets(TSession& session) const;
   // Saves the designed form to -o or in place; the designer's warnings go to stderr.
   void SaveForm(TSession& session) const;
   // Writes the picture of `control` (of the designed form) to --svg when given, and says so.

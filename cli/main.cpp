@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
   cli::AddNameCommand(app);
   cli::AddPrefixesCommand(app);
   cli::AddWizardCommand(app);
+  cli::AddClassesCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

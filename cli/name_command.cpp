@@ -46,6 +46,7 @@ void NameOne(const NameOptions& o) {
   TSession session(form);
   TComponent& component = session.Component(o.args[1]);
   const std::string old = component.Name();
+  o.dialog.CheckTargets(session);
   auto editor = session.PropertyEditor(component, "Name");
   bool declined = false;
   {
@@ -144,6 +145,7 @@ public:
 private:
   void NameForm(TSession& session, const std::string& form) {
     session.OpenForm(form);
+    if (!o_.dryRun) session.Designer().CheckWritable();
     TComponent* root = session.Designer().GetRoot();
     std::vector<TComponent*> components;
     for (int i = 0; i < root->ComponentCount(); ++i) components.push_back(root->Components(i));

@@ -157,6 +157,7 @@ void Run(const WizardOptions& o) {
   if (!source) throw EInvalidOperation(o.source + " (" + component.ClassName() + ") is not a data source");
   // The verb would only say so in a message box; the command fails before anything else.
   if (!source->DataSet()) throw EInvalidOperation("No dataset assigned to " + o.source + "; nothing written");
+  o.dialog.CheckTargets(session);
   ide::TBatchDriver driver = o.dialog.Driver();
   QueueSettings(driver, o);
   QueueAssociations(driver, o);

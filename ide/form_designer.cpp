@@ -1,13 +1,13 @@
 #include "ide/form_designer.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
+#include "ide/class_ancestry.h"
 #include "vcl/class_builder.h"
 #include "vcl/controls.h"
 #include "vcl/db/dbtables.h"
 #include "vcl/streaming/atomic_file.h"
+#include "vcl/streaming/read_file.h"
 #include "vcl/sysutils.h"
 
 namespace ide {
@@ -39,27 +39,17 @@ private:
   TFormDesigner& designer_;
 };
 
-namespace {
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw EInOutError("Cannot open file " + path);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) throw EInOutError("Cannot read file " + path);
-  return bytes.str();
-}
-
-}  // namespace
-
 std::unique_ptr<TFormDesigner> TFormDesigner::Open(const std::string& formPath) {
-  std::string bytes = ReadFile(formPath);
+  std::string bytes = ReadWholeFile(formPath);
   std::unique_ptr<TFormDesigner> designer(new TFormDesigner());
   designer->formPath_ = formPath;
   // The form's data sets read relative database names from the form's folder.
   SetDatabaseFolder(std::filesystem::absolute(formPath).parent_path().string());
   std::filesystem::path unitPath = std::filesystem::path(formPath).replace_extension(".pas");
   TFormReadOptions options;
+  std::string folder = std::filesystem::path(formPath).parent_path().string();
+  auto ancestry = std::make_shared<TClassAncestry>(folder.empty() ? "." : folder);
+  options.DeclaredAncestor = [ancestry](std::string_view className) { return ancestry->ModelledAncestor(className); };
   TFormSyntax syntax = TFormSyntax::Parse(std::move(bytes), formPath, options.Syntax);
   std::string rootClass(syntax.Document.root().class_name);
   if (std::filesystem::exists(unitPath)) {
@@ -109,7 +99,17 @@ void TFormDesigner::RememberNames() {
 
 TComponent* TFormDesigner::FindComponent(std::string_view name) const {
   TComponent* root = GetRoot();
-  return SameText(root->Name(), name) ? root : root->FindComponent(name);
+  const std::size_t dot = name.find('.');
+  if (dot == std::string_view::npos) return SameText(root->Name(), name) ? root : root->FindComponent(name);
+  // A dotted path: each name after the first is one of the components its predecessor owns
+  // (an inline frame owns those inside it).
+  TComponent* found = FindComponent(name.substr(0, dot));
+  for (std::size_t start = dot + 1; found; start = name.find('.', start) + 1) {
+    const std::size_t end = name.find('.', start);
+    found = found->FindComponent(name.substr(start, end == std::string_view::npos ? end : end - start));
+    if (end == std::string_view::npos) break;
+  }
+  return found;
 }
 
 std::string TFormDesigner::UniqueName(const std::string& baseName) {
@@ -186,17 +186,22 @@ void TFormDesigner::SyncUnit() {
   referencesRenamed_ = unit_->RenameReferences(renames, root->Name());
 }
 
+void TFormDesigner::CheckWritable(std::optional<std::string> formPath) const {
+  vcl::CheckWritable(formPath.value_or(formPath_));
+}
+
 std::vector<std::string> TFormDesigner::Save(std::optional<std::string> formPath) {
   std::string target = formPath.value_or(formPath_);
   SyncUnit();
+  const bool writeUnit = unit_ && unit_->Found() && unit_->Modified();
+  const std::string unitTarget = std::filesystem::path(target).replace_extension(".pas").string();
+  // Both refused before either is written, so that a read-only unit leaves the form as it was.
+  vcl::CheckWritable(target);
+  if (writeUnit) vcl::CheckWritable(unitTarget);
   WriteFileAtomic(target, form_->Write());
   std::vector<std::string> warnings;
-  if (!unit_) return warnings;
-  if (!unit_->Found()) {
-    warnings.push_back(unit_->Warning());
-  } else if (unit_->Modified()) {
-    unit_->Save(std::filesystem::path(target).replace_extension(".pas").string());
-  }
+  if (unit_ && !unit_->Found()) warnings.push_back(unit_->Warning());
+  if (writeUnit) unit_->Save(unitTarget);
   return warnings;
 }
 

@@ -41,14 +41,20 @@ public:
   // The form file being designed (its syntax tree holds what the model does not).
   const vcl::TFormFile& FormFile() const { return *form_; }
   // The component of the form with that name (the root included), ignoring case; null if none.
+  // A dotted path names a component inside an inline frame: "frmOptions.pnlOptions".
   vcl::TComponent* FindComponent(std::string_view name) const;
 
   // The format Save writes the form in; the one it was read in unless changed.
   void SetFormat(vcl::TFormFormat format) { form_->SetFormat(format); }
 
+  // Raises "FILE is read-only" when the form could not be saved to `formPath` (default: where
+  // it was read); a command asks before it changes anything.
+  void CheckWritable(std::optional<std::string> formPath = std::nullopt) const;
+
   // Writes the form to `formPath` (default: where it was read) and, when the unit changed,
-  // the unit beside it. Returns the warnings to show (a unit whose declaration was not found).
-  // The unit also follows the renamed components in its code (TUnitSource::RenameReferences).
+  // the unit beside it; a read-only target of either is refused before anything is written.
+  // Returns the warnings to show (a unit whose declaration was not found). The unit also
+  // follows the renamed components in its code (TUnitSource::RenameReferences).
   std::vector<std::string> Save(std::optional<std::string> formPath = std::nullopt);
   // How many code references of the unit the last Save renamed.
   int ReferencesRenamed() const { return referencesRenamed_; }

@@ -1,12 +1,9 @@
 #include "ide/unit_sync.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "vcl/streaming/atomic_file.h"
+#include "vcl/streaming/read_file.h"
 
 namespace ide {
 namespace {
@@ -38,11 +35,7 @@ TUnitSource::TUnitSource(std::string name, std::string bytes, std::string formCl
 }
 
 TUnitSource TUnitSource::Load(const std::string& path, std::string formClass) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw vcl::EInOutError("Cannot read \"" + path + "\": " + std::strerror(errno));
-  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) throw vcl::EInOutError("Cannot read \"" + path + "\": read error");
-  return TUnitSource(path, std::move(bytes), std::move(formClass));
+  return TUnitSource(path, vcl::ReadWholeFile(path), std::move(formClass));
 }
 
 std::vector<std::string> TUnitSource::FieldNames() const {

@@ -85,16 +85,29 @@ void TControl::SetName(const std::string& name) {
 
 // ---- bounds
 
+namespace {
+
+// Of the size auto-sizing computed, what a control aligned `align` takes: the dimensions its
+// alignment leaves to it.
+void TakeAutoSize(TAlign align, int autoWidth, int autoHeight, int& width, int& height) {
+  if (align == alNone || align == alLeft || align == alRight) width = autoWidth;
+  if (align == alNone || align == alTop || align == alBottom) height = autoHeight;
+}
+
+}  // namespace
+
 bool TControl::CheckNewSize(int& width, int& height) {
   int w = width, h = height;
   bool resize = true;
   OnCanResize(this, w, h, resize);
   if (!resize) return false;
-  if (autoSize_ && !IsLoading() && align_ != alClient) {
+  // A move keeps an auto-sized control's size: its content did not change, so the size it has
+  // is the one its content gave it (through AdjustSize, or as the form file stored it).
+  const bool moveOnly = w == width_ && h == height_;
+  if (autoSize_ && !IsLoading() && align_ != alClient && !moveOnly) {
     int autoW = w, autoH = h;
     if (!CanAutoSize(autoW, autoH)) return false;
-    if (align_ == alNone || align_ == alLeft || align_ == alRight) w = autoW;
-    if (align_ == alNone || align_ == alTop || align_ == alBottom) h = autoH;
+    TakeAutoSize(align_, autoW, autoH, w, h);
   }
   int minW = constraints_.MinWidth(), minH = constraints_.MinHeight();
   int maxW = constraints_.MaxWidth() > 0 ? constraints_.MaxWidth() : INT_MAX;
@@ -131,7 +144,14 @@ void TControl::SetClientSize(int width, int height) {
 bool TControl::CanAutoSize(int&, int&) { return true; }
 
 void TControl::AdjustSize() {
-  if (!IsLoading()) SetBounds(left_, top_, width_, height_);
+  if (IsLoading()) return;
+  int width = width_, height = height_;
+  if (autoSize_ && align_ != alClient) {
+    int autoW = width, autoH = height;
+    if (!CanAutoSize(autoW, autoH)) return;
+    TakeAutoSize(align_, autoW, autoH, width, height);
+  }
+  SetBounds(left_, top_, width, height);
 }
 
 void TControl::SetAutoSize(bool value) {
@@ -145,6 +165,7 @@ void TControl::SetAlign(TAlign value) {
   TAlign old = align_;
   bool moved = MovedByRealign();
   align_ = value;
+  dockOffset_ = {};
   RecountMovedByRealign(moved);
   SetAnchors(AnchorAlign(value));
   if (!IsLoading() && (!HasState(csDesigning) || parent_)) {
@@ -205,6 +226,7 @@ void TControl::SetParent(TWinControl* parent) {
   for (const TControl* p = parent; p; p = p->parent_)
     if (p == this) throw EInvalidOperation("A control cannot have one of its children as its parent");
   if (parent_) parent_->RemoveControl(this);
+  dockOffset_ = {};
   if (parent) {
     parent->InsertControl(this);
     UpdateAnchorRules();

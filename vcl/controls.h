@@ -270,6 +270,12 @@ private:
   bool windowed_ = false;  // a TWinControl (known also while it is being destroyed)
 
   TPoint anchorRules_;
+  // How far the file placed this docked control from where the model's realignment puts it
+  // (spacing the model does not compute, such as margins and border spacing): added to its
+  // left, top, width and height at every realignment, so that a control nothing moved stays
+  // where the file put it and one that moves keeps its spacing. Zero for controls made or
+  // docked anew.
+  TRect dockOffset_;
 
   // What every move reads, side by side in 72 bytes, so that it takes at most two cache
   // lines: the limits (the constraints' last fields), the bounds, the parent, alignment and
@@ -367,6 +373,9 @@ class TWinControl : public TControl {
   void DisableAlign() { ++alignLevel_; }
   void EnableAlign();
   void Realign() { AlignControl(nullptr); }
+  // Records, for each docked child, how far its place lies from the realignment's; the form
+  // file calls it once the controls are loaded, before anything moves them.
+  void CalibrateAlignment();
   // The area the children are aligned in.
   virtual void AdjustClientRect(TRect& rect) const { (void)rect; }
   TRect ClientRect() const override;
@@ -425,6 +434,7 @@ private:
   bool useDockManager_ = false;
   int alignLevel_ = 0;
   bool alignNeeded_ = false;
+  bool calibrating_ = false;  // a realignment that records offsets and moves nothing
   // How many children a realignment can move; with none it has nothing to do.
   int movedByRealign_ = 0;
 };

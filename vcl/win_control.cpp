@@ -301,6 +301,13 @@ void TWinControl::AlignControl(TControl* control) {
   --alignLevel_;
 }
 
+void TWinControl::CalibrateAlignment() {
+  TRect rect = ClientRect();
+  calibrating_ = true;
+  AlignControls(nullptr, rect);
+  calibrating_ = false;
+}
+
 void TWinControl::BoundsChanged(bool sizeChanged) {
   if (sizeChanged) Realign();
 }
@@ -359,7 +366,7 @@ void TWinControl::AlignControls(TControl* control, TRect& rect) {
     c->anchorMove_ = false;
   };
   auto position = [&](TControl* c, TAlign align) {
-    if (align == alNone || c->Anchors() != AnchorAlign(align)) {
+    if (!calibrating_ && (align == alNone || c->Anchors() != AnchorAlign(align))) {
       anchorPosition(c);
       if (align == alNone) return;
     }
@@ -375,18 +382,25 @@ void TWinControl::AlignControls(TControl* control, TRect& rect) {
       case alRight: rect.Right -= width; left = rect.Right; break;
       default: break;
     }
-    c->anchorMove_ = true;
-    c->SetBounds(left, top, width, height);
-    c->anchorMove_ = false;
+    if (align == alNone) return;  // calibrating: an anchored control keeps its own rules
+    TRect& offset = c->dockOffset_;
+    if (calibrating_) {
+      offset = {c->Left() - left, c->Top() - top, c->Width() - width, c->Height() - height};
+    } else {
+      c->anchorMove_ = true;
+      c->SetBounds(left + offset.Left, top + offset.Top, width + offset.Right, height + offset.Bottom);
+      c->anchorMove_ = false;
+    }
     // A control that did not take the size offered gives the rest back.
+    const int takenWidth = c->Width() - offset.Right, takenHeight = c->Height() - offset.Bottom;
     switch (align) {
-      case alTop: rect.Top -= height - c->Height(); break;
-      case alBottom: rect.Bottom += height - c->Height(); break;
-      case alLeft: rect.Left -= width - c->Width(); break;
-      case alRight: rect.Right += width - c->Width(); break;
+      case alTop: rect.Top -= height - takenHeight; break;
+      case alBottom: rect.Bottom += height - takenHeight; break;
+      case alLeft: rect.Left -= width - takenWidth; break;
+      case alRight: rect.Right += width - takenWidth; break;
       case alClient:
-        rect.Right += c->Width() - width;
-        rect.Bottom += c->Height() - height;
+        rect.Right += takenWidth - width;
+        rect.Bottom += takenHeight - height;
         break;
       default: break;
     }

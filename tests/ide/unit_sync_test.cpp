@@ -362,6 +362,6 @@ TEST(UnitSource, LoadsAndSavesFiles) {
 
   const std::string missing = (folder / "Missing.pas").string();
   EXPECT_EQ(ErrorOf([&] { TUnitSource::Load(missing, "TForm1"); }),
-            "Cannot read \"" + missing + "\": No such file or directory");
+            "Cannot open " + missing + ": No such file or directory");
   std::filesystem::remove_all(folder);
 }

@@ -19,6 +19,7 @@ const FileSystemCalls kSystemCalls = {
     [](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); },
     [](int fd, const void* data, std::size_t size) { return ::write(fd, data, size); },
     [](int fd, mode_t mode) { return ::fchmod(fd, mode); },
+    [](int fd, uid_t owner, gid_t group) { return ::fchown(fd, owner, group); },
     [](int fd) { return ::fsync(fd); },
     [](int fd) { return ::close(fd); },
     [](const char* from, const char* to) { return ::rename(from, to); },
@@ -73,9 +74,14 @@ public:
       bytes.remove_prefix(static_cast<std::size_t>(written));
     }
   }
-  void CopyPermissions(const std::string& target) {
+  // Gives the temporary file the target's owner, group and mode. Owner first: changing it may
+  // clear the set-id bits, which the mode then restores. A process that may not give the file
+  // away (EPERM) writes it as its own, as any editor would.
+  void CopyOwnerAndPermissions(const std::string& target) {
     struct stat info;
     if (::stat(target.c_str(), &info) != 0) return;  // a new file keeps the default permissions
+    if (gCalls.fchown(fd_, info.st_uid, info.st_gid) != 0 && errno != EPERM)
+      Fail(displayPath_, "setting the owner", errno);
     if (gCalls.fchmod(fd_, info.st_mode & 07777) != 0) Fail(displayPath_, "setting permissions", errno);
   }
   void Flush() {
@@ -114,12 +120,21 @@ const FileSystemCalls& CurrentFileSystemCalls() { return gCalls; }
 ScopedFileSystemCalls::ScopedFileSystemCalls(const FileSystemCalls& calls) : saved_(gCalls) { gCalls = calls; }
 ScopedFileSystemCalls::~ScopedFileSystemCalls() { gCalls = saved_; }
 
+void CheckWritable(const std::string& path) {
+  struct stat info;
+  if (::stat(path.c_str(), &info) != 0) return;
+  if (S_ISDIR(info.st_mode)) throw EInOutError(path + " is a directory");
+  const bool writable = (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 && ::access(path.c_str(), W_OK) == 0;
+  if (!writable) throw EInOutError(path + " is read-only");
+}
+
 void WriteFileAtomic(const std::string& path, std::string_view bytes) {
+  CheckWritable(path);
   const std::string target = ResolveTarget(path);
   {
     TemporaryFile temporary(target, path);
     temporary.Write(bytes);
-    temporary.CopyPermissions(target);
+    temporary.CopyOwnerAndPermissions(target);
     temporary.Flush();
     temporary.RenameOver(target);
   }

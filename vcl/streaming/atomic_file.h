@@ -15,6 +15,7 @@ struct FileSystemCalls {
   int (*open)(const char* path, int flags, mode_t mode);
   ssize_t (*write)(int fd, const void* data, std::size_t size);
   int (*fchmod)(int fd, mode_t mode);
+  int (*fchown)(int fd, uid_t owner, gid_t group);
   int (*fsync)(int fd);
   int (*close)(int fd);
   int (*rename)(const char* from, const char* to);
@@ -42,7 +43,14 @@ private:
 // file keeps its permission bits; a symbolic link is written through, so it stays a link.
 // On failure the target is untouched, the temporary file is gone and EInOutError names the
 // file, the step that failed and the system's reason. Should only the final folder flush fail,
-// the new content is already in place, and the error says so.
+// the new content is already in place, and the error says so. An existing file also keeps its
+// owner and group where the process may give them; a read-only one is refused (CheckWritable).
 void WriteFileAtomic(const std::string& path, std::string_view bytes);
+
+// Raises EInOutError "PATH is read-only" when `path` names an existing file that must not be
+// replaced: one without any write permission bit (so that even the superuser leaves it alone,
+// as a read-only file is treated by the tools users know) or one the process may not write;
+// "PATH is a directory" for a folder. A path that does not exist yet passes.
+void CheckWritable(const std::string& path);
 
 }  // namespace vcl

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "vcl/controls.h"
 #include "vcl/integer_idents.h"
 #include "vcl/streaming/dfm_binary_internal.h"  // the origin's definition, for destroying it
 #include "vcl/streaming/form_placeholders.h"
@@ -98,6 +99,7 @@ std::unique_ptr<TFormFile> TFormFile::Read(std::string bytes, const std::string&
 std::unique_ptr<TFormFile> TFormFile::Read(TFormSyntax syntax, const TFormReadOptions& options) {
   std::unique_ptr<TFormFile> file(new TFormFile(std::move(syntax.Document), std::move(syntax.Origin)));
   file->ownsRoot_ = options.RootOwner == nullptr && options.Root == nullptr;
+  file->declaredAncestor_ = options.DeclaredAncestor;
   file->root_ = file->CreateRoot(options);
   try {
     file->ReadTree();
@@ -133,6 +135,10 @@ void TFormFile::ReadTree() {
   ReadObject(node, root_, root_);
   ResolveReferences();
   for (TComponent* component : loaded_) component->Loaded();
+  // The file's geometry as it stands once loaded (a page control has placed its sheets, which
+  // the file does not position), before anything else realigns it.
+  for (TComponent* component : loaded_)
+    if (auto* control = Cast<TWinControl>(component)) control->CalibrateAlignment();
   for (TBinding& binding : bindings_)
     if (binding.Component) binding.Snapshot = SnapshotValues(binding.Component);
 }
@@ -186,6 +192,7 @@ void TFormFile::ReadChildren(dfm::Object& node, TComponent* parent, TComponent* 
                                          [&](const auto& cls) { return parent->ClassType() == cls.get(); });
   for (dfm::Object& child : node.children) {
     TClass cls = GetClass(child.class_name);
+    if (!cls) cls = DeclaredClass(child.class_name);
     if (!cls || !cls->InheritsFrom(TComponent::ClassInfo()) || cls->IsAbstract()) {
       placeholderClasses_.push_back(MakePlaceholderClass(child));
       cls = placeholderClasses_.back().get();
@@ -204,6 +211,19 @@ void TFormFile::ReadChildren(dfm::Object& node, TComponent* parent, TComponent* 
     // An inline frame owns the components inside it.
     ReadObject(child, component, child.kind == dfm::ObjectKind::Inline ? component : childOwner);
   }
+}
+
+TClass TFormFile::DeclaredClass(std::string_view className) {
+  if (!declaredAncestor_) return nullptr;
+  std::string key = UpperCase(className);
+  auto known = declaredClasses_.find(key);
+  if (known != declaredClasses_.end()) return known->second.get();
+  // Asked once per class; a class without a usable ancestor is remembered as null.
+  TClass ancestor = declaredAncestor_(className);
+  std::unique_ptr<TMetaClass> cls;
+  if (ancestor && ancestor->InheritsFrom(TComponent::ClassInfo()) && !ancestor->IsAbstract())
+    cls = TMetaClass::CreateDescendant(std::string(className), ancestor);
+  return declaredClasses_.emplace(std::move(key), std::move(cls)).first->second.get();
 }
 
 void TFormFile::ReadProperty(TComponent* component, const dfm::Property& property) {

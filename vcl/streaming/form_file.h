@@ -2,6 +2,7 @@
 // the file's syntax so that saving changes only what the model changed.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -27,6 +28,11 @@ struct TFormReadOptions {
   // An existing instance to read the root's values and children into (a dialog streaming
   // its layout); it is not designing and the form file does not own it.
   TComponent* Root = nullptr;
+  // The modelled class that a class unknown to the model descends from, as the project
+  // declares it (null: none known); its components are then read as of that class, and what
+  // the class does not publish stays in the file for the save. Unset: unknown classes are
+  // placeholders.
+  std::function<TClass(std::string_view className)> DeclaredAncestor;
 };
 
 enum class TFormFormat { Text, Binary };
@@ -112,6 +118,12 @@ private:
   TFormFormat format_;
   std::unique_ptr<TMetaClass> rootClass_;
   std::vector<std::unique_ptr<TMetaClass>> placeholderClasses_;
+  // The class of an object whose class the model does not know but the project declares.
+  TClass DeclaredClass(std::string_view className);
+  // Classes unknown to the model made as descendants of the ancestors declared for them.
+  // By class name in upper case; one per class however many objects are of it.
+  std::unordered_map<std::string, std::unique_ptr<TMetaClass>> declaredClasses_;
+  std::function<TClass(std::string_view)> declaredAncestor_;
   TComponent* root_ = nullptr;
   bool ownsRoot_ = true;
   std::unique_ptr<TWatcher> watcher_;

@@ -89,6 +89,66 @@ TEST_F(AtomicFile, KeepsPermissionsAndSymbolicLinks) {
   EXPECT_EQ(Entries(), (std::set<std::string>{"Link.pas", "Unit1.pas"}));
 }
 
+TEST_F(AtomicFile, KeepsTheOwnerAndGroup) {
+  Put(target_, kOriginal);
+  // Given away where the process may (as the superuser); otherwise its own ids are checked.
+  const uid_t owner = ::geteuid() == 0 ? 1234 : ::geteuid();
+  const gid_t group = ::geteuid() == 0 ? 4321 : ::getegid();
+  ASSERT_EQ(::chown(target_.c_str(), owner, group), 0);
+  ASSERT_EQ(::chmod(target_.c_str(), 02750), 0);  // set-group-id survives the change of owner
+  WriteFileAtomic(target_, kNew);
+  struct stat info;
+  ASSERT_EQ(::stat(target_.c_str(), &info), 0);
+  EXPECT_EQ(info.st_uid, owner);
+  EXPECT_EQ(info.st_gid, group);
+  EXPECT_EQ(info.st_mode & 07777, 02750u);
+
+  // A process that may not give the file away writes it as its own.
+  FileSystemCalls calls = CurrentFileSystemCalls();
+  calls.fchown = [](int, uid_t, gid_t) { return errno = EPERM, -1; };
+  {
+    ScopedFileSystemCalls scope(calls);
+    EXPECT_EQ(WriteError(kOriginal), "");
+  }
+  EXPECT_EQ(Read(target_), kOriginal);
+  calls.fchown = [](int, uid_t, gid_t) { return errno = EIO, -1; };
+  ScopedFileSystemCalls scope(calls);
+  EXPECT_EQ(WriteError(kNew), "Cannot save \"" + target_ + "\": setting the owner failed: Input/output error");
+  EXPECT_EQ(Read(target_), kOriginal);
+}
+
+TEST_F(AtomicFile, RefusesReadOnlyFilesAndFolders) {
+  Put(target_, kOriginal);
+  ASSERT_EQ(::chmod(target_.c_str(), 0444), 0);
+  EXPECT_EQ(WriteError(kNew), target_ + " is read-only");  // even for the superuser
+  EXPECT_EQ(Read(target_), kOriginal);
+  EXPECT_THROW(CheckWritable(target_), EInOutError);
+
+  // Through a symbolic link the file it points to decides.
+  const std::string link = (folder_ / "Link.pas").string();
+  fs::create_symlink("Unit1.pas", link);
+  try {
+    WriteFileAtomic(link, kNew);
+    ADD_FAILURE() << "a read-only file was replaced through a link";
+  } catch (const EInOutError& e) {
+    EXPECT_EQ(e.Message(), link + " is read-only");
+  }
+  EXPECT_EQ(Read(target_), kOriginal);
+
+  ASSERT_EQ(::chmod(target_.c_str(), 0200), 0);  // writable, not readable: may be replaced
+  EXPECT_EQ(WriteError(kNew), "");
+  EXPECT_EQ(Read(target_), kNew);
+
+  try {
+    WriteFileAtomic(folder_.string(), kNew);
+    ADD_FAILURE() << "a folder was replaced";
+  } catch (const EInOutError& e) {
+    EXPECT_EQ(e.Message(), folder_.string() + " is a directory");
+  }
+  EXPECT_NO_THROW(CheckWritable((folder_ / "New.pas").string()));
+  EXPECT_EQ(Entries(), (std::set<std::string>{"Link.pas", "Unit1.pas"}));
+}
+
 TEST_F(AtomicFile, AFailingStepLeavesTheOriginalAndNoTemporaryFile) {
   Put(target_, kOriginal);
   const auto failingWith = [&](FileSystemCalls calls) {

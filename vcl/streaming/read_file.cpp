@@ -1,0 +1,69 @@
+#include "vcl/streaming/read_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "vcl/sysutils.h"
+
+namespace vcl {
+namespace {
+
+[[noreturn]] void Fail(const std::string& path, const std::string& what, int error) {
+  throw EInOutError("Cannot " + what + " " + path + ": " + std::strerror(error));
+}
+
+// Refuses what is not a regular file of acceptable size, from what stat or fstat reported.
+void CheckKind(const std::string& path, const struct stat& info) {
+  if (S_ISDIR(info.st_mode)) throw EInOutError(path + " is a directory, not a file");
+  if (!S_ISREG(info.st_mode)) throw EInOutError(path + " is not a regular file (a device, pipe or socket)");
+  if (static_cast<std::uint64_t>(info.st_size) > kMaxInputFileSize) throw EInOutError(path + " is larger than 256 MB");
+}
+
+class FileDescriptor {
+public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() { ::close(fd_); }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int get() const { return fd_; }
+
+private:
+  int fd_;
+};
+
+}  // namespace
+
+std::string ReadWholeFile(const std::string& path) {
+  // Looked at before opening: opening a pipe or some devices would block or have effects.
+  struct stat info;
+  if (::stat(path.c_str(), &info) != 0) Fail(path, "open", errno);
+  CheckKind(path, info);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) Fail(path, "open", errno);
+  const FileDescriptor file(fd);
+  if (::fstat(fd, &info) != 0) Fail(path, "read", errno);
+  CheckKind(path, info);  // the file opened may not be the one looked at
+
+  std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
+  std::size_t length = 0;
+  for (;;) {
+    if (length == bytes.size()) {
+      // The file grew while being read: it stays bounded all the same.
+      if (bytes.size() >= kMaxInputFileSize) throw EInOutError(path + " is larger than 256 MB");
+      bytes.resize(bytes.size() + 4096);
+    }
+    const ssize_t count = ::read(fd, bytes.data() + length, bytes.size() - length);
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) Fail(path, "read", errno);
+    if (count == 0) break;
+    length += static_cast<std::size_t>(count);
+  }
+  bytes.resize(length);
+  return bytes;
+}
+
+}  // namespace vcl
