@@ -155,6 +155,13 @@ void PaintListBox(const TPaintContext& ctx, TControl* control, const TRect& boun
     ScrollBar(ctx.svg, Rect(area.Right, client.Top, client.Right, client.Bottom), true);
   }
   ctx.svg.OpenViewport(area);
+  if (list->Style() != lbStandard) {
+    // Owner-drawn items: what the list's drawing put on its canvas.
+    list->Repaint();
+    ReplayCanvas(ctx.svg, *list->Canvas(), Point(client.Left, client.Top));
+    ctx.svg.CloseViewport();
+    return;
+  }
   if (count == 0 && list->HasState(csDesigning)) ctx.svg.Text(area.Left + 2, area.Top, list->Name(), font, TextColor(list));
   int columnWidth = columns > 0 ? area.Width() / columns : area.Width();
   for (int i = 0; i < count; ++i) {
