@@ -12,5 +12,8 @@ void AddRenderCommand(CLI::App& app);
 void AddVerbsCommand(CLI::App& app);
 void AddAboutCommand(CLI::App& app);
 void AddAlignCommand(CLI::App& app);
+void AddShortCutsCommand(CLI::App& app);
+void AddPaletteCommand(CLI::App& app);
+void AddMenuCommand(CLI::App& app);
 
 }  // namespace cli
