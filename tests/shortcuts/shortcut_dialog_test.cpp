@@ -120,6 +120,9 @@ TEST_F(ShortCutDialog, OpensOnTheFirstCategoryWithAllCommandsLast) {
     EXPECT_EQ(d.lbxActions->ItemHeight(), 20);
     EXPECT_EQ(d.lbxActions->Style(), lbOwnerDrawFixed);
     EXPECT_FALSE(d.btnOK->Default());
+    // The labels are as wide as their captions.
+    for (TLabel* label : {d.lblCategory, d.lblCommands, d.lblShortCut})
+      EXPECT_EQ(label->Width(), d.Canvas()->TextWidth(StripHotkey(label->Caption()))) << label->Name();
   });
   Category("All commands");
   Inspect([this](TdlgShortCuts& d) {
