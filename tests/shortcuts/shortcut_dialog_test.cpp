@@ -93,7 +93,7 @@ TEST(ShortCutTexts, SevenGroupsOfKeyNamesEachReadBackToItself) {
 }
 
 TEST_F(ShortCutDialog, OpensOnTheFirstCategoryWithAllCommandsLast) {
-  Inspect([this](TdlgShortCuts& d) {
+  Inspect([](TdlgShortCuts& d) {
     EXPECT_EQ(d.Caption(), "Zol-t shortcut list editor");
     EXPECT_EQ(d.Owner(), Application);
     EXPECT_EQ(d.cbxShortCut->Items()->Count(), 368);
