@@ -170,12 +170,15 @@ void PaintListBox(const TPaintContext& ctx, TControl* control, const TRect& boun
     int x = area.Left + column * columnWidth, y = area.Top + row * itemHeight;
     if (y >= area.Bottom || x >= area.Right) break;
     int textLeft = x + 2;
+    bool selected = list->Selected(i);
+    if (selected) ctx.svg.Fill(Bounds(x, y, columnWidth, itemHeight), clHighlight);
     if (checkList) {
       CheckGlyph(ctx.svg, x + 1, y + (itemHeight - 13) / 2, checkList->State(i), checkList->Enabled(),
                  checkList->Flat());
       textLeft = x + 16;
     }
-    ctx.svg.Text(textLeft, y + (itemHeight - MeasureTextHeight(font)) / 2, items->Strings(i), font, TextColor(list));
+    ctx.svg.Text(textLeft, y + (itemHeight - MeasureTextHeight(font)) / 2, items->Strings(i), font,
+                 selected ? clHighlightText : TextColor(list));
   }
   ctx.svg.CloseViewport();
 }
