@@ -1,5 +1,7 @@
 #include "shortcuts/ZoltShortCuts.h"
 
+#include <fmt/format.h>
+
 #include "host/reg_ini_file.h"
 #include "package/ZoltConst.h"
 #include "vcl/sysutils.h"
@@ -21,13 +23,15 @@ void RestoreDelphiShortCut(TCustomAction* action) {
   std::string stored = store.ReadString("", action->Name(), "");
   if (stored.empty()) return;
   store.DeleteValue(action->Name());
-  action->SetShortCut(static_cast<TShortCut>(StrToInt("$" + stored.substr(0, 4))));
+  std::string delphi = "$";
+  delphi.append(stored, 0, 4);
+  action->SetShortCut(static_cast<TShortCut>(StrToInt(delphi)));
 }
 
 std::string ShortCutDisplayText(TShortCut shortCut) {
   if (shortCut == scNone) return {};
   std::string text = ShortCutToText(shortCut);
-  return text.empty() ? "#" + std::to_string(shortCut) : text;
+  return text.empty() ? fmt::format("#{}", shortCut) : text;
 }
 
 TShortCut ParseShortCutText(std::string_view text) {
