@@ -138,6 +138,29 @@ void BM_ConvertCorpusForm(benchmark::State& state) {
 }
 BENCHMARK(BM_ConvertCorpusForm)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// A folder of 200 forms of 40 components each (buttons, labelled edits, check boxes), the
+// starter prefixes stored: every component renamed and every form written. The forms are laid
+// anew before each run, outside the measured time.
+void BM_NameAllTwoHundredForms(benchmark::State& state) {
+  const fs::path folder = WorkDir() / "forms200";
+  const std::string form = bench::OnePanelForm(40);
+  if (RunZolt({"prefixes", "load", (fs::path(ZOLT_SOURCE_DIR) / "examples/prefixes/Zol-t.prl").string(), "--yes"})
+          .status != 0)
+    return state.SkipWithError("the starter prefixes could not be loaded");
+  double cpu = 0;
+  for (auto _ : state) {
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    for (int i = 0; i < 200; ++i) std::ofstream(folder / ("Form" + std::to_string(i) + ".dfm")) << form;
+    Outcome run = RunZolt({"name", folder.string(), "--all"});
+    if (run.status != 0) return state.SkipWithError("zolt failed");
+    state.SetIterationTime(run.seconds);
+    cpu += run.cpuSeconds;
+  }
+  state.counters["cpu_ms"] = 1000 * cpu / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_NameAllTwoHundredForms)->UseManualTime()->Unit(benchmark::kMillisecond);
+
 void BM_ZoltAbout(benchmark::State& state) {
   for (auto _ : state) {
     Outcome run = RunZolt({"about"});

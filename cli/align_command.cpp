@@ -33,15 +33,6 @@ void EnterNumber(ide::TScriptedDriver& driver, const std::string& control, const
   driver.Enter(control, std::to_string(value));
 }
 
-// Comma text as the memo's lines, one class name per line.
-std::string MemoText(const std::string& commaText) {
-  TStringList lines;
-  lines.SetCommaText(commaText);
-  std::string text;
-  for (int i = 0; i < lines.Count(); ++i) text += (i ? "\r" : "") + lines.Strings(i);
-  return text;
-}
-
 // Sets the check mark of the listed control `name` as a click on it would.
 void SetListed(ide::TScriptedDriver& driver, const std::string& name, bool checked) {
   driver.Do((checked ? "check " : "uncheck ") + name, [name, checked](TCustomForm& form) {

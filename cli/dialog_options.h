@@ -28,6 +28,14 @@ struct TDialogOptions {
   void WritePicture(TSession& session, vcl::TControl* control, const std::string& what) const;
 };
 
+// Whether the last question the driver was asked got No for an answer.
+bool AnsweredNo(const ide::TScriptedDriver& driver);
+
+// Adds --yes and --no to `command`.
+void AddAnswerOptions(CLI::App* command, TDialogOptions& options);
+// Comma text as a memo's lines (as typed into it), one entry per line.
+std::string MemoText(const std::string& commaText);
+
 // Adds --yes, --no and -o to `command`, and --svg with `svgHelp` when that is not empty.
 void AddDialogOptions(CLI::App* command, TDialogOptions& options, const std::string& svgHelp);
 

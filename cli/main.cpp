@@ -15,6 +15,9 @@ int main(int argc, char** argv) {
   cli::AddVerbsCommand(app);
   cli::AddAboutCommand(app);
   cli::AddAlignCommand(app);
+  cli::AddNameCommand(app);
+  cli::AddPrefixesCommand(app);
+  cli::AddWizardCommand(app);
   cli::AddShortCutsCommand(app);
   cli::AddPaletteCommand(app);
   cli::AddMenuCommand(app);

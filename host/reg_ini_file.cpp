@@ -92,7 +92,16 @@ void TRegIniFile::ReadSectionValues(const std::string& section, vcl::TStrings& s
   const auto values = session_->ReadValues(KeyOf(section));
   strings.BeginUpdate();
   try {
-    for (const auto& [name, value] : values) strings.SetValues(name, TextOf(value).value_or(""));
+    // Value names are unique ignoring case, so into an empty list each value is one new
+    // line: added straight away, without looking for a line of its name.
+    const bool fresh = strings.Count() == 0;
+    for (const auto& [name, value] : values) {
+      std::string text = TextOf(value).value_or("");
+      if (!fresh)
+        strings.SetValues(name, text);
+      else if (!text.empty())
+        strings.Add(name + "=" + text);
+    }
   } catch (...) {
     strings.EndUpdate();
     throw;

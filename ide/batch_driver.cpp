@@ -21,4 +21,6 @@ TModalResult TBatchDriver::Unanswered(const std::string& text, TMsgDlgType type,
   return *answer_;
 }
 
+bool TBatchDriver::Unchosen(TOpenDialog&, bool) { return false; }
+
 }  // namespace ide

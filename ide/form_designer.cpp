@@ -6,6 +6,7 @@
 
 #include "vcl/class_builder.h"
 #include "vcl/controls.h"
+#include "vcl/db/dbtables.h"
 #include "vcl/streaming/atomic_file.h"
 #include "vcl/sysutils.h"
 
@@ -55,6 +56,8 @@ std::unique_ptr<TFormDesigner> TFormDesigner::Open(const std::string& formPath) 
   std::string bytes = ReadFile(formPath);
   std::unique_ptr<TFormDesigner> designer(new TFormDesigner());
   designer->formPath_ = formPath;
+  // The form's data sets read relative database names from the form's folder.
+  SetDatabaseFolder(std::filesystem::absolute(formPath).parent_path().string());
   std::filesystem::path unitPath = std::filesystem::path(formPath).replace_extension(".pas");
   TFormReadOptions options;
   TFormSyntax syntax = TFormSyntax::Parse(std::move(bytes), formPath, options.Syntax);
@@ -158,9 +161,11 @@ void TFormDesigner::SyncUnit() {
     if (unit_) unit_->RenameClass(oldClass, newClass, rootName_, root->Name());
     rootName_ = root->Name();
   }
+  referencesRenamed_ = 0;
   if (!unit_) return;
   for (const std::string& name : removedNames_) unit_->RemoveField(name);
   removedNames_.clear();
+  std::vector<std::pair<std::string, std::string>> renames;
   for (int i = 0; i < root->ComponentCount(); ++i) {
     TComponent* component = root->Components(i);
     auto known = names_.find(component);
@@ -173,11 +178,12 @@ void TFormDesigner::SyncUnit() {
         unit_->AddField(component->Name(), component->ClassName());
       else if (component->Name().empty())
         unit_->RemoveField(known->second);
-      else
-        unit_->RenameField(known->second, component->Name());
+      else if (unit_->RenameField(known->second, component->Name()))
+        renames.emplace_back(known->second, component->Name());
       known->second = component->Name();
     }
   }
+  referencesRenamed_ = unit_->RenameReferences(renames, root->Name());
 }
 
 std::vector<std::string> TFormDesigner::Save(std::optional<std::string> formPath) {

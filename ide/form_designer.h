@@ -48,7 +48,10 @@ public:
 
   // Writes the form to `formPath` (default: where it was read) and, when the unit changed,
   // the unit beside it. Returns the warnings to show (a unit whose declaration was not found).
+  // The unit also follows the renamed components in its code (TUnitSource::RenameReferences).
   std::vector<std::string> Save(std::optional<std::string> formPath = std::nullopt);
+  // How many code references of the unit the last Save renamed.
+  int ReferencesRenamed() const { return referencesRenamed_; }
 
 private:
   class TNameWatcher;
@@ -67,6 +70,7 @@ private:
   std::string rootName_;
   vcl::TComponentList selection_;
   bool modified_ = false;
+  int referencesRenamed_ = 0;
 };
 
 }  // namespace ide

@@ -132,9 +132,14 @@ void CheckKeyPath(std::string_view key) {
     throw host::ERegistryException("Invalid registry key \"" + std::string(key) + "\"");
 }
 
+// The registry of a dry run: the file as it was when the run began, with the run's writes,
+// none of which reach the file. Null while writes go to the file.
+std::shared_ptr<const RegistryTree> unsavedRegistry;
+
 class RegistryFileSession final : public host::IRegistrySession {
 public:
-  explicit RegistryFileSession(std::string path) : path_(std::move(path)), snapshot_(LoadRegistry(path_)) {}
+  explicit RegistryFileSession(std::string path)
+      : path_(std::move(path)), snapshot_(unsavedRegistry ? unsavedRegistry : LoadRegistry(path_)) {}
 
   std::optional<host::TRegistryValue> ReadValue(std::string_view key, std::string_view name) const override {
     const host::TRegistryValue* value = snapshot_->FindValue(FullPath(key), name);
@@ -169,6 +174,11 @@ private:
 
   // Applies the change to the file as it is now, under the lock, and to this session's snapshot.
   void Commit(const std::function<bool(RegistryTree&)>& change) {
+    if (unsavedRegistry) {
+      auto next = std::make_shared<RegistryTree>(*unsavedRegistry);
+      if (change(*next)) unsavedRegistry = snapshot_ = std::move(next);
+      return;
+    }
     std::shared_ptr<const RegistryTree> current;
     {
       const WriterLock lock(path_);
@@ -215,9 +225,15 @@ std::unique_ptr<host::IRegistrySession> OpenRegistryFile(const std::string& path
 }
 
 void InstallRegistryFile() {
+  unsavedRegistry.reset();
   host::SetRegistrySessionFactory([]() -> std::unique_ptr<host::IRegistrySession> {
     return OpenRegistryFile(RegistryFilePath());
   });
+}
+
+void InstallUnsavedRegistryFile() {
+  InstallRegistryFile();
+  unsavedRegistry = LoadRegistry(RegistryFilePath());
 }
 
 }  // namespace ide

@@ -20,5 +20,8 @@ std::unique_ptr<host::IRegistrySession> OpenRegistryFile(const std::string& path
 
 // Makes every host::TRegIniFile use the registry file at RegistryFilePath().
 void InstallRegistryFile();
+// The same for a dry run: the file is read as it is now, and every later write is seen by
+// later reads of this process but never reaches the file. InstallRegistryFile ends it.
+void InstallUnsavedRegistryFile();
 
 }  // namespace ide

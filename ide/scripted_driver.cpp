@@ -60,7 +60,11 @@ void EnterText(TCustomForm& form, const std::string& name, const std::string& te
   } else {
     throw EInvalidOperation(FormTitle(form) + "." + name + " does not take text");
   }
-  TypeText(form, text);
+  // Typing nothing over the selection would keep it: an empty text is entered by deleting it.
+  if (text.empty())
+    PressKey(form, VK_DELETE);
+  else
+    TypeText(form, text);
 }
 
 void SelectListItem(TCustomForm& form, const std::string& name, int index) {
@@ -174,9 +178,12 @@ TModalResult TScriptedDriver::Unanswered(const std::string& text, TMsgDlgType, T
   throw EInvalidOperation("The script has no answer for the message \"" + text + "\"");
 }
 
+bool TScriptedDriver::Unchosen(TOpenDialog&, bool save) {
+  throw EInvalidOperation(std::string("The script has no file for the ") + (save ? "save" : "open") + " dialog");
+}
+
 bool TScriptedDriver::ChooseFile(TOpenDialog& dialog, bool save) {
-  if (script_.empty() || script_.front().Kind != TStepKind::File)
-    throw EInvalidOperation(std::string("The script has no file for the ") + (save ? "save" : "open") + " dialog");
+  if (script_.empty() || script_.front().Kind != TStepKind::File) return Unchosen(dialog, save);
   std::optional<std::string> file = std::move(script_.front().File);
   script_.pop_front();
   if (!file) return false;

@@ -31,7 +31,8 @@ public:
   // A mouse click: focuses a windowed control that can take the focus, then presses it
   // (buttons click, check boxes toggle, radio buttons check; other controls run OnClick).
   TScriptedDriver& Click(std::string control);
-  // Focuses an edit or combo box, selects its whole text and types `text` over it.
+  // Focuses an edit or combo box, selects its whole text and types `text` over it (an
+  // empty text deletes it).
   TScriptedDriver& Enter(std::string control, std::string text);
   // Types into the focused control.
   TScriptedDriver& Type(std::string text);
@@ -64,6 +65,9 @@ protected:
   // What to answer a message box when the script holds no answer for it; the scripted
   // driver raises, naming the message.
   virtual vcl::TModalResult Unanswered(const std::string& text, vcl::TMsgDlgType type, vcl::TMsgDlgButtons buttons);
+  // What to do in a file dialog when the script holds no file for it; the scripted driver
+  // raises.
+  virtual bool Unchosen(vcl::TOpenDialog& dialog, bool save);
 
 private:
   enum class TStepKind { FormAction, Answer, File };

@@ -25,13 +25,12 @@ bool IsTypeKeyword(std::string_view word) {
   return std::ranges::any_of(kWords, [&](std::string_view w) { return vcl::SameText(w, word); });
 }
 
-// Names written into the unit must be plain identifiers, or the edit would corrupt the source.
+}  // namespace
+
 void CheckIdentifier(std::string_view name) {
   if (!vcl::IsValidIdent(name) || IsPascalKeyword(name))
     throw vcl::EInvalidOperation("'" + std::string(name) + "' is not a valid identifier");
 }
-
-}  // namespace
 
 TUnitSource::TUnitSource(std::string name, std::string bytes, std::string formClass)
     : name_(std::move(name)), text_(std::move(bytes)), formClass_(std::move(formClass)) {

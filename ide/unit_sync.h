@@ -4,11 +4,16 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ide/pascal_lexer.h"
 
 namespace ide {
+
+// Names written into a unit must be plain identifiers, or the edit would corrupt the source:
+// raises EInvalidOperation otherwise.
+void CheckIdentifier(std::string_view name);
 
 // The bytes of one unit and the declaration of its form class, "TForm1 = class(TForm)" (any
 // ancestor) in the interface section. The component fields are those of the class's first,
@@ -53,6 +58,14 @@ public:
   // leaves variables alone.
   bool RenameClass(std::string_view oldClass, std::string_view newClass, std::string_view oldVar,
                    std::string_view newVar);
+
+  // Code in the implementation section follows renamed components: each identifier equal to
+  // an old name (ignoring case) that starts a designator, or follows "Self." in a method of
+  // the form class or the form variable `formVar` and ".", takes the new name, all renames at
+  // once. Never in comments, strings, directives or declarations (routine headings, parameters,
+  // local declarations); a name declared by a routine shadows the component there, and in
+  // methods of other classes only "formVar." reaches it. Returns the number of tokens renamed.
+  int RenameReferences(const std::vector<std::pair<std::string, std::string>>& renames, std::string_view formVar);
 
   const std::string& Text() const { return text_; }
   // Writes Text() to `path` atomically.

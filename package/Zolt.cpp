@@ -4,7 +4,9 @@
 #include <exception>
 
 #include "align/AlignEditor.h"
+#include "datacontrols/DataControlsEditor.h"
 #include "package/ZoltIDE.h"
+#include "prefix/NameEditor.h"
 
 namespace zolt {
 
@@ -51,10 +53,10 @@ constexpr TModuleInfo ModuleInfo(std::string_view name, TProcedure registerProc 
 const std::array<TModuleInfo, kWork.size()> kModules{{
     ModuleInfo<0>("ZoltConst"),
     ModuleInfo<1>("ZoltAbout"),
-    ModuleInfo<2>("ZoltPrefix"),
+    ModuleInfo<2>("ZoltPrefix", RegisterPrefix),
     ModuleInfo<3>("ZoltProps"),
     ModuleInfo<4>("ZoltAlign", RegisterAlign),
-    ModuleInfo<5>("ZoltDataControls"),
+    ModuleInfo<5>("ZoltDataControls", RegisterDataControls),
     ModuleInfo<6>("ZoltShortCuts"),
     ModuleInfo<7>("ZoltPrefixListEdit"),
     ModuleInfo<8>("ZoltIDE"),

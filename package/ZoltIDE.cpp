@@ -2,6 +2,7 @@
 
 #include "host/reg_ini_file.h"
 #include "package/ZoltConst.h"
+#include "prefix/ZoltPrefixListEdit.h"
 #include "shortcuts/dlgShortCuts.h"
 #include "vcl/application.h"
 #include "vcl/bitmap.h"
@@ -201,7 +202,14 @@ void TEnhanceIDE::MultiLinePaletteClick(TObject* sender) {
 }
 
 void TEnhanceIDE::PrefixListCommandExecute(TObject*) {
-  throw EInvalidOperation("The prefix list editor is not part of this build yet");
+  auto* dialog = new TdlgPrefixListEdit(Application);
+  try {
+    dialog->ShowModal();
+  } catch (...) {
+    dialog->Free();
+    throw;
+  }
+  dialog->Free();
 }
 
 void TEnhanceIDE::ShortCutListCommandExecute(TObject*) {

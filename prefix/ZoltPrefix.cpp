@@ -3,22 +3,18 @@
 #include "prefix/ZoltPrefix.h"
 
 #include "host/reg_ini_file.h"
+#include "package/ZoltConst.h"
 #include "vcl/strings.h"
 
 namespace zolt {
 
-namespace {
-const std::string RootKey = "Software\\Borland\\Delphi\\Zol-t";
-const std::string PrefixSection = "Prefix";
-}  // namespace
-
 std::string FindPrefix(std::string className) {
-  host::TRegIniFile store(RootKey);
+  host::TRegIniFile store(RegistryKey);
   return store.ReadString(PrefixSection, className, "");
 }
 
 std::string PrefixUsers(std::string prefix) {
-  host::TRegIniFile store(RootKey);
+  host::TRegIniFile store(RegistryKey);
   vcl::TStringList lines;
   store.ReadSectionValues(PrefixSection, lines);
   std::string result;

@@ -6,6 +6,9 @@
 
 namespace zolt {
 
+// The settings section of the prefixes, below the package's key.
+inline constexpr const char* PrefixSection = "Prefix";
+
 // The prefix stored for `className` (class names ignore case), or the empty text when the
 // class has none or its stored prefix is empty.
 std::string FindPrefix(std::string className);

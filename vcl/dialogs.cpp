@@ -1,5 +1,6 @@
 #include "vcl/dialogs.h"
 
+#include <filesystem>
 #include <utility>
 
 #include "vcl/class_builder.h"
@@ -43,6 +44,18 @@ TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButton
   throw EInvalidOperation("The message box \"" + text + "\" has no button for that answer");
 }
 
+const TTypeInfo* TypeInfoOpenOptions() {
+  static auto t = MakeSetType(
+      "TOpenOptions",
+      MakeEnumType("TOpenOption",
+                   {"ofReadOnly", "ofOverwritePrompt", "ofHideReadOnly", "ofNoChangeDir", "ofShowHelp", "ofNoValidate",
+                    "ofAllowMultiSelect", "ofExtensionDifferent", "ofPathMustExist", "ofFileMustExist",
+                    "ofCreatePrompt", "ofShareAware", "ofNoReadOnlyReturn", "ofNoTestFileCreate", "ofNoNetworkButton",
+                    "ofNoLongNames", "ofOldStyleDialog", "ofNoDereferenceLinks", "ofEnableIncludeNotify",
+                    "ofEnableSizing"}));
+  return t;
+}
+
 TClass TOpenDialog::ClassInfo() {
   static TClass cls = TClassBuilder<TOpenDialog>("TOpenDialog", TComponent::ClassInfo())
                           .Creatable()
@@ -51,6 +64,8 @@ TClass TOpenDialog::ClassInfo() {
                           .String("Filter", &TOpenDialog::Filter, &TOpenDialog::SetFilter)
                           .Integer("FilterIndex", &TOpenDialog::FilterIndex, &TOpenDialog::SetFilterIndex, 1)
                           .String("InitialDir", &TOpenDialog::InitialDir, &TOpenDialog::SetInitialDir)
+                          .Set("Options", TypeInfoOpenOptions(), &TOpenDialog::Options, &TOpenDialog::SetOptions,
+                               OpenOptionOf(ofHideReadOnly))
                           .String("Title", &TOpenDialog::Title, &TOpenDialog::SetTitle)
                           .Build();
   return cls;
@@ -65,6 +80,14 @@ TClass TSaveDialog::ClassInfo() {
   return cls;
 }
 
-bool TSaveDialog::Execute() { return UIDriver().ChooseFile(*this, true); }
+bool TSaveDialog::Execute() {
+  while (UIDriver().ChooseFile(*this, true)) {
+    std::error_code error;
+    if (!(Options() & OpenOptionOf(ofOverwritePrompt)) || !std::filesystem::exists(FileName(), error)) return true;
+    if (MessageDlg(FileName() + " already exists. Do you want to replace it?", mtWarning, mbYesNo, 0) == mrYes)
+      return true;
+  }
+  return false;
+}
 
 }  // namespace vcl

@@ -1,6 +1,7 @@
 // Message boxes and the common file dialogs, shown through the installed UI driver.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "vcl/classes.h"
@@ -26,8 +27,18 @@ std::string MsgDlgTitle(TMsgDlgType type);
 // one of `buttons`: a driver answering otherwise is an error.
 TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext);
 
+enum TOpenOption {
+  ofReadOnly, ofOverwritePrompt, ofHideReadOnly, ofNoChangeDir, ofShowHelp, ofNoValidate, ofAllowMultiSelect,
+  ofExtensionDifferent, ofPathMustExist, ofFileMustExist, ofCreatePrompt, ofShareAware, ofNoReadOnlyReturn,
+  ofNoTestFileCreate, ofNoNetworkButton, ofNoLongNames, ofOldStyleDialog, ofNoDereferenceLinks,
+  ofEnableIncludeNotify, ofEnableSizing
+};
+using TOpenOptions = std::uint32_t;  // bit n for TOpenOption n
+constexpr TOpenOptions OpenOptionOf(TOpenOption o) { return 1u << o; }
+const TTypeInfo* TypeInfoOpenOptions();
+
 // The open dialog: FileName (chosen or initial), Filter ("Text|*.txt|All|*.*"),
-// DefaultExt, InitialDir, Title. Execute shows it; false when the user cancels.
+// DefaultExt, InitialDir, Title, Options. Execute shows it; false when the user cancels.
 class TOpenDialog : public TComponent {
   VCL_CLASS(TOpenDialog, TComponent)
   explicit TOpenDialog(TComponent* owner);
@@ -44,14 +55,19 @@ class TOpenDialog : public TComponent {
   void SetInitialDir(const std::string& value) { initialDir_ = value; }
   const std::string& Title() const { return title_; }
   void SetTitle(const std::string& value) { title_ = value; }
+  TOpenOptions Options() const { return options_; }
+  void SetOptions(TOpenOptions value) { options_ = value; }
 
   virtual bool Execute();
 
 private:
   std::string fileName_, filter_, defaultExt_, initialDir_, title_;
   int filterIndex_ = 1;
+  TOpenOptions options_ = OpenOptionOf(ofHideReadOnly);
 };
 
+// With ofOverwritePrompt, choosing a file that exists asks whether to replace it; No
+// leaves the dialog open for another choice.
 class TSaveDialog : public TOpenDialog {
   VCL_CLASS(TSaveDialog, TOpenDialog)
   using TOpenDialog::TOpenDialog;

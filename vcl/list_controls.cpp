@@ -109,6 +109,8 @@ TCustomListBox::TCustomListBox(TComponent* owner, std::unique_ptr<TStringList> i
   SetBounds(0, 0, 121, 97);
   SetTabStop(true);
   SetParentColor(false);
+  // A sorted list box keeps every line it is given, equal ones included.
+  items_->SetDuplicates(dupAccept);
   items_->OnChange = [this](TObject*) { ItemsChanged(); };
 }
 

@@ -1,6 +1,7 @@
 #include "vcl/db/db_fields.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "vcl/class_builder.h"
 #include "vcl/db/db.h"
@@ -501,9 +502,35 @@ int TFields::IndexOf(const TField* field) const {
 }
 
 TField* TFields::FindField(std::string_view fieldName) const {
-  for (TField* field : list_)
-    if (SameText(field->FieldName(), fieldName)) return field;
-  return nullptr;
+  if (!indexed_) {
+    names_.clear();
+    for (TField* field : list_)
+      if (!field->FieldName().empty()) names_.emplace(field->FieldName(), field);
+    indexed_ = true;
+  }
+  if (fieldName.empty()) return nullptr;
+  auto found = names_.find(fieldName);
+  return found == names_.end() ? nullptr : found->second;
+}
+
+void TFields::Add(TField* field) {
+  list_.push_back(field);
+  if (indexed_ && !field->FieldName().empty()) names_.emplace(field->FieldName(), field);
+}
+
+void TFields::Renamed(TField* field, const std::string& oldName) {
+  if (!indexed_) return;
+  auto old = names_.find(oldName);
+  // Another field may hold either name earlier in the list: then the index is made anew.
+  if ((old != names_.end() && old->second == field) || names_.count(field->FieldName()))
+    NamesChanged();
+  else if (!field->FieldName().empty())
+    names_.emplace(field->FieldName(), field);
+}
+
+void TField::SetFieldName(const std::string& value) {
+  std::string old = std::exchange(fieldName_, value);
+  if (dataSet_) dataSet_->Fields()->Renamed(this, old);
 }
 
 TField* TFields::FieldByName(std::string_view fieldName) const {
@@ -512,7 +539,10 @@ TField* TFields::FieldByName(std::string_view fieldName) const {
   return field;
 }
 
-void TFields::Remove(TField* field) { list_.erase(std::remove(list_.begin(), list_.end(), field), list_.end()); }
+void TFields::Remove(TField* field) {
+  list_.erase(std::remove(list_.begin(), list_.end(), field), list_.end());
+  NamesChanged();
+}
 
 void TFields::Move(TField* field, int index) {
   int current = IndexOf(field);
@@ -520,6 +550,7 @@ void TFields::Move(TField* field, int index) {
   index = std::clamp(index, 0, Count() - 1);
   list_.erase(list_.begin() + current);
   list_.insert(list_.begin() + index, field);
+  NamesChanged();
 }
 
 }  // namespace vcl

@@ -64,7 +64,7 @@ class TField : public TComponent {
   TFieldKind FieldKind() const { return fieldKind_; }
   void SetFieldKind(TFieldKind value);
   const std::string& FieldName() const { return fieldName_; }
-  void SetFieldName(const std::string& value) { fieldName_ = value; }
+  void SetFieldName(const std::string& value);
   bool HasConstraints() const { return !customConstraint_.empty() || !importedConstraint_.empty(); }
   // Position in the data set's Fields; -1 without a data set. Setting moves the field.
   int Index() const;
@@ -431,12 +431,19 @@ public:
 private:
   friend class TField;
   friend class TDataSet;
-  void Add(TField* field) { list_.push_back(field); }
+  void Add(TField* field);
   void Remove(TField* field);
   void Move(TField* field, int index);
+  // A field left or moved: the name index is made again when next asked.
+  void NamesChanged() { indexed_ = false; }
+  // `field`, once named `oldName`, has a new name.
+  void Renamed(TField* field, const std::string& oldName);
 
   TDataSet* dataSet_;
   std::vector<TField*> list_;
+  // The first field of each name, ignoring case, unnamed fields left out; valid while indexed_.
+  mutable TextMap<TField*> names_;
+  mutable bool indexed_ = false;
 };
 
 }  // namespace vcl

@@ -1,11 +1,18 @@
 #include "vcl/db/dbtables.h"
 
+#include <filesystem>
+
 #include "vcl/class_builder.h"
 #include "vcl/db/sqlite_columns.h"
 
 namespace vcl {
 
 namespace {
+std::string& Folder() {
+  static std::string folder;
+  return folder;
+}
+
 const TTypeInfo* TypeInfoTableType() {
   static auto t = MakeEnumType("TTableType", {"ttDefault", "ttParadox", "ttDBase", "ttASCII"});
   return t;
@@ -15,6 +22,15 @@ const TTypeInfo* TypeInfoTableType() {
 const TTypeInfo* TypeInfoUpdateMode() {
   static auto t = MakeEnumType("TUpdateMode", {"upWhereAll", "upWhereChanged", "upWhereKeyOnly"});
   return t;
+}
+
+void SetDatabaseFolder(const std::string& folder) { Folder() = folder; }
+const std::string& DatabaseFolder() { return Folder(); }
+
+std::string DatabasePath(const std::string& databaseName) {
+  std::filesystem::path path(databaseName);
+  if (path.is_absolute() || Folder().empty()) return databaseName;
+  return (std::filesystem::path(Folder()) / path).string();
 }
 
 // ---- TDBDataSet
@@ -68,7 +84,7 @@ void TDBDataSet::CreateFields() {
   std::string sql = SelectStatement();
   std::vector<TColumnDescription> columns;
   try {
-    columns = DescribeColumns(databaseName_, sql, Subject());
+    columns = DescribeColumns(DatabasePath(databaseName_), sql, Subject());
   } catch (const EDatabaseError& e) {
     DatabaseError(e.Message(), this);
   }

@@ -21,6 +21,13 @@ enum TDataAction { daFail, daAbort, daRetry };
 using TDataSetErrorEvent = TEvent<TDataSet*, EDatabaseError*, TDataAction&>;
 using TFilterRecordEvent = TEvent<TDataSet*, bool&>;
 
+// The folder that a relative DatabaseName is read from: the folder of the form being
+// designed, as the IDE's project folder. Empty: the process's working folder.
+void SetDatabaseFolder(const std::string& folder);
+const std::string& DatabaseFolder();
+// Where the database named `databaseName` lies.
+std::string DatabasePath(const std::string& databaseName);
+
 class TDBDataSet : public TDataSet {
   VCL_CLASS(TDBDataSet, TDataSet)
   explicit TDBDataSet(TComponent* owner);

@@ -46,7 +46,10 @@ TValueSnapshot::TValueSnapshot(const std::vector<TStoredValue>& values) {
         [&](const auto& v) {
           using V = std::decay_t<decltype(v)>;
           if constexpr (std::is_same_v<V, NativeInt>) {
-            builder.Ordinal(value.Path, v);
+            if (value.Prop && value.Prop->IsComponentReference())
+              builder.Reference(value.Path, v);
+            else
+              builder.Ordinal(value.Path, v);
           } else if constexpr (std::is_same_v<V, std::string>) {
             builder.Text(value.Path, v);
           } else if constexpr (std::is_same_v<V, long double>) {
@@ -80,6 +83,16 @@ void TValueSnapshot::TBuilder::End() {
 void TValueSnapshot::TBuilder::Ordinal(std::string_view path, NativeInt value) {
   Begin(path, 0);
   AppendVarint(entry_, ZigZag(value));
+  End();
+}
+
+void TValueSnapshot::TBuilder::Reference(std::string_view path, NativeInt value) {
+  Begin(path, 0);
+  AppendVarint(entry_, ZigZag(value));
+  if (const auto* target = static_cast<const TComponent*>(OrdToObject(value))) {
+    entry_ += target->Name();
+    if (target->Owner()) entry_.append(1, '.').append(target->Owner()->Name());
+  }
   End();
 }
 

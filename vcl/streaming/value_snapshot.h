@@ -28,6 +28,9 @@ public:
   class TBuilder {
   public:
     void Ordinal(std::string_view path, NativeInt value);
+    // A component reference: the component and the names it is written with, so that a
+    // renamed target counts as a changed value.
+    void Reference(std::string_view path, NativeInt value);
     void Text(std::string_view path, std::string_view value);
     void Float(std::string_view path, long double value);
     // A string list: its count, then each of its lines by Line, then EndLines.

@@ -266,6 +266,24 @@ TEST_F(PersistentFields, JoinTheirDataSetInOrder) {
   EXPECT_THROW(table->Fields()->Fields(5), EListError);
 }
 
+TEST_F(PersistentFields, LookUpsFollowRenamesMovesAndDepartures) {
+  EXPECT_EQ(table->FindField("company"), company);
+  company->SetFieldName("Name");
+  EXPECT_EQ(table->FindField("company"), nullptr);
+  EXPECT_EQ(table->FindField("NAME"), company);
+  custNo->SetFieldName("Name");  // two of a name: the first in the list is found
+  EXPECT_EQ(table->FindField("name"), custNo);
+  company->SetIndex(0);
+  EXPECT_EQ(table->FindField("name"), company);
+  company->Free();
+  EXPECT_EQ(table->FindField("name"), custNo);
+  custNo->SetFieldName("");
+  EXPECT_EQ(table->FindField("name"), nullptr);
+  EXPECT_EQ(table->FindField(""), nullptr);
+  TField* later = NewField(TStringField::ClassInfo(), &form, table, "Later");
+  EXPECT_EQ(table->FindField("LATER"), later);
+}
+
 TEST_F(PersistentFields, FormFilesNestFieldsInsideTheirDataSet) {
   TComponent elsewhere(nullptr);
   NewField(TStringField::ClassInfo(), &elsewhere, table, "City");
