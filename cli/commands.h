@@ -16,5 +16,8 @@ void AddPrefixesCommand(CLI::App& app);
 void AddNameCommand(CLI::App& app);
 void AddWizardCommand(CLI::App& app);
 void AddClassesCommand(CLI::App& app);
+void AddShortCutsCommand(CLI::App& app);
+void AddPaletteCommand(CLI::App& app);
+void AddMenuCommand(CLI::App& app);
 
 }  // namespace cli

@@ -19,6 +19,9 @@ int main(int argc, char** argv) {
   cli::AddPrefixesCommand(app);
   cli::AddWizardCommand(app);
   cli::AddClassesCommand(app);
+  cli::AddShortCutsCommand(app);
+  cli::AddPaletteCommand(app);
+  cli::AddMenuCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -6,6 +6,8 @@
 #include "host/tool_services.h"
 #include "vcl/actnlist.h"
 #include "vcl/bitmap.h"
+#include "vcl/buttons.h"
+#include "vcl/extctrls.h"
 #include "vcl/class_builder.h"
 #include "vcl/comctrls.h"
 #include "vcl/menus.h"
@@ -14,6 +16,33 @@
 namespace ide {
 
 using vcl::TClassBuilder;
+
+namespace {
+
+// A button per component class of the selected page, labelled with the capitals of its
+// class name ("MM" for TMainMenu) and the full name as its hint.
+void ShowPaletteButtons(vcl::TComponent* appBuilder, const TToolServices& tools) {
+  auto* tabs = vcl::As<vcl::TTabControl>(appBuilder->FindComponent("TabControl"));
+  auto* panel = vcl::As<vcl::TPanel>(appBuilder->FindComponent("PaletteButtons"));
+  while (panel->ControlCount() > 0) panel->Controls(panel->ControlCount() - 1)->Free();
+  int page = tabs->TabIndex();
+  if (page < 0) return;
+  constexpr int kButtonSize = 24;
+  for (int i = 0; i < tools.GetComponentCount(page); ++i) {
+    std::string className = tools.GetComponentName(page, i);
+    std::string label;
+    for (char c : className.substr(1))
+      if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) label += c;
+    auto* button = new vcl::TSpeedButton(appBuilder);
+    button->SetName("Palette" + className.substr(1) + "Button");
+    button->SetBounds(i * kButtonSize, 0, kButtonSize, kButtonSize);
+    button->SetCaption(label);
+    button->SetHint(className);
+    button->SetParent(panel);
+  }
+}
+
+}  // namespace
 
 vcl::TClass TAppBuilder::ClassInfo() {
   static vcl::TClass cls = TClassBuilder<TAppBuilder>("TAppBuilder", vcl::TForm::ClassInfo()).Creatable().Build();
@@ -75,6 +104,15 @@ void TIde::ShowPalettePages() {
   auto* tabs = vcl::As<vcl::TTabControl>(appBuilder_->FindComponent("TabControl"));
   for (int page = 0; page < tools_.GetModuleCount(); ++page) tabs->Tabs()->Add(tools_.GetModuleName(page));
   tabs->SetTabIndex(0);
+  // The buttons lie on a panel that fills the display area, so that they follow the rows of tabs.
+  auto* buttons = new vcl::TPanel(appBuilder_);
+  buttons->SetName("PaletteButtons");
+  buttons->SetBevelOuter(vcl::bvNone);
+  buttons->SetCaption("");
+  buttons->SetParent(tabs);
+  buttons->SetAlign(vcl::alClient);
+  tabs->OnChange = [this](vcl::TObject*) { ShowPaletteButtons(appBuilder_, tools_); };
+  ShowPaletteButtons(appBuilder_, tools_);
 }
 
 // The Database menu of the main window runs the commands of DatabaseCommands.

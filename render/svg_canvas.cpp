@@ -123,6 +123,10 @@ void Replay(TWriter& svg, const TCanvasOp& op, TPoint at) {
 
 }  // namespace
 
+void ReplayCanvas(TWriter& svg, const TCanvas& canvas, TPoint at) {
+  for (const TCanvasOp& op : canvas.Operations()) Replay(svg, op, at);
+}
+
 void PaintRecorded(const TPaintContext& ctx, TControl* control, const TRect& bounds) {
   TCanvas* canvas = nullptr;
   TPoint at = Point(bounds.Left, bounds.Top);
@@ -135,7 +139,7 @@ void PaintRecorded(const TPaintContext& ctx, TControl* control, const TRect& bou
   }
   if (canvas) control->Repaint();
   if (!canvas || canvas->Operations().empty()) return PaintPlaceholder(ctx, control, bounds);
-  for (const TCanvasOp& op : canvas->Operations()) Replay(ctx.svg, op, at);
+  ReplayCanvas(ctx.svg, *canvas, at);
 }
 
 void PaintPlaceholder(const TPaintContext& ctx, TControl* control, const TRect& bounds) {

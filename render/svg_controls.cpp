@@ -155,6 +155,13 @@ void PaintListBox(const TPaintContext& ctx, TControl* control, const TRect& boun
     ScrollBar(ctx.svg, Rect(area.Right, client.Top, client.Right, client.Bottom), true);
   }
   ctx.svg.OpenViewport(area);
+  if (list->Style() != lbStandard) {
+    // Owner-drawn items: what the list's drawing put on its canvas.
+    list->Repaint();
+    ReplayCanvas(ctx.svg, *list->Canvas(), Point(client.Left, client.Top));
+    ctx.svg.CloseViewport();
+    return;
+  }
   if (count == 0 && list->HasState(csDesigning)) ctx.svg.Text(area.Left + 2, area.Top, list->Name(), font, TextColor(list));
   int columnWidth = columns > 0 ? area.Width() / columns : area.Width();
   for (int i = 0; i < count; ++i) {
@@ -163,12 +170,15 @@ void PaintListBox(const TPaintContext& ctx, TControl* control, const TRect& boun
     int x = area.Left + column * columnWidth, y = area.Top + row * itemHeight;
     if (y >= area.Bottom || x >= area.Right) break;
     int textLeft = x + 2;
+    bool selected = list->Selected(i);
+    if (selected) ctx.svg.Fill(Bounds(x, y, columnWidth, itemHeight), clHighlight);
     if (checkList) {
       CheckGlyph(ctx.svg, x + 1, y + (itemHeight - 13) / 2, checkList->State(i), checkList->Enabled(),
                  checkList->Flat());
       textLeft = x + 16;
     }
-    ctx.svg.Text(textLeft, y + (itemHeight - MeasureTextHeight(font)) / 2, items->Strings(i), font, TextColor(list));
+    ctx.svg.Text(textLeft, y + (itemHeight - MeasureTextHeight(font)) / 2, items->Strings(i), font,
+                 selected ? clHighlightText : TextColor(list));
   }
   ctx.svg.CloseViewport();
 }

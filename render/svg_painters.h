@@ -99,6 +99,8 @@ void PaintDBImage(const TPaintContext&, TControl*, const TRect&);
 // Controls that draw on their own canvas: what they record, replayed; a control that
 // draws nothing shows as a dashed outline with its class name.
 void PaintRecorded(const TPaintContext&, TControl*, const TRect&);
+// What `canvas` recorded, drawn with its origin at `at`.
+void ReplayCanvas(TWriter& svg, const TCanvas& canvas, TPoint at);
 void PaintPlaceholder(const TPaintContext&, TControl*, const TRect&);
 
 }  // namespace vcl::svg

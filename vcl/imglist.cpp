@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "vcl/canvas.h"
 #include "vcl/class_builder.h"
+#include "vcl/colors.h"
 
 namespace vcl {
 
@@ -102,7 +104,18 @@ const TCustomImageList::Image& TCustomImageList::At(int index) const {
 }
 
 void TCustomImageList::Draw(TCanvas* canvas, int x, int y, int index) const {
-  if (canvas && index >= 0 && index < Count()) canvas->Draw(x, y, At(index).picture.get());
+  if (!canvas || index < 0 || index >= Count()) return;
+  const Image& image = At(index);
+  if (!image.mask) return canvas->Draw(x, y, image.picture.get());
+  // Where the mask is white the canvas shows through: those pixels take the brush's colour,
+  // the background that owner drawing fills before it draws an image.
+  TBitmap masked;
+  masked.Assign(image.picture.get());
+  TColor background = ColorToRGB(canvas->Brush()->Color());
+  for (int py = 0; py < masked.Height(); ++py)
+    for (int px = 0; px < masked.Width(); ++px)
+      if (ColorToRGB(image.mask->Pixel(px, py)) != ColorToRGB(clBlack)) masked.SetPixel(px, py, background);
+  canvas->Draw(x, y, &masked);
 }
 
 void TCustomImageList::GetBitmap(int index, TBitmap* target) const { target->Assign(At(index).picture.get()); }

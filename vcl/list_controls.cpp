@@ -101,7 +101,10 @@ TClass TCustomListBox::ClassInfo() {
 TCustomListBox::TCustomListBox(TComponent* owner) : TCustomListBox(owner, std::make_unique<TStringList>()) {}
 
 TCustomListBox::TCustomListBox(TComponent* owner, std::unique_ptr<TStringList> items)
-    : TWinControl(owner), items_(std::move(items)) {
+    : TWinControl(owner), items_(std::move(items)), canvas_(std::make_unique<TCanvas>()) {
+  canvas_->Font()->Assign(Font());
+  // A list box keeps equal lines, sorted or not.
+  items_->SetDuplicates(dupAccept);
   SetControlStyle(StyleOf(csSetCaption) | StyleOf(csDoubleClicks));
   SetBounds(0, 0, 121, 97);
   SetTabStop(true);
@@ -164,6 +167,32 @@ void TCustomListBox::SetBorderStyle(TBorderStyle value) {
 int TCustomListBox::BorderExtent() const {
   if (borderStyle_ == bsNone) return 0;
   return Ctl3D() ? 2 : 1;
+}
+
+void TCustomListBox::FontChanged() {
+  canvas_->Font()->Assign(Font());
+  TWinControl::FontChanged();
+}
+
+void TCustomListBox::Repaint() {
+  canvas_->ClearOperations();
+  if (style_ == lbStandard) return;
+  int height = std::max(1, ItemHeight()), width = ClientWidth(), rows = ClientHeight();
+  for (int i = 0; i < items_->Count() && i * height < rows; ++i) {
+    bool selected = Selected(i);
+    canvas_->Font()->Assign(Font());
+    canvas_->Brush()->SetColor(selected ? clHighlight : Color());
+    if (selected) canvas_->Font()->SetColor(clHighlightText);
+    TOwnerDrawState state = selected ? (1u << odSelected) : 0u;
+    if (i == itemIndex_ && Focused()) state |= 1u << odFocused;
+    DrawItem(i, Rect(0, i * height, width, (i + 1) * height), state);
+  }
+}
+
+void TCustomListBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state) {
+  if (OnDrawItem.Assigned()) return OnDrawItem(this, index, rect, state);
+  canvas_->FillRect(rect);
+  canvas_->TextOut(rect.Left + 2, rect.Top, items_->Strings(index));
 }
 
 int TCustomListBox::ItemHeight() const {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "vcl/canvas.h"
 #include "vcl/controls.h"
 #include "vcl/strings.h"
 #include "vcl/text_editing.h"
@@ -396,6 +397,13 @@ class TCustomListBox : public TWinControl {
   // Up, Down, Home, End, Page Up and Page Down move the selection.
   void KeyDownDefault(Word key, TShiftState shift) override;
 
+  // What owner-drawn items are drawn on; its font follows the list's.
+  TCanvas* Canvas() const { return canvas_.get(); }
+  // Clears the canvas's record and, for the owner-drawn styles, draws every item that fits
+  // in the client area with DrawItem, the brush and font set as the host sets them: the
+  // selection colours for a selected item, the list's own otherwise.
+  void Repaint() override;
+
   TDrawItemEvent OnDrawItem;
   TMeasureItemEvent OnMeasureItem;
 
@@ -403,12 +411,16 @@ protected:
   // For lists whose items carry more state (check list boxes).
   TCustomListBox(TComponent* owner, std::unique_ptr<TStringList> items);
   int BorderExtent() const override;
+  void FontChanged() override;
   TStringList* ItemList() const { return items_.get(); }
+  // OnDrawItem when set; otherwise the brush fills `rect` and the text follows 2 pixels in.
+  virtual void DrawItem(int index, const TRect& rect, TOwnerDrawState state);
 
 private:
   void ItemsChanged();
 
   std::unique_ptr<TStringList> items_;
+  std::unique_ptr<TCanvas> canvas_;
   std::vector<bool> selected_;
   int itemIndex_ = -1;
   bool multiSelect_ = false;

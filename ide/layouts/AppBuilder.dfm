@@ -14,7 +14,7 @@ object AppBuilder: TAppBuilder
     Caption = ''
     object TabControl: TTabControl
       Left = 0
-      Top = 0
+      Top = 1
       Width = 600
       Height = 51
       Constraints.MaxHeight = 51

@@ -11,6 +11,7 @@
 #include "ide/package_loader.h"
 #include "package/Zolt.h"
 #include "package/ZoltIDE.h"
+#include "tests/store/store_fixture.h"
 #include "vcl/extctrls.h"
 
 using namespace vcl;
@@ -25,6 +26,9 @@ std::vector<int> Counters() {
 
 std::vector<int> All(int value) { return std::vector<int>(zolt::GetPackageInfoTable().size(), value); }
 
+// Loading the package reads and unloading writes the settings: a settings file of its own.
+class ZoltPackageLoad : public store_test::StoreTest {};
+
 }  // namespace
 
 TEST(ZoltPackage, ModulesAreInTheirInitializationOrder) {
@@ -38,7 +42,7 @@ TEST(ZoltPackage, ModulesAreInTheirInitializationOrder) {
                                              "ZoltDataControls", "ZoltShortCuts", "ZoltPrefixListEdit", "ZoltIDE"}));
 }
 
-TEST(ZoltPackage, LoadingMakesOneEnhancerAndUnloadingFreesIt) {
+TEST_F(ZoltPackageLoad, LoadingMakesOneEnhancerAndUnloadingFreesIt) {
   ide::TIde ide;
   EXPECT_EQ(zolt::EnhanceIDE, nullptr);
   EXPECT_EQ(Counters(), All(0));
@@ -66,7 +70,7 @@ TEST(ZoltPackage, LoadingMakesOneEnhancerAndUnloadingFreesIt) {
   EXPECT_NE(zolt::EnhanceIDE, nullptr);
 }
 
-TEST(ZoltPackage, OnlyTheIdeModuleHasLoadTimeWork) {
+TEST_F(ZoltPackageLoad, OnlyTheIdeModuleHasLoadTimeWork) {
   auto table = zolt::GetPackageInfoTable();
   for (std::size_t i = 0; i + 1 < table.size(); ++i) table[i].Initialization();
   EXPECT_EQ(zolt::EnhanceIDE, nullptr);

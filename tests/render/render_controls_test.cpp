@@ -338,3 +338,16 @@ TEST(SvgText, AcceleratorMarks) {
 }
 
 }  // namespace
+
+TEST(RenderKinds, AListShowsItsSelectedItemInTheSelectionColours) {
+  auto form = ReadForm(
+      "  object ListBox1: TListBox\n    Left = 0\n    Top = 0\n    Width = 100\n    Height = 60\n"
+      "    ItemHeight = 13\n    Items.Strings = (\n      'First'\n      'Second')\n    TabOrder = 0\n  end\n");
+  std::string plain = Named(Render(*form), "ListBox1")->body;
+  EXPECT_FALSE(Contains(plain, "fill=\"" + vcl::svg::Hex(clHighlight) + "\""));
+  As<TListBox>(form->Root()->FindComponent("ListBox1"))->SetItemIndex(1);
+  std::string body = Named(Render(*form), "ListBox1")->body;
+  EXPECT_TRUE(Contains(body, "fill=\"" + vcl::svg::Hex(clHighlight) + "\""));
+  EXPECT_TRUE(Contains(FindText(body, "Second")->tag, vcl::svg::Hex(clHighlightText)));
+  EXPECT_FALSE(Contains(FindText(body, "First")->tag, vcl::svg::Hex(clHighlightText)));
+}

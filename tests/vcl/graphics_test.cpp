@@ -6,6 +6,7 @@
 
 #include "vcl/graphics.h"
 #include "vcl/icon.h"
+#include "vcl/imglist.h"
 #include "vcl/integer_idents.h"
 
 using namespace vcl;
@@ -393,3 +394,31 @@ TEST(Icon, KeepsTheIconFile) {
 }
 
 }  // namespace
+
+// ---- image lists
+
+TEST(ImageLists, AMaskedImageShowsTheBrushWhereTheMaskIsWhite) {
+  TImageList images(nullptr);
+  TBitmap picture, mask;
+  picture.SetSize(16, 16);
+  mask.SetSize(16, 16);
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 16; ++x) {
+      picture.SetPixel(x, y, clRed);
+      mask.SetPixel(x, y, x < 8 ? clWhite : clBlack);
+    }
+  ASSERT_EQ(images.Add(&picture, &mask), 0);
+  ASSERT_EQ(images.Add(&picture, nullptr), 1);
+  TCanvas canvas;
+  canvas.Brush()->SetColor(clLime);
+  images.Draw(&canvas, 3, 4, 0);
+  images.Draw(&canvas, 3, 4, 1);
+  images.Draw(&canvas, 3, 4, 2);  // no such image: nothing drawn
+  ASSERT_EQ(canvas.Operations().size(), 2u);
+  const TCanvasOp& masked = canvas.Operations()[0];
+  EXPECT_EQ(masked.points[0], Point(3, 4));
+  ASSERT_EQ(masked.pixels->size(), 256u);
+  EXPECT_EQ((*masked.pixels)[0], ColorToRGB(clLime)) << "transparent: the background";
+  EXPECT_EQ((*masked.pixels)[15], clRed) << "opaque: the picture";
+  EXPECT_EQ((*canvas.Operations()[1].pixels)[0], clRed) << "without a mask every pixel is drawn";
+}
