@@ -14,6 +14,7 @@
 
 #include "ide/registry_format.h"
 #include "vcl/streaming/atomic_file.h"
+#include "vcl/streaming/file_descriptor.h"
 
 namespace ide {
 namespace {
@@ -48,17 +49,6 @@ struct ParsedFile {
 };
 ParsedFile gLastParsed;
 
-class FileDescriptor {
-public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() { ::close(fd_); }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int Get() const { return fd_; }
-
-private:
-  int fd_;
-};
 
 // The registry in the file as it is now; an absent file is an empty registry.
 std::shared_ptr<const RegistryTree> LoadRegistry(const std::string& path) {
@@ -67,7 +57,7 @@ std::shared_ptr<const RegistryTree> LoadRegistry(const std::string& path) {
     if (errno == ENOENT) return std::make_shared<const RegistryTree>();
     Fail("open", path, errno);
   }
-  const FileDescriptor file(fd);
+  const vcl::TFileDescriptor file(fd);
   struct stat info;
   if (::fstat(fd, &info) != 0) Fail("read", path, errno);
   const FileVersion version(info);

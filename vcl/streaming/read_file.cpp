@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "vcl/streaming/file_descriptor.h"
 #include "vcl/sysutils.h"
 
 namespace vcl {
@@ -23,17 +24,6 @@ void CheckKind(const std::string& path, const struct stat& info) {
   if (static_cast<std::uint64_t>(info.st_size) > kMaxInputFileSize) throw EInOutError(path + " is larger than 256 MB");
 }
 
-class FileDescriptor {
-public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() { ::close(fd_); }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-
-private:
-  int fd_;
-};
 
 }  // namespace
 
@@ -44,7 +34,7 @@ std::string ReadWholeFile(const std::string& path) {
   CheckKind(path, info);
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) Fail(path, "open", errno);
-  const FileDescriptor file(fd);
+  const vcl::TFileDescriptor file(fd);
   if (::fstat(fd, &info) != 0) Fail(path, "read", errno);
   CheckKind(path, info);  // the file opened may not be the one looked at
 
