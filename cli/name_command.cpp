@@ -132,7 +132,9 @@ public:
         NameForm(session, forms[i]);
       } catch (const std::exception& e) {
         if (progress) std::cerr << "\r";
-        std::cerr << forms[i] << ": " << e.what() << "\n";
+        // Errors of reading a form name the file already.
+        const std::string message = e.what();
+        std::cerr << (message.rfind(forms[i], 0) == 0 ? message : forms[i] + ": " + message) << "\n";
         allDone = false;
       }
     }

@@ -111,6 +111,7 @@ TEST_F(ZoltName, AllNamesEveryFormOfAFolderAndReportsABrokenOne) {
   EXPECT_NE(dry.out.find(form + ": Button1 -> btn\n"), std::string::npos) << dry.out;
   EXPECT_NE(dry.out.find(form + ": Total -> edt1\n"), std::string::npos);
   EXPECT_NE(dry.out.find("Broken.dfm"), std::string::npos);
+  EXPECT_EQ(dry.out.find("Broken.dfm"), dry.out.rfind("Broken.dfm")) << "the broken form is named once";
   EXPECT_NE(dry.out.find(form + ": Label1 -> lbl\n"), std::string::npos);
   EXPECT_EQ(ReadText(form), kForm) << "a dry run writes nothing";
   EXPECT_EQ(ReadText(dir / "config/zolt/registry.reg"), settings) << "not even the prefix given";
