@@ -57,9 +57,9 @@ using Values = std::map<std::string, std::map<std::string, std::string>>;
 
 std::string TextOf(const dfm::Value& value) {
   std::string text(value.text);
-  for (const dfm::Value& item : value.items()) text += " " + TextOf(item);
+  for (const dfm::Value& item : value.items()) text.append(" ").append(TextOf(item));
   for (const dfm::CollectionItem& entry : value.entries())
-    for (const dfm::Property& p : entry.properties) text += " " + std::string(p.name) + "=" + TextOf(p.value);
+    for (const dfm::Property& p : entry.properties) text.append(" ").append(p.name).append("=").append(TextOf(p.value));
   return text;
 }
 
