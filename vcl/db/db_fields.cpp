@@ -1,6 +1,7 @@
 #include "vcl/db/db_fields.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "vcl/class_builder.h"
@@ -540,7 +541,10 @@ TField* TFields::FieldByName(std::string_view fieldName) const {
 }
 
 void TFields::Remove(TField* field) {
-  list_.erase(std::remove(list_.begin(), list_.end(), field), list_.end());
+  // Fields leave last first when their data set or their owner frees them: look from the end.
+  auto found = std::find(list_.rbegin(), list_.rend(), field);
+  if (found == list_.rend()) return;
+  list_.erase(std::next(found).base());
   NamesChanged();
 }
 
