@@ -2,6 +2,7 @@
 
 #include "host/editors.h"
 #include "host/reg_ini_file.h"
+#include "ide/database_aliases.h"
 #include "ide/registry_file.h"
 #include "host/tool_services.h"
 #include "vcl/actnlist.h"
@@ -72,9 +73,11 @@ TIde::TIde() : tools_(DefaultPalette()) {
   host::SetEditorRegistrar(&editors_);
   host::SetToolServices(&tools_);
   InstallRegistryFile();
+  vcl::SetAliasLookup(StoredAlias);
 }
 
 TIde::~TIde() {
+  vcl::SetAliasLookup(nullptr);
   host::SetRegistrySessionFactory(nullptr);
   host::SetToolServices(nullptr);
   host::SetEditorRegistrar(nullptr);

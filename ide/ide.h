@@ -29,8 +29,8 @@ class TDatabaseCommands : public vcl::TDataModule {
 class TIde {
 public:
   // Starts the IDE: makes vcl::Application and its two modules, and installs the editor
-  // registry, the tool services and the user's settings file for the add-in. Raises
-  // EInvalidOperation while another IDE runs.
+  // registry, the tool services, the user's settings file for the add-in and the database
+  // aliases kept there. Raises EInvalidOperation while another IDE runs.
   TIde();
   // Shuts the IDE down: the application object and everything it owns go.
   ~TIde();

@@ -40,7 +40,7 @@ std::vector<TPalettePage> DefaultPalette() {
         TStaticText::ClassInfo()}},
       {"Win32", {TTabControl::ClassInfo(), TPageControl::ClassInfo(), TImageList::ClassInfo()}},
       {"System", {TPaintBox::ClassInfo()}},
-      {"Data Access", {TDataSource::ClassInfo(), TTable::ClassInfo(), TQuery::ClassInfo()}},
+      {"Data Access", {TDataSource::ClassInfo(), TTable::ClassInfo(), TQuery::ClassInfo(), TDatabase::ClassInfo()}},
       {"Data Controls",
        {TDBGrid::ClassInfo(), TDBNavigator::ClassInfo(), TDBText::ClassInfo(), TDBEdit::ClassInfo(),
         TDBMemo::ClassInfo(), TDBImage::ClassInfo(), TDBListBox::ClassInfo(), TDBComboBox::ClassInfo(),

@@ -41,7 +41,7 @@ void RegisterLibraryClasses() {
                       &TVarBytesField::ClassInfo, &TBlobField::ClassInfo, &TMemoField::ClassInfo,
                       &TGraphicField::ClassInfo, &TObjectField::ClassInfo, &TADTField::ClassInfo,
                       &TArrayField::ClassInfo, &TDataSetField::ClassInfo, &TReferenceField::ClassInfo,
-                      &TDataSet::ClassInfo, &TDataSource::ClassInfo, &TDBDataSet::ClassInfo, &TTable::ClassInfo,
+                      &TDataSet::ClassInfo, &TDataSource::ClassInfo, &TDatabase::ClassInfo, &TDBDataSet::ClassInfo, &TTable::ClassInfo,
                       &TQuery::ClassInfo,
                       // graphics, controls and forms
                       &TGraphicsObject::ClassInfo, &TFont::ClassInfo, &TPen::ClassInfo, &TBrush::ClassInfo,

@@ -145,3 +145,71 @@ TEST_F(ZoltWizard, HelpNamesEveryOption) {
                              "--refresh", "--save-settings", "--save-assoc", "-o", "--svg", "--yes", "--no"})
     EXPECT_NE(run.out.find(option), std::string::npos) << option;
 }
+
+// The example's table reached through a TDatabase of the form: by a PATH folder, by an alias
+// of the settings store, and failing for a missing alias and a locked file.
+struct ZoltWizardDatabase : ZoltWizard {
+  std::string data = dir / "data";
+  ZoltWizardDatabase() {
+    fs::create_directories(data);
+    fs::rename(dir / "customers.db", data + "/customers.db");
+  }
+  // The form with its table on the database "Shop" that `database` (its properties) defines.
+  void UseDatabase(const std::string& database) {
+    std::string text = original;
+    std::size_t at = text.find("DatabaseName = 'customers.db'");
+    text.replace(at, std::string("DatabaseName = 'customers.db'").size(), "DatabaseName = 'Shop'");
+    at = text.find("  object dsrCustomer");
+    text.insert(at, "  object dbShop: TDatabase\n    DatabaseName = 'Shop'\n" + database +
+                        "    SessionName = 'Default'\n    Left = 80\n    Top = 264\n  end\n");
+    original = text;
+    WriteText(form, text);
+  }
+};
+
+TEST_F(ZoltWizardDatabase, ReadsTheTableFromThePathFolder) {
+  UseDatabase("    DriverName = 'STANDARD'\n    LoginPrompt = False\n    Params.Strings = (\n      'PATH=data')\n");
+  ZoltRun run = Wizard("--fields Company,City --width display");
+  ASSERT_EQ(run.exitCode, 0) << run.out;
+  EXPECT_NE(run.out.find("Created TDBEdit dbedtCompany\n"), std::string::npos) << run.out;
+  std::string text = ReadText(form);
+  EXPECT_EQ(ValueOf(text, "dbedtCompany", "Width"), std::to_string(31 * 6 + 3)) << "VARCHAR(30) read from the file";
+  // The database stays as it was written, connected now as the open table needs it.
+  std::size_t database = text.find("  object dbShop: TDatabase\n");
+  ASSERT_NE(database, std::string::npos);
+  EXPECT_EQ(text.substr(database, text.find("  end\n", database) - database),
+            "  object dbShop: TDatabase\n    Connected = True\n    DatabaseName = 'Shop'\n"
+            "    DriverName = 'STANDARD'\n    LoginPrompt = False\n    Params.Strings = (\n      'PATH=data')\n"
+            "    SessionName = 'Default'\n    Left = 80\n    Top = 264\n");
+}
+
+TEST_F(ZoltWizardDatabase, ReadsTheTableThroughAnAliasOrNamesTheMissingOne) {
+  UseDatabase("    AliasName = 'CUSTDATA'\n");
+  ZoltRun run = Wizard("--fields Company");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, "tblCustomer: Alias 'CUSTDATA' not found\n");
+  EXPECT_EQ(ReadText(form), original);
+
+  WriteText(dir / "config/zolt/registry.reg",
+            ReadText(dir / "config/zolt/registry.reg") +
+                "\r\n[HKEY_CURRENT_USER\\Software\\Borland\\Delphi\\Zol-t\\Aliases\\CustData]\r\n\"PATH\"=\"" + data +
+                "/customers.db\"\r\n");
+  run = Wizard("--fields Company -o " + (dir / "out.dfm"));
+  ASSERT_EQ(run.exitCode, 0) << run.out;
+  EXPECT_NE(run.out.find("Created TDBEdit dbedtCompany\n"), std::string::npos) << run.out;
+}
+
+TEST_F(ZoltWizardDatabase, ALockedDatabaseWritesNothing) {
+  UseDatabase("    Params.Strings = (\n      'PATH=data')\n");
+  sqlite3* writer = nullptr;
+  ASSERT_EQ(sqlite3_open((data + "/customers.db").c_str(), &writer), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(writer, "BEGIN EXCLUSIVE; DELETE FROM customer;", nullptr, nullptr, nullptr), SQLITE_OK);
+  ZoltRun run = Wizard("--svg " + (dir / "panel.svg"));
+  sqlite3_exec(writer, "ROLLBACK;", nullptr, nullptr, nullptr);
+  sqlite3_close(writer);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.out, "tblCustomer: Cannot read table 'customer' from database '" + data +
+                         "/customers.db': database is locked\n");
+  EXPECT_EQ(ReadText(form), original);
+  EXPECT_FALSE(fs::exists(dir / "panel.svg"));
+}

@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "vcl/class_builder.h"
-#include "vcl/db/sqlite_columns.h"
 
 namespace vcl {
 
@@ -79,12 +78,32 @@ void TDBDataSet::SetDatabaseName(const std::string& value) {
   databaseName_ = value;
 }
 
+TDatabase* TDBDataSet::Database() const {
+  if (!Owner() || databaseName_.empty()) return nullptr;
+  for (int i = 0; i < Owner()->ComponentCount(); ++i)
+    if (auto* database = Cast<TDatabase>(Owner()->Components(i));
+        database && SameText(database->DatabaseName(), databaseName_))
+      return database;
+  return nullptr;
+}
+
+TDatabaseLocation TDBDataSet::Location() const {
+  if (TDatabase* database = Database()) {
+    TDatabaseLocation location = database->Location();
+    database->Open();
+    return location;
+  }
+  if (std::optional<TDatabaseAlias> alias = FindAlias(databaseName_))
+    return LocationOf(alias->DriverName, std::move(alias->Params));
+  return {"", DatabasePath(databaseName_), {}};
+}
+
 void TDBDataSet::CreateFields() {
   if (databaseName_.empty()) DatabaseError("Database name missing", this);
-  std::string sql = SelectStatement();
   std::vector<TColumnDescription> columns;
   try {
-    columns = DescribeColumns(DatabasePath(databaseName_), sql, Subject());
+    TDatabaseLocation location = Location();
+    columns = ReadColumns(DatabaseEngine(location.DriverName), location);
   } catch (const EDatabaseError& e) {
     DatabaseError(e.Message(), this);
   }
@@ -133,11 +152,10 @@ void TTable::SetTableName(const std::string& value) {
   tableName_ = value;
 }
 
-std::string TTable::SelectStatement() const {
-  if (tableName_.empty()) DatabaseError("Missing TableName property", this);
-  std::string quoted;
-  for (char c : tableName_) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return "SELECT * FROM \"" + quoted + "\"";
+std::vector<TColumnDescription> TTable::ReadColumns(const TDatabaseEngine& engine,
+                                                    const TDatabaseLocation& location) const {
+  if (tableName_.empty()) DatabaseError("Missing TableName property");
+  return engine.TableColumns(location, tableName_);
 }
 
 // ---- TQuery
@@ -160,10 +178,11 @@ TQuery::TQuery(TComponent* owner) : TDBDataSet(owner), sql_(std::make_unique<TSt
   sql_->OnChange = [this](TObject*) { Close(); };
 }
 
-std::string TQuery::SelectStatement() const {
+std::vector<TColumnDescription> TQuery::ReadColumns(const TDatabaseEngine& engine,
+                                                    const TDatabaseLocation& location) const {
   std::string text = sql_->Text();
-  if (Trim(text).empty()) DatabaseError("No SQL statement available", this);
-  return text;
+  if (Trim(text).empty()) DatabaseError("No SQL statement available");
+  return engine.QueryColumns(location, text);
 }
 
 }  // namespace vcl

@@ -1,13 +1,18 @@
-// Data sets on database files: tables and queries. DatabaseName is the path of an SQLite
-// database file, which is only ever opened read-only. Without persistent fields, opening
-// makes one field per result column, typed by the column's declaration (see
-// vcl/sqlite_columns.h for the mapping); with persistent fields the file is not read.
+// Databases and the data sets on them: tables and queries. A data set's DatabaseName names,
+// in this order: a TDatabase of the same owner with that DatabaseName, an alias, or the path
+// of a database file or folder. Without persistent fields, opening makes one field per
+// column that the database's engine describes (vcl/db/db_engine.h); the database is only
+// ever read. With persistent fields the database is not read.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "vcl/db/db.h"
+#include "vcl/db/db_engine.h"
 #include "vcl/strings.h"
 
 namespace vcl {
@@ -28,6 +33,83 @@ const std::string& DatabaseFolder();
 // Where the database named `databaseName` lies.
 std::string DatabasePath(const std::string& databaseName);
 
+// A name that stands for a driver and its parameters, as the IDE's aliases do.
+struct TDatabaseAlias {
+  std::string DriverName;
+  std::vector<std::string> Params;  // "NAME=value"
+};
+using TAliasLookup = std::function<std::optional<TDatabaseAlias>(const std::string& name)>;
+// Installed by the IDE; without one no alias is known.
+void SetAliasLookup(TAliasLookup lookup);
+std::optional<TDatabaseAlias> FindAlias(const std::string& name);
+// The location of a driver with its parameters, a relative PATH read from the form's folder.
+TDatabaseLocation LocationOf(std::string driverName, std::vector<std::string> params);
+
+enum TTransIsolation { tiDirtyRead, tiReadCommitted, tiRepeatableRead };
+class TDatabase;
+using TDatabaseLoginEvent = TEvent<TDatabase*, TStrings*>;
+
+// A database that data sets of the same owner name by its DatabaseName. It is an alias
+// (AliasName, its parameters overridden by Params) or a driver with its Params; the local
+// files driver takes "PATH=" a database file or folder, relative to the form's folder.
+// Connecting resolves that; the data sets on it connect it when they open and close when it
+// disconnects or goes.
+class TDatabase : public TComponent {
+  VCL_CLASS(TDatabase, TComponent)
+  explicit TDatabase(TComponent* owner);
+  ~TDatabase() override;
+
+  const std::string& AliasName() const { return aliasName_; }
+  // Only while disconnected; a name clears DriverName.
+  void SetAliasName(const std::string& value);
+  bool Connected() const { return connected_; }
+  // While the database is being read from a form, connecting waits for Loaded.
+  void SetConnected(bool value);
+  void Open() { SetConnected(true); }
+  void Close() { SetConnected(false); }
+  const std::string& DatabaseName() const { return databaseName_; }
+  // Only while disconnected.
+  void SetDatabaseName(const std::string& value);
+  const std::string& DriverName() const { return driverName_; }
+  // Only while disconnected; a name clears AliasName.
+  void SetDriverName(const std::string& value);
+  bool HandleShared() const { return handleShared_; }
+  void SetHandleShared(bool value) { handleShared_ = value; }
+  bool KeepConnection() const { return keepConnection_; }
+  void SetKeepConnection(bool value) { keepConnection_ = value; }
+  bool LoginPrompt() const { return loginPrompt_; }
+  void SetLoginPrompt(bool value) { loginPrompt_ = value; }
+  TStrings* Params() const { return params_.get(); }
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool value) { readOnly_ = value; }
+  const std::string& SessionName() const { return sessionName_; }
+  void SetSessionName(const std::string& value) { sessionName_ = value; }
+  TTransIsolation TransIsolation() const { return transIsolation_; }
+  void SetTransIsolation(TTransIsolation value) { transIsolation_ = value; }
+
+  TDatabaseLoginEvent OnLogin;
+
+  // Where its data lies. Raises EDatabaseError "Alias 'X' not found" for an unknown alias.
+  TDatabaseLocation Location() const;
+  void Loaded() override;
+
+private:
+  void CheckDisconnected() const;
+
+  std::string aliasName_;
+  bool connected_ = false;
+  bool streamedConnected_ = false;
+  std::string databaseName_;
+  std::string driverName_;
+  bool handleShared_ = false;
+  bool keepConnection_ = true;
+  bool loginPrompt_ = true;
+  std::unique_ptr<TStringList> params_;
+  bool readOnly_ = false;
+  std::string sessionName_;
+  TTransIsolation transIsolation_ = tiReadCommitted;
+};
+
 class TDBDataSet : public TDataSet {
   VCL_CLASS(TDBDataSet, TDataSet)
   explicit TDBDataSet(TComponent* owner);
@@ -43,14 +125,19 @@ class TDBDataSet : public TDataSet {
   TDataSetErrorEvent OnDeleteError, OnEditError, OnPostError;
   TFilterRecordEvent OnFilterRecord;
 
+  // The database of the owner that DatabaseName names; null when none does.
+  TDatabase* Database() const;
+
 protected:
   void CreateFields() override;
-  // The statement whose result columns are the fields.
-  virtual std::string SelectStatement() const = 0;
-  // What the statement reads, for error messages ("table 'CUSTOMER'").
-  virtual std::string Subject() const = 0;
+  // The columns that the fields are made from; raises EDatabaseError.
+  virtual std::vector<TColumnDescription> ReadColumns(const TDatabaseEngine& engine,
+                                                      const TDatabaseLocation& location) const = 0;
 
 private:
+  // Where DatabaseName leads, connecting the database that it names.
+  TDatabaseLocation Location() const;
+
   std::string databaseName_;
   std::string sessionName_;
   TUpdateMode updateMode_ = upWhereAll;
@@ -84,8 +171,8 @@ class TTable : public TDBDataSet {
   void SetTableType(TTableType value) { tableType_ = value; }
 
 protected:
-  std::string SelectStatement() const override;
-  std::string Subject() const override { return "table '" + tableName_ + "'"; }
+  std::vector<TColumnDescription> ReadColumns(const TDatabaseEngine& engine,
+                                              const TDatabaseLocation& location) const override;
 
 private:
   bool defaultIndex_ = true;
@@ -116,8 +203,8 @@ class TQuery : public TDBDataSet {
   void SetUniDirectional(bool value) { uniDirectional_ = value; }
 
 protected:
-  std::string SelectStatement() const override;
-  std::string Subject() const override { return "the result of the query"; }
+  std::vector<TColumnDescription> ReadColumns(const TDatabaseEngine& engine,
+                                              const TDatabaseLocation& location) const override;
 
 private:
   TComponentRef<TDataSource> dataSource_{this};

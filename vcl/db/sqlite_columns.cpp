@@ -16,6 +16,7 @@ namespace {
 constexpr int MaxStringSize = 8192;
 constexpr int MaxBCDPrecision = 32;
 constexpr int UnsizedStringSize = 255;
+constexpr int kBusyTimeoutMs = 1000;
 
 struct TypeName {
   std::string_view Name;
@@ -155,7 +156,9 @@ std::vector<TColumnDescription> DescribeColumns(const std::string& path, const s
     std::string reason = rawDb ? sqlite3_errmsg(rawDb) : sqlite3_errstr(rc);
     throw EDatabaseError("Cannot open database '" + path + "': " + reason);
   }
-  sqlite3_busy_timeout(db.get(), 2000);
+  // A writer holds its lock for the moment of a commit; one that holds it longer is another
+  // program's open transaction, which waiting at a prompt does not end.
+  sqlite3_busy_timeout(db.get(), kBusyTimeoutMs);
 
   auto failure = [&](const std::string& reason) {
     return EDatabaseError("Cannot read " + subject + " from database '" + path + "': " + reason);

@@ -31,21 +31,9 @@
 #include <string_view>
 #include <vector>
 
-#include "vcl/db/db_fields.h"
+#include "vcl/db/db_engine.h"
 
 namespace vcl {
-
-struct TColumnType {
-  TFieldType DataType = ftUnknown;
-  int Size = 0;       // characters, bytes, or a BCD's decimal places
-  int Precision = 0;  // a BCD's digits
-};
-
-struct TColumnDescription {
-  std::string Name;
-  TColumnType Type;
-  bool Required = false;  // declared NOT NULL (an auto-increment key is not required)
-};
 
 // The field type of a declared SQLite column type, by the table above.
 TColumnType ColumnTypeOfDeclaration(std::string_view declaredType);
@@ -53,7 +41,8 @@ TColumnType ColumnTypeOfDeclaration(std::string_view declaredType);
 // Opens the database file at `path` read-only (it is never written) and describes the
 // result columns of `sql`. Raises EDatabaseError naming the database and `subject` (what
 // is read, such as "table 'CUSTOMER'") when the file is missing, is no database, or the
-// statement fails or gives no result set.
+// statement fails or gives no result set, and when another connection keeps the file locked
+// for longer than a second.
 std::vector<TColumnDescription> DescribeColumns(const std::string& path, const std::string& sql,
                                                 const std::string& subject);
 

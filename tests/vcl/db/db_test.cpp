@@ -1,65 +1,20 @@
 // Fields, data sets and data sources; tables and queries read from real SQLite files.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "db_fixture.h"
 #include "vcl/db/db.h"
 #include "vcl/db/dbtables.h"
 #include "vcl/db/sqlite_columns.h"
 #include "vcl/typinfo.h"
 
 using namespace vcl;
-namespace fs = std::filesystem;
+using namespace dbtest;
 
 namespace {
-
-using V = std::vector<std::string>;
-
-class TempFolder {
-public:
-  TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "zolt-db-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
-    path_ = pattern;
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-  V Entries() const {
-    V names;
-    for (const auto& entry : fs::directory_iterator(path_)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
-private:
-  fs::path path_;
-};
-
-void Execute(const std::string& path, const std::string& sql) {
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
-  char* error = nullptr;
-  int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
-  std::string message = error ? error : "";
-  sqlite3_free(error);
-  sqlite3_close(db);
-  ASSERT_EQ(rc, SQLITE_OK) << message;
-}
-
-std::string Contents(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 const char* kSchema = R"(
   BEGIN;
@@ -103,16 +58,6 @@ V FieldNames(const TDataSet& dataSet) {
   V names;
   for (int i = 0; i < dataSet.FieldCount(); ++i) names.push_back(dataSet.Fields()->Fields(i)->FieldName());
   return names;
-}
-
-template <class F>
-std::string DatabaseErrorOf(F action) {
-  try {
-    action();
-  } catch (const EDatabaseError& e) {
-    return e.Message();
-  }
-  return "(no error)";
 }
 
 TField* NewField(TClass cls, TComponent* owner, TDataSet* dataSet, const std::string& fieldName) {
