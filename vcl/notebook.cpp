@@ -7,27 +7,11 @@ namespace vcl {
 // ---- TPage
 
 TClass TPage::ClassInfo() {
-  static TClass cls = [] {
-    using P = TPage;
-    auto never = [](P&) { return false; };
-    TClassBuilder<P> b("TPage", TCustomControl::ClassInfo());
-    b.Creatable();
-    PublishStandard(b, "Caption");
-    b.Integer("Height", &P::Height, &P::SetHeight).StoredWhen(never);
-    b.Integer("TabOrder", &P::TabOrder, &P::SetTabOrder, -1, TypeInfoTabOrder()).StoredWhen(never);
-    b.Bool("Visible", &P::Visible, &P::SetVisible, true).StoredWhen(never);
-    b.Integer("Width", &P::Width, &P::SetWidth).StoredWhen(never);
-    PublishStandard(b, "OnEnter OnExit");
-    return b.Build();
-  }();
+  static TClass cls = PublishNotebookPage<TPage>("TPage", TCustomControl::ClassInfo());
   return cls;
 }
 
-TPage::TPage(TComponent* owner) : TCustomControl(owner) {
-  SetControlStyle(ControlStyle() | StyleOf(csAcceptsControls) | StyleOf(csNoDesignVisible));
-  SetVisible(false);
-  SetAlign(alClient);
-}
+TPage::TPage(TComponent* owner) : TCustomControl(owner) { InitNotebookPage(this); }
 
 void TPage::TextChanged() {
   if (auto* book = Cast<TNotebook>(Parent())) book->pages_.CaptionsChanged();
@@ -67,7 +51,7 @@ TNotebook::TNotebook(TComponent* owner) : TCustomControl(owner) {
 
 void TNotebook::Loading() {
   // The file's pages replace the default one.
-  while (PageCount() > 0) Pages(0)->Free();
+  pages_.Clear();
   TCustomControl::Loading();
 }
 
@@ -85,7 +69,8 @@ void TNotebook::SetActivePage(const std::string& value) {
 }
 
 void TNotebook::ControlChange(TControl* control, bool inserting) {
-  if (pages_.IsPage(control)) pages_.CaptionsChanged(inserting ? nullptr : control);
+  // A page being destroyed no longer knows its class: any control that leaves counts.
+  if (!inserting || pages_.IsPage(control)) pages_.CaptionsChanged(inserting ? nullptr : control);
 }
 
 }  // namespace vcl

@@ -28,7 +28,20 @@ TWinControl* TNotebookPages::Page(int index) const {
   throw EListError("List index out of bounds (" + std::to_string(index) + ")");
 }
 
+std::vector<TWinControl*> TNotebookPages::List() const {
+  std::vector<TWinControl*> pages;
+  for (int i = 0; i < book_->ControlCount(); ++i)
+    if (TControl* control = book_->Controls(i); IsPage(control)) pages.push_back(static_cast<TWinControl*>(control));
+  return pages;
+}
+
+void TNotebookPages::Clear() {
+  for (TWinControl* page : List()) page->Free();
+}
+
 void TNotebookPages::CaptionsChanged(const TControl* leaving) {
+  // While the pages are read, once at the end.
+  if (book_->HasState(csLoading)) return;
   captions_->BeginUpdate();
   captions_->Clear();
   for (int i = 0; i < book_->ControlCount(); ++i)
@@ -54,7 +67,10 @@ bool TNotebookPages::SetIndex(int value) {
   return true;
 }
 
-void TNotebookPages::Loaded() { ShowOnly(index_); }
+void TNotebookPages::Loaded() {
+  CaptionsChanged();
+  ShowOnly(index_);
+}
 
 std::string TNotebookPages::ActiveCaption() const {
   return index_ >= 0 && index_ < Count() ? Page(index_)->Caption() : std::string();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "vcl/controls.h"
+#include "vcl/published_controls.h"
 #include "vcl/strings.h"
 
 namespace vcl {
@@ -25,11 +26,14 @@ public:
   TStrings* Captions() const { return captions_; }
   void CaptionsChanged(const TControl* leaving = nullptr);
 
+  // Destroys every page (a file's pages replace a new notebook's default one).
+  void Clear();
+
   int Index() const { return index_; }
   // Shows the page at `value` (not while loading: Loaded shows it once the pages exist);
   // an index that names no page is ignored. True when the shown page changed.
   bool SetIndex(int value);
-  // Once the pages are read: shows the page the file names.
+  // Once the pages are read: lists their captions and shows the page the file names.
   void Loaded();
   // The caption of the shown page; showing one by caption (ignoring case, unknown ignored).
   std::string ActiveCaption() const;
@@ -37,6 +41,7 @@ public:
 
 private:
   void ShowOnly(int index);
+  std::vector<TWinControl*> List() const;
 
   TWinControl* book_;
   TClass pageClass_;
@@ -44,5 +49,28 @@ private:
   TStrings* captions_;
   int index_ = 0;
 };
+
+// What a notebook's page publishes: its caption; its size, tab order and visibility, which
+// the notebook sets, are not written.
+template <class P>
+TClass PublishNotebookPage(const char* name, TClass parent) {
+  auto never = [](P&) { return false; };
+  TClassBuilder<P> b(name, parent);
+  b.Creatable();
+  PublishStandard(b, "Caption");
+  b.Integer("Height", &P::Height, &P::SetHeight).StoredWhen(never);
+  b.Integer("TabOrder", &P::TabOrder, &P::SetTabOrder, -1, TypeInfoTabOrder()).StoredWhen(never);
+  b.Bool("Visible", &P::Visible, &P::SetVisible, true).StoredWhen(never);
+  b.Integer("Width", &P::Width, &P::SetWidth).StoredWhen(never);
+  PublishStandard(b, "OnEnter OnExit");
+  return b.Build();
+}
+
+// A new page is hidden and fills its notebook.
+inline void InitNotebookPage(TControl* page) {
+  page->SetControlStyle(page->ControlStyle() | StyleOf(csAcceptsControls) | StyleOf(csNoDesignVisible));
+  page->SetVisible(false);
+  page->SetAlign(alClient);
+}
 
 }  // namespace vcl

@@ -9,27 +9,11 @@ namespace vcl {
 // ---- TTabPage
 
 TClass TTabPage::ClassInfo() {
-  static TClass cls = [] {
-    using P = TTabPage;
-    auto never = [](P&) { return false; };
-    TClassBuilder<P> b("TTabPage", TWinControl::ClassInfo());
-    b.Creatable();
-    PublishStandard(b, "Caption");
-    b.Integer("Height", &P::Height, &P::SetHeight).StoredWhen(never);
-    b.Integer("TabOrder", &P::TabOrder, &P::SetTabOrder, -1, TypeInfoTabOrder()).StoredWhen(never);
-    b.Bool("Visible", &P::Visible, &P::SetVisible, true).StoredWhen(never);
-    b.Integer("Width", &P::Width, &P::SetWidth).StoredWhen(never);
-    PublishStandard(b, "OnEnter OnExit");
-    return b.Build();
-  }();
+  static TClass cls = PublishNotebookPage<TTabPage>("TTabPage", TWinControl::ClassInfo());
   return cls;
 }
 
-TTabPage::TTabPage(TComponent* owner) : TWinControl(owner) {
-  SetControlStyle(ControlStyle() | StyleOf(csAcceptsControls) | StyleOf(csNoDesignVisible));
-  SetVisible(false);
-  SetAlign(alClient);
-}
+TTabPage::TTabPage(TComponent* owner) : TWinControl(owner) { InitNotebookPage(this); }
 
 void TTabPage::TextChanged() {
   if (auto* book = Cast<TTabbedNotebook>(Parent())) book->pages_.CaptionsChanged();
@@ -88,7 +72,7 @@ void TTabbedNotebook::BoundsChanged(bool sizeChanged) {
 
 void TTabbedNotebook::Loading() {
   // The file's pages replace the default one.
-  while (PageCount() > 0) Pages(0)->Free();
+  pages_.Clear();
   TCustomTabControl::Loading();
 }
 
@@ -125,7 +109,8 @@ void TTabbedNotebook::Change() {
 }
 
 void TTabbedNotebook::ControlChange(TControl* control, bool inserting) {
-  if (!pages_.IsPage(control)) return;
+  // A page being destroyed no longer knows its class: any control that leaves counts.
+  if (inserting && !pages_.IsPage(control)) return;
   pages_.CaptionsChanged(inserting ? nullptr : control);
   if (!IsLoading()) TCustomTabControl::SetTabIndex(pages_.Index());
 }

@@ -77,6 +77,18 @@ TEST(RenderGrids, FixedCellsLinesAndScrollBarsWhereTheCellsDoNotFit) {
   EXPECT_FALSE(Contains(small->body, "height=\"24\" fill=\"#C0C0C0\"/>\n<rect x=\"70\""));
 }
 
+TEST(RenderGrids, ADataGridWithoutDataShowsItsTitlesAndIndicator) {
+  auto form = ReadForm(
+      "  object DBGrid1: TDBGrid\n    Left = 0\n    Top = 0\n    Width = 200\n    Height = 100\n"
+      "    TabOrder = 0\n  end\n");
+  auto grid = Named(Render(*form), "DBGrid1");
+  ASSERT_TRUE(grid);
+  EXPECT_FALSE(IsPlaceholder(*grid));
+  // The 11-pixel indicator cell and the first title, 13 + 4 pixels high.
+  EXPECT_TRUE(Contains(grid->body, "<rect x=\"6\" y=\"25\" width=\"11\" height=\"17\" fill=\"#C0C0C0\"/>"));
+  EXPECT_TRUE(Contains(grid->body, "<rect x=\"18\" y=\"25\" width=\"64\" height=\"17\" fill=\"#C0C0C0\"/>"));
+}
+
 TEST(RenderGrids, AScrollBarPlacesItsThumbByPosition) {
   auto form = ReadForm(
       "  object Bar1: TScrollBar\n    Left = 0\n    Top = 0\n    Width = 116\n    Height = 16\n"
@@ -182,6 +194,11 @@ TEST(RenderPictures, ImagesAndGlyphsFromTheirFormFileData) {
   EXPECT_TRUE(Contains(Named(svg, "Image3")->body, "<image x=\"44\" y=\"23\" width=\"32\" height=\"32\""));
   EXPECT_TRUE(Contains(Named(svg, "Image3")->body, "data:image/x-icon;base64,AAABAA"));
   EXPECT_TRUE(Contains(Named(svg, "SpeedButton1")->body, "data:image/bmp;base64,Qk"));
+  // The designer outlines an image with a dash, whether it shows a picture or not.
+  form->Root()->FindComponent("Image2")->SetDesigning(true);
+  auto outlined = Named(Render(*form), "Image2");
+  EXPECT_TRUE(Contains(outlined->body, "stroke-dasharray=\"18 6\""));
+  EXPECT_FALSE(IsPlaceholder(*outlined));
   // The save keeps the data as the file has it.
   std::string saved = form->Write();
   EXPECT_NE(saved.find("Picture.Data = {0954506E67496D616765}"), std::string::npos);

@@ -124,7 +124,9 @@ TEST(MaskEdit, TheMaskLaysOutTheText) {
   EXPECT_EQ(FormatMaskText("!99/99/0000;1;_", "12/05/2024"), "12/05/2024");
   EXPECT_EQ(FormatMaskText("!99/99/0000;0;_", "12052024"), "12/05/2024");
   EXPECT_EQ(FormatMaskText("(999)000-0000;1;*", "(555"), "(555)***-****");
-  EXPECT_EQ(FormatMaskText("\\A00", "12"), "A12");
+  // Without the fields, literals are kept in the text.
+  EXPECT_EQ(FormatMaskText("\\A00", "A12"), "A12");
+  EXPECT_EQ(FormatMaskText("\\A00;0;_", "12"), "A12");
   TForm form(nullptr);
   TMaskEdit edit(&form);
   edit.SetText("ab");
