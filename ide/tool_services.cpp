@@ -10,11 +10,18 @@
 #include "vcl/db/dbgrids.h"
 #include "vcl/db/dbtables.h"
 #include "vcl/extctrls.h"
+#include "vcl/filectrl.h"
 #include "vcl/forms.h"
+#include "vcl/grids.h"
 #include "vcl/imglist.h"
+#include "vcl/mask.h"
 #include "vcl/menus.h"
+#include "vcl/notebook.h"
+#include "vcl/scroll_bar.h"
 #include "vcl/spin.h"
 #include "vcl/stdctrls.h"
+#include "vcl/tabnotbk.h"
+#include "vcl/tabs.h"
 
 namespace ide {
 
@@ -32,10 +39,12 @@ std::vector<TPalettePage> DefaultPalette() {
       {"Standard",
        {TMainMenu::ClassInfo(), TPopupMenu::ClassInfo(), TLabel::ClassInfo(), TEdit::ClassInfo(),
         TMemo::ClassInfo(), TButton::ClassInfo(), TCheckBox::ClassInfo(), TRadioButton::ClassInfo(),
-        TListBox::ClassInfo(), TComboBox::ClassInfo(), TGroupBox::ClassInfo(), TRadioGroup::ClassInfo(),
+        TListBox::ClassInfo(), TComboBox::ClassInfo(), TScrollBar::ClassInfo(), TGroupBox::ClassInfo(),
+        TRadioGroup::ClassInfo(),
         TPanel::ClassInfo(), TActionList::ClassInfo()}},
       {"Additional",
-       {TBitBtn::ClassInfo(), TSpeedButton::ClassInfo(), TImage::ClassInfo(), TShape::ClassInfo(),
+       {TBitBtn::ClassInfo(), TSpeedButton::ClassInfo(), TMaskEdit::ClassInfo(), TStringGrid::ClassInfo(),
+        TDrawGrid::ClassInfo(), TImage::ClassInfo(), TShape::ClassInfo(),
         TBevel::ClassInfo(), TScrollBox::ClassInfo(), TCheckListBox::ClassInfo(), TSplitter::ClassInfo(),
         TStaticText::ClassInfo()}},
       {"Win32", {TTabControl::ClassInfo(), TPageControl::ClassInfo(), TImageList::ClassInfo()}},
@@ -46,6 +55,9 @@ std::vector<TPalettePage> DefaultPalette() {
         TDBMemo::ClassInfo(), TDBImage::ClassInfo(), TDBListBox::ClassInfo(), TDBComboBox::ClassInfo(),
         TDBCheckBox::ClassInfo(), TDBRadioGroup::ClassInfo(), TDBLookupListBox::ClassInfo(),
         TDBLookupComboBox::ClassInfo(), TDBRichEdit::ClassInfo(), TDBCtrlGrid::ClassInfo()}},
+      {"Win 3.1",
+       {TTabSet::ClassInfo(), TTabbedNotebook::ClassInfo(), TNotebook::ClassInfo(), TFileListBox::ClassInfo(),
+        TDirectoryListBox::ClassInfo(), TDriveComboBox::ClassInfo(), TFilterComboBox::ClassInfo()}},
       {"Samples", {TSpinButton::ClassInfo(), TSpinEdit::ClassInfo()}},
   };
 }

@@ -117,7 +117,10 @@ void Replay(TWriter& svg, const TCanvasOp& op, TPoint at) {
       break;
     }
     case TCanvasOp::opDraw:
-    case TCanvasOp::opStretchDraw: svg.Image(r, *RecordedBitmap(op)); break;
+    case TCanvasOp::opStretchDraw:
+      if (op.icon) svg.Icon(r, *op.icon);
+      else svg.Image(r, *RecordedBitmap(op));
+      break;
   }
 }
 

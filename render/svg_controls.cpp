@@ -2,6 +2,7 @@
 // list boxes (check list boxes too) and the arrows of spin edits.
 #include "render/svg_painters.h"
 #include "vcl/checklst.h"
+#include "vcl/mask.h"
 #include "vcl/spin.h"
 #include "vcl/stdctrls.h"
 #include "vcl/text_metrics.h"
@@ -32,9 +33,11 @@ TBorder EditBorder(TBorderStyle style, bool ctl3D) {
   return style == bsNone ? TBorder::None : ctl3D ? TBorder::Sunken : TBorder::Single;
 }
 
-// What an edit box shows: its text, or one password character per character.
+// What an edit box shows: its text (laid out by its mask), or one password character per
+// character.
 std::string ShownText(const TCustomEdit* edit) {
-  std::string text = edit->Text();
+  auto* masked = Cast<TCustomMaskEdit>(const_cast<TCustomEdit*>(edit));
+  std::string text = masked ? masked->EditText() : edit->Text();
   if (!edit->PasswordChar()) return text;
   std::size_t characters = 0;
   for (char c : text)
@@ -121,8 +124,43 @@ void PaintMemo(const TPaintContext& ctx, TControl* control, const TRect& bounds)
   ctx.svg.CloseViewport();
 }
 
+namespace {
+// A simple combo box: an edit box for the text over the list, which is always open.
+void SimpleComboBox(const TPaintContext& ctx, TCustomComboBox* combo, const TRect& bounds) {
+  const TFont& font = *combo->Font();
+  int lineHeight = MeasureTextHeight(font);
+  TRect edit = Rect(bounds.Left, bounds.Top, bounds.Right, std::min(bounds.Bottom, bounds.Top + lineHeight + 8));
+  SunkenEdge(ctx.svg, edit);
+  TRect text = Inflate(edit, -2);
+  ctx.svg.Fill(text, combo->Color());
+  ctx.svg.OpenViewport(text);
+  ctx.svg.Text(text.Left + 1, text.Top + (text.Height() - lineHeight) / 2, combo->Text(), font, TextColor(combo));
+  ctx.svg.CloseViewport();
+  TRect list = Rect(bounds.Left, edit.Bottom, bounds.Right, bounds.Bottom);
+  if (list.Height() <= 4) return;
+  SunkenEdge(ctx.svg, list);
+  TRect items = Inflate(list, -2);
+  ctx.svg.Fill(items, combo->Color());
+  int itemHeight = std::max(1, combo->ItemHeight());
+  TStrings* strings = combo->Items();
+  if (strings->Count() * itemHeight > items.Height()) {
+    items.Right -= kScrollBarWidth;
+    ScrollBar(ctx.svg, Rect(items.Right, items.Top, items.Right + kScrollBarWidth, items.Bottom), true);
+  }
+  ctx.svg.OpenViewport(items);
+  for (int i = 0, y = items.Top; i < strings->Count() && y < items.Bottom; ++i, y += itemHeight) {
+    bool selected = i == combo->ItemIndex();
+    if (selected) ctx.svg.Fill(Bounds(items.Left, y, items.Width(), itemHeight), clHighlight);
+    ctx.svg.Text(items.Left + 2, y + (itemHeight - lineHeight) / 2, strings->Strings(i), font,
+                 selected ? clHighlightText : TextColor(combo));
+  }
+  ctx.svg.CloseViewport();
+}
+}  // namespace
+
 void PaintComboBox(const TPaintContext& ctx, TControl* control, const TRect& bounds) {
   auto* combo = static_cast<TCustomComboBox*>(control);
+  if (combo->Style() == csSimple) return SimpleComboBox(ctx, combo, bounds);
   SunkenEdge(ctx.svg, bounds);
   TRect client = Inflate(bounds, -2);
   ctx.svg.Fill(client, combo->Color());

@@ -5,10 +5,16 @@
 
 #include "vcl/comctrls.h"
 #include "vcl/db/dbctrls.h"
+#include "vcl/db/dbgrids.h"
 #include "vcl/extctrls.h"
 #include "vcl/forms.h"
+#include "vcl/grids.h"
+#include "vcl/notebook.h"
+#include "vcl/scroll_bar.h"
 #include "vcl/spin.h"
 #include "vcl/stdctrls.h"
+#include "vcl/tabnotbk.h"
+#include "vcl/tabs.h"
 
 namespace vcl::svg {
 
@@ -37,6 +43,13 @@ TPainter FindPainter(TClass cls) {
       {TDBLookupComboBox::ClassInfo(), PaintLookupComboBox},
       {TDBLookupListBox::ClassInfo(), PaintLookupListBox},
       {TDBImage::ClassInfo(), PaintDBImage},
+      {TCustomGrid::ClassInfo(), PaintGrid},
+      {TCustomDBGrid::ClassInfo(), PaintDBGrid},
+      {TScrollBar::ClassInfo(), PaintScrollBarControl},
+      {TTabSet::ClassInfo(), PaintTabSet},
+      {TNotebook::ClassInfo(), PaintNotebook},
+      {TPage::ClassInfo(), PaintNotebookPage},
+      {TTabPage::ClassInfo(), PaintNotebookPage},
       {TGraphicControl::ClassInfo(), PaintRecorded},
       {TCustomControl::ClassInfo(), PaintRecorded},
   };

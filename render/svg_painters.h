@@ -96,6 +96,13 @@ void PaintDBNavigator(const TPaintContext&, TControl*, const TRect&);
 void PaintLookupComboBox(const TPaintContext&, TControl*, const TRect&);
 void PaintLookupListBox(const TPaintContext&, TControl*, const TRect&);
 void PaintDBImage(const TPaintContext&, TControl*, const TRect&);
+void PaintGrid(const TPaintContext&, TControl*, const TRect&);
+void PaintDBGrid(const TPaintContext&, TControl*, const TRect&);
+void PaintScrollBarControl(const TPaintContext&, TControl*, const TRect&);
+void PaintTabSet(const TPaintContext&, TControl*, const TRect&);
+void PaintNotebook(const TPaintContext&, TControl*, const TRect&);
+// A page of a notebook or of a tabbed notebook.
+void PaintNotebookPage(const TPaintContext&, TControl*, const TRect&);
 // Controls that draw on their own canvas: what they record, replayed; a control that
 // draws nothing shows as a dashed outline with its class name.
 void PaintRecorded(const TPaintContext&, TControl*, const TRect&);

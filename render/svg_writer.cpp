@@ -270,14 +270,22 @@ void TWriter::DisabledCaption(int x, int y, std::string_view caption, const TFon
 
 // ---- pictures
 
-void TWriter::Image(const TRect& r, const TBitmap& bitmap) {
-  if (bitmap.Empty() || r.Width() <= 0 || r.Height() <= 0) return;
-  std::vector<std::uint8_t> bmp = bitmap.SaveToBmp();
+void TWriter::EncodedImage(const TRect& r, std::string_view mime, const std::vector<std::uint8_t>& bytes) {
   out_ += fmt::format(
       "<image x=\"{}\" y=\"{}\" width=\"{}\" height=\"{}\" preserveAspectRatio=\"none\" image-rendering=\"optimizeSpeed\" "
-      "xlink:href=\"data:image/bmp;base64,{}\"/>\n",
-      r.Left, r.Top, r.Width(), r.Height(),
-      Base64(std::string_view(reinterpret_cast<const char*>(bmp.data()), bmp.size())));
+      "xlink:href=\"data:{};base64,{}\"/>\n",
+      r.Left, r.Top, r.Width(), r.Height(), mime,
+      Base64(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())));
+}
+
+void TWriter::Image(const TRect& r, const TBitmap& bitmap) {
+  if (bitmap.Empty() || r.Width() <= 0 || r.Height() <= 0) return;
+  EncodedImage(r, "image/bmp", bitmap.SaveToBmp());
+}
+
+void TWriter::Icon(const TRect& r, const std::vector<std::uint8_t>& ico) {
+  if (ico.empty() || r.Width() <= 0 || r.Height() <= 0) return;
+  EncodedImage(r, "image/x-icon", ico);
 }
 
 std::string TWriter::Document(TPoint size, const TRect& view) const {

@@ -76,11 +76,14 @@ public:
 
   // ---- Pictures: the bitmap at (x, y) at its own size, or stretched to `r`.
   void Image(const TRect& r, const TBitmap& bitmap);
+  // An icon (an ICO file) stretched to `r`.
+  void Icon(const TRect& r, const std::vector<std::uint8_t>& ico);
 
   // The document: `size` pixels showing the area `view` of the drawing.
   std::string Document(TPoint size, const TRect& view) const;
 
 private:
+  void EncodedImage(const TRect& r, std::string_view mime, const std::vector<std::uint8_t>& bytes);
   std::string PatternId(std::string_view kind, TPoint origin);
 
   std::string out_;

@@ -1,8 +1,10 @@
 #include "vcl/bitmap.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "vcl/class_builder.h"
+#include "vcl/icon.h"
 
 namespace vcl {
 
@@ -394,14 +396,34 @@ TBitmap* TPicture::Bitmap() {
   return bitmap;
 }
 
+namespace {
+// The class name that starts a picture's form-file data, or nothing when it is cut short.
+std::optional<std::string> PictureClassName(std::span<const std::uint8_t> data) {
+  std::size_t nameLength = data[0];
+  if (nameLength + 1 > data.size()) return std::nullopt;
+  return std::string(data.begin() + 1, data.begin() + 1 + static_cast<std::ptrdiff_t>(nameLength));
+}
+}  // namespace
+
+bool TPicture::CanRead(std::span<const std::uint8_t> data) {
+  if (data.empty()) return true;
+  std::optional<std::string> name = PictureClassName(data);
+  return !name || *name == "TBitmap" || *name == "TIcon";
+}
+
 void TPicture::ReadData(std::span<const std::uint8_t> data) {
   if (data.empty()) return SetGraphic(nullptr);
-  std::size_t nameLength = data[0];
-  if (nameLength + 1 > data.size()) throw EInvalidGraphic("Picture data is not valid: class name cut short");
-  std::string className(data.begin() + 1, data.begin() + 1 + static_cast<std::ptrdiff_t>(nameLength));
-  if (className != "TBitmap") throw EInvalidGraphic("Unsupported picture class " + className);
+  std::optional<std::string> className = PictureClassName(data);
+  if (!className) throw EInvalidGraphic("Picture data is not valid: class name cut short");
+  auto rest = data.subspan(className->size() + 1);
+  if (*className == "TIcon") {
+    auto icon = std::make_unique<TIcon>();
+    icon->ReadData(rest);
+    return Adopt(std::move(icon));
+  }
+  if (*className != "TBitmap") throw EInvalidGraphic("Unsupported picture class " + *className);
   auto bitmap = std::make_unique<TBitmap>();
-  bitmap->ReadData(data.subspan(nameLength + 1));
+  bitmap->ReadData(rest);
   Adopt(std::move(bitmap));
 }
 
@@ -414,6 +436,8 @@ std::vector<std::uint8_t> TPicture::WriteData() const {
   if (auto* bitmap = dynamic_cast<const TBitmap*>(graphic_.get())) {
     std::vector<std::uint8_t> data = bitmap->WriteData();
     out.insert(out.end(), data.begin(), data.end());
+  } else if (auto* icon = dynamic_cast<const TIcon*>(graphic_.get())) {
+    out.insert(out.end(), icon->Data().begin(), icon->Data().end());
   }
   return out;
 }

@@ -94,7 +94,9 @@ class TPicture : public TPersistent {
   int Height() const { return graphic_ ? graphic_->Height() : 0; }
 
   // The form-file form: the graphic's class name as a length-prefixed string, then its
-  // data; empty for no graphic. Raises EInvalidGraphic for a class it cannot hold.
+  // data; empty for no graphic. Raises EInvalidGraphic for a class it cannot hold
+  // (bitmaps and icons it can: CanRead tells).
+  static bool CanRead(std::span<const std::uint8_t> data);
   void ReadData(std::span<const std::uint8_t> data);
   std::vector<std::uint8_t> WriteData() const;
 

@@ -2,6 +2,7 @@
 
 #include "vcl/bitmap.h"
 #include "vcl/class_builder.h"
+#include "vcl/icon.h"
 #include "vcl/text_metrics.h"
 
 namespace vcl {
@@ -140,6 +141,8 @@ TCanvasOp& TCanvas::RecordGraphic(TCanvasOp::Kind kind, const TGraphic* graphic)
   op.graphicHeight = graphic->Height();
   if (auto* bitmap = dynamic_cast<const TBitmap*>(graphic))
     op.pixels = std::make_shared<const std::vector<TColor>>(bitmap->PixelData());
+  if (auto* icon = dynamic_cast<const TIcon*>(graphic))
+    op.icon = std::make_shared<const std::vector<std::uint8_t>>(icon->Data());
   return op;
 }
 

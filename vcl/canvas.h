@@ -3,6 +3,7 @@
 // rendered later. Text is measured with the built-in metrics (text_metrics.h).
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -84,11 +85,13 @@ struct TCanvasOp {
   int fontHeight;
   TFontStyles fontStyle;
   TColor fontColor;
-  // A drawn picture: its class name and a copy of its pixels (rows top-down, $00BBGGRR).
+  // A drawn picture: its class name and a copy of its pixels (rows top-down, $00BBGGRR),
+  // or, for an icon, its ICO file.
   std::string graphicClass;
   int graphicWidth = 0;
   int graphicHeight = 0;
   std::shared_ptr<const std::vector<TColor>> pixels;
+  std::shared_ptr<const std::vector<std::uint8_t>> icon;
 };
 
 class TCanvas : public TPersistent {

@@ -16,6 +16,7 @@ namespace vcl {
 class TControl;
 class TWinControl;
 
+enum TScrollBarKind { sbHorizontal, sbVertical };
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };
 using TAnchors = std::uint8_t;  // set of TAnchorKind

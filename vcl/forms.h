@@ -12,8 +12,6 @@
 
 namespace vcl {
 
-enum TScrollBarKind { sbHorizontal, sbVertical };
-
 // One scroll bar of a scrolling control: its range, position and behaviour.
 class TControlScrollBar : public TPersistent {
   VCL_CLASS(TControlScrollBar, TPersistent)

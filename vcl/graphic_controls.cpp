@@ -134,6 +134,12 @@ bool TImage::CanAutoSize(int& width, int& height) {
 
 void TImage::Paint() {
   TCanvas* canvas = Canvas();
+  // The designer outlines the image, which may show nothing of its own.
+  if (HasState(csDesigning)) {
+    canvas->Pen()->SetStyle(psDash);
+    canvas->Brush()->SetStyle(bsClear);
+    canvas->Rectangle(0, 0, Width(), Height());
+  }
   TGraphic* graphic = picture_->Graphic();
   if (!graphic || graphic->Empty()) return;
   if (stretch_) return canvas->StretchDraw(ClientRect(), graphic);

@@ -11,14 +11,21 @@
 #include "vcl/db/dbtables.h"
 #include "vcl/dialogs.h"
 #include "vcl/extctrls.h"
+#include "vcl/filectrl.h"
 #include "vcl/forms.h"
 #include "vcl/graphics.h"
+#include "vcl/grids.h"
 #include "vcl/icon.h"
 #include "vcl/imglist.h"
+#include "vcl/mask.h"
 #include "vcl/menus.h"
+#include "vcl/notebook.h"
+#include "vcl/scroll_bar.h"
 #include "vcl/spin.h"
 #include "vcl/stdctrls.h"
 #include "vcl/strings.h"
+#include "vcl/tabnotbk.h"
+#include "vcl/tabs.h"
 
 namespace vcl {
 
@@ -62,6 +69,8 @@ void RegisterLibraryClasses() {
                       &TCustomTabControl::ClassInfo, &TTabControl::ClassInfo, &TTabSheet::ClassInfo,
                       &TPageControl::ClassInfo, &TSpeedButton::ClassInfo, &TBitBtn::ClassInfo,
                       &TCheckListBox::ClassInfo, &TSpinButton::ClassInfo, &TSpinEdit::ClassInfo,
+                      // additional and Windows 3.1 controls
+                      &TCustomMaskEdit::ClassInfo, &TMaskEdit::ClassInfo, &TCustomGrid::ClassInfo, &TDrawGrid::ClassInfo, &TStringGrid::ClassInfo, &TScrollBar::ClassInfo, &TTabSet::ClassInfo, &TPage::ClassInfo, &TNotebook::ClassInfo, &TTabPage::ClassInfo, &TTabbedNotebook::ClassInfo, &TFileListBox::ClassInfo, &TDirectoryListBox::ClassInfo, &TDriveComboBox::ClassInfo, &TFilterComboBox::ClassInfo,
                       // data-aware controls
                       &TCustomRichEdit::ClassInfo, &TDBText::ClassInfo, &TDBEdit::ClassInfo, &TDBMemo::ClassInfo, &TDBRichEdit::ClassInfo, &TDBImage::ClassInfo, &TDBCheckBox::ClassInfo, &TDBListBox::ClassInfo, &TDBComboBox::ClassInfo, &TDBRadioGroup::ClassInfo, &TDBLookupControl::ClassInfo, &TDBLookupListBox::ClassInfo, &TDBLookupComboBox::ClassInfo, &TDBNavigator::ClassInfo, &TCustomDBGrid::ClassInfo, &TDBGrid::ClassInfo, &TDBCtrlGrid::ClassInfo}) info();
     return true;

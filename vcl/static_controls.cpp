@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "vcl/published_controls.h"
 #include "vcl/stdctrls.h"
 #include "vcl/text_metrics.h"
@@ -17,7 +19,23 @@ TCustomGroupBox::TCustomGroupBox(TComponent* owner) : TCustomControl(owner) {
   SetBounds(0, 0, 185, 105);
 }
 
+void TCustomGroupBox::DeclareClientSize(int width, int height) {
+  int horizontal = Width() - width;
+  int side = horizontal / 2;
+  int top = Height() - height - side;
+  if (width < 0 || height < 0 || horizontal < 0 || top < 0) return;  // not a frame: kept as the host has it
+  frame_ = Rect(side, top, horizontal - side, side);
+  Realign();
+}
+
+TRect TCustomGroupBox::ClientRect() const {
+  if (!frame_) return TCustomControl::ClientRect();
+  return Rect(0, 0, std::max(0, Width() - frame_->Left - frame_->Right),
+              std::max(0, Height() - frame_->Top - frame_->Bottom));
+}
+
 void TCustomGroupBox::AdjustClientRect(TRect& rect) const {
+  if (frame_) return;
   rect.Top += MeasureTextHeight(*Font());
   int inset = Ctl3D() ? 2 : 1;
   rect = Rect(rect.Left + inset, rect.Top + inset, rect.Right - inset, rect.Bottom - inset);

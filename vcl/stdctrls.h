@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -446,10 +447,19 @@ class TCustomGroupBox : public TCustomControl {
   explicit TCustomGroupBox(TComponent* owner);
   // Below the caption and inside the frame.
   void AdjustClientRect(TRect& rect) const override;
+  // A file that gives a group box's client size (as Lazarus writes it) places the children
+  // from that client area: it lies inside the frame and below the caption, and the
+  // children's positions count from its corner.
+  void DeclareClientSize(int width, int height);
+  TRect ClientRect() const override;
 
 protected:
   void Paint() override;
   void FontChanged() override;
+
+private:
+  // The frame's width on each side (Left, Top, Right, Bottom) once a client size is declared.
+  std::optional<TRect> frame_;
 };
 
 class TGroupBox : public TCustomGroupBox {

@@ -8,6 +8,7 @@
 
 #include "vcl/controls.h"
 #include "vcl/db/db.h"
+#include "vcl/grids.h"
 
 namespace vcl {
 
@@ -25,13 +26,10 @@ constexpr TDBGridOptions DefaultDBGridOptions =
     DBGridOptionsOf({dgEditing, dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgTabs,
                      dgConfirmDelete, dgCancelOnExit});
 
-enum TGridDrawStateElement { gdSelected, gdFocused, gdFixed };
-using TGridDrawState = std::uint32_t;  // bit n for TGridDrawStateElement n
 
 // The column an event concerns (columns are not modelled: null).
 using TDBGridClickEvent = TEvent<TPersistent*>;
 // Sender, from index, to index.
-using TMovedEvent = TEvent<TObject*, int, int>;
 using TDrawDataCellEvent = TEvent<TObject*, TRect, TField*, TGridDrawState>;
 // Sender, cell rectangle, data column, column, state.
 using TDrawColumnCellEvent = TEvent<TObject*, TRect, int, TPersistent*, TGridDrawState>;

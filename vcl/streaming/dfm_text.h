@@ -203,6 +203,9 @@ public:
   std::int64_t as_integer(const Value& value) const;
   Float as_float(const Value& value) const;  // integers too
   std::string as_string(const Value& value) const;
+  // The bytes of a string the file writes byte by byte, for decoding in another code page
+  // (see detail::string_bytes); nothing otherwise.
+  std::optional<std::string> string_bytes(const Value& value) const;
   std::string_view as_ident(const Value& value) const;
   std::vector<std::string_view> as_set(const Value& value) const;
   std::string as_binary(const Value& value) const;

@@ -161,6 +161,11 @@ std::string Document::as_string(const Value& value) const {
   return detail::decode_string(value.text, state_->flavour);
 }
 
+std::optional<std::string> Document::string_bytes(const Value& value) const {
+  if (value.kind != ValueKind::String) return std::nullopt;
+  return detail::string_bytes(value.text, state_->flavour);
+}
+
 std::string_view Document::as_ident(const Value& value) const {
   if (value.kind != ValueKind::Ident) fail(value.text, "identifier expected");
   return value.text;

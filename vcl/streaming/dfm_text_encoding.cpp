@@ -213,6 +213,40 @@ std::string decode_string(std::string_view text, const Flavour& flavour) {
   return out;
 }
 
+std::optional<std::string> string_bytes(std::string_view text, const Flavour& flavour) {
+  std::string bytes;
+  bool high = false;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    char c = text[i];
+    if (c == '\'') {
+      ++i;
+      while (i < text.size()) {
+        char d = text[i++];
+        if (d == '\'') {
+          if (i == text.size() || text[i] != '\'') break;
+          ++i;
+        }
+        if (static_cast<unsigned char>(d) >= 0x80) {
+          if (flavour.utf8) return std::nullopt;
+          high = true;
+        }
+        bytes += d;
+      }
+    } else if (c == '#') {
+      unsigned code = 0;
+      while (++i < text.size() && is_digit(text[i]) && code < 256) code = code * 10 + static_cast<unsigned>(text[i] - '0');
+      if (code > 255) return std::nullopt;
+      high = high || code >= 0x80;
+      bytes += static_cast<char>(code);
+    } else {
+      ++i;
+    }
+  }
+  if (!high) return std::nullopt;
+  return bytes;
+}
+
 std::string decode_binary(std::string_view text) {
   std::string bytes;
   bytes.reserve(text.size() / 2);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -156,6 +157,9 @@ std::u32string utf8_to_code_points(std::string_view utf8);
 
 // Decoders of validated value text.
 std::string decode_string(std::string_view text, const Flavour& flavour);
+// The bytes of a string written byte by byte (quoted bytes of an 8-bit file, #n codes below
+// 256); nothing when it holds text that is not bytes (a larger code, UTF-8) or no byte above 127.
+std::optional<std::string> string_bytes(std::string_view text, const Flavour& flavour);
 std::string decode_binary(std::string_view text);
 std::int64_t decode_integer(std::string_view text);
 Float decode_float(std::string_view text);

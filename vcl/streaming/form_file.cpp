@@ -2,8 +2,12 @@
 
 #include <algorithm>
 
+#include "vcl/bitmap.h"
+#include "vcl/code_pages.h"
 #include "vcl/controls.h"
+#include "vcl/grids.h"
 #include "vcl/integer_idents.h"
+#include "vcl/stdctrls.h"
 #include "vcl/streaming/dfm_binary_internal.h"  // the origin's definition, for destroying it
 #include "vcl/streaming/form_placeholders.h"
 #include "vcl/strings.h"
@@ -34,6 +38,24 @@ private:
 namespace {
 
 bool HasProperty(const dfm::Object& node, std::string_view name) { return node.find_property(name) != nullptr; }
+
+// The image of a picture or a glyph, kept in the binary "Data" value. The model reads it to
+// show the image and never writes it back: the file keeps the source bytes. A picture of a
+// class the model cannot decode (a compressed format) stays undrawn.
+bool ReadGraphicData(TObject* instance, std::string_view path, const std::string& bytes) {
+  std::size_t dot = path.rfind('.');
+  if (dot == std::string_view::npos || !SameText(path.substr(dot + 1), "Data")) return false;
+  auto data = std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+  if (auto* picture = Cast<TPicture>(instance)) {
+    if (!picture->CanRead(data)) return true;
+    picture->ReadData(data);
+  } else if (auto* bitmap = Cast<TBitmap>(instance)) {
+    bitmap->ReadData(data);
+  } else {
+    return false;
+  }
+  return true;
+}
 
 // The kind of root a form without a unit declares, judged by what the IDE writes for each.
 TClass InferRootAncestor(const dfm::Object& node) {
@@ -184,7 +206,44 @@ void TFormFile::ReadObject(dfm::Object& node, TComponent* component, TComponent*
   component->Loading();
   loaded_.push_back(component);
   for (const dfm::Property& property : node.properties) ReadProperty(component, property);
+  ReadTextsInCharset(node, component);
+  ReadDeclaredClientSize(node, component);
   ReadChildren(node, component, owner);
+}
+
+// A group box's client size, which the host does not publish but Lazarus writes.
+void TFormFile::ReadDeclaredClientSize(const dfm::Object& node, TComponent* component) {
+  auto* group = Cast<TCustomGroupBox>(component);
+  const dfm::Property* width = group ? node.find_property("ClientWidth") : nullptr;
+  const dfm::Property* height = group ? node.find_property("ClientHeight") : nullptr;
+  if (!width || !height || width->value.kind != dfm::ValueKind::Integer ||
+      height->value.kind != dfm::ValueKind::Integer)
+    return;
+  group->DeclareClientSize(static_cast<int>(doc_.as_integer(width->value)),
+                           static_cast<int>(doc_.as_integer(height->value)));
+}
+
+// A file written before the library was Unicode keeps a text byte by byte, in the code
+// page of the font that shows it; the font's character set comes after the caption, so the
+// texts are read again once it is known.
+void TFormFile::ReadTextsInCharset(const dfm::Object& node, TComponent* component) {
+  auto* control = Cast<TControl>(component);
+  codePage_ = control ? CodePageOfCharset(control->Font()->Charset()) : 0;
+  if (codePage_ == 0) return;
+  auto bytewise = [this](const dfm::Value& value) { return doc_.string_bytes(value).has_value(); };
+  for (const dfm::Property& property : node.properties) {
+    const dfm::Value& value = property.value;
+    if (bytewise(value) || std::any_of(value.items().begin(), value.items().end(), bytewise))
+      ReadProperty(component, property);
+  }
+  codePage_ = 0;
+}
+
+std::string TFormFile::Text(const dfm::Value& value) const {
+  if (codePage_ != 0)
+    if (std::optional<std::string> bytes = doc_.string_bytes(value))
+      if (std::optional<std::string> text = DecodeCodePage(*bytes, codePage_)) return *text;
+  return doc_.as_string(value);
 }
 
 void TFormFile::ReadChildren(dfm::Object& node, TComponent* parent, TComponent* owner) {
@@ -213,6 +272,25 @@ void TFormFile::ReadChildren(dfm::Object& node, TComponent* parent, TComponent* 
   }
 }
 
+// A grid keeps the sizes of its columns and rows as lists of numbers (ColWidths,
+// RowHeights), read for the picture and, like the pictures, never written back.
+void TFormFile::ReadGridSizes(TComponent* component, const dfm::Property& property) {
+  auto* grid = Cast<TCustomGrid>(component);
+  bool cols = SameText(property.name, "ColWidths");
+  if (!grid || (!cols && !SameText(property.name, "RowHeights"))) return;
+  const auto& items = property.value.items();
+  int count = std::min(static_cast<int>(items.size()), cols ? grid->ColCount() : grid->RowCount());
+  for (int i = 0; i < count; ++i) {
+    const dfm::Value& item = items[static_cast<std::size_t>(i)];
+    if (item.kind != dfm::ValueKind::Integer) return;
+    int size = static_cast<int>(doc_.as_integer(item));
+    if (cols)
+      grid->SetColWidths(i, size);
+    else
+      grid->SetRowHeights(i, size);
+  }
+}
+
 TClass TFormFile::DeclaredClass(std::string_view className) {
   if (!declaredAncestor_) return nullptr;
   std::string key = UpperCase(className);
@@ -234,11 +312,16 @@ void TFormFile::ReadProperty(TComponent* component, const dfm::Property& propert
       auto* list = static_cast<TStrings*>(target.Instance);
       list->BeginUpdate();
       list->Clear();
-      for (std::string& line : doc_.as_strings(value)) list->Add(line);
+      if (value.kind != dfm::ValueKind::List) doc_.as_strings(value);  // raises the error
+      for (const dfm::Value& item : value.items()) list->Add(Text(item));
       list->EndUpdate();
       return;
     }
     PPropInfo prop = target.Prop;
+    if (!prop && target.Instance && value.kind == dfm::ValueKind::Binary &&
+        ReadGraphicData(target.Instance, property.name, doc_.as_binary(value)))
+      return;
+    if (!prop && value.kind == dfm::ValueKind::List) return ReadGridSizes(component, property);
     if (!prop) return;  // not in the model: the syntax tree keeps it for the save
     TObject* instance = target.Instance;
     const TTypeInfo* type = prop->PropType;
@@ -247,7 +330,7 @@ void TFormFile::ReadProperty(TComponent* component, const dfm::Property& propert
         prop->Event(instance)->SetHandlerName(std::string(doc_.as_ident(value)));
         return;
       case TTypeKind::tkString:
-        SetStrProp(instance, prop, doc_.as_string(value));
+        SetStrProp(instance, prop, Text(value));
         return;
       case TTypeKind::tkFloat:
         SetFloatProp(instance, prop, doc_.as_float(value).value);

@@ -94,6 +94,11 @@ private:
   void ReadObject(dfm::Object& node, TComponent* component, TComponent* owner);
   void ReadChildren(dfm::Object& node, TComponent* parent, TComponent* owner);
   void ReadProperty(TComponent* component, const dfm::Property& property);
+  void ReadGridSizes(TComponent* component, const dfm::Property& property);
+  void ReadTextsInCharset(const dfm::Object& node, TComponent* component);
+  void ReadDeclaredClientSize(const dfm::Object& node, TComponent* component);
+  // A string value, in the code page of the texts being read again (codePage_) when set.
+  std::string Text(const dfm::Value& value) const;
   void ResolveReferences();
   TComponent* FindReferenced(TComponent* from, std::string_view text) const;
   void Bind(dfm::Object& node, TComponent* component);
@@ -135,6 +140,7 @@ private:
   mutable std::vector<const dfm::Object*> nodes_;
   std::vector<TPendingReference> references_;
   std::vector<TComponent*> loaded_;
+  int codePage_ = 0;  // while texts are read again in their font's code page
 };
 
 }  // namespace vcl
