@@ -96,6 +96,18 @@ void PaintDBNavigator(const TPaintContext&, TControl*, const TRect&);
 void PaintLookupComboBox(const TPaintContext&, TControl*, const TRect&);
 void PaintLookupListBox(const TPaintContext&, TControl*, const TRect&);
 void PaintDBImage(const TPaintContext&, TControl*, const TRect&);
+void PaintStatusBar(const TPaintContext&, TControl*, const TRect&);
+void PaintHeaderControl(const TPaintContext&, TControl*, const TRect&);
+void PaintToolBar(const TPaintContext&, TControl*, const TRect&);
+void PaintToolButton(const TPaintContext&, TControl*, const TRect&);
+void PaintTrackBar(const TPaintContext&, TControl*, const TRect&);
+void PaintProgressBar(const TPaintContext&, TControl*, const TRect&);
+void PaintUpDown(const TPaintContext&, TControl*, const TRect&);
+void PaintTreeView(const TPaintContext&, TControl*, const TRect&);
+void PaintListView(const TPaintContext&, TControl*, const TRect&);
+void PaintDateTimePicker(const TPaintContext&, TControl*, const TRect&);
+void PaintHotKey(const TPaintContext&, TControl*, const TRect&);
+void PaintAnimate(const TPaintContext&, TControl*, const TRect&);
 // Controls that draw on their own canvas: what they record, replayed; a control that
 // draws nothing shows as a dashed outline with its class name.
 void PaintRecorded(const TPaintContext&, TControl*, const TRect&);

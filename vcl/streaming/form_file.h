@@ -17,6 +17,8 @@
 
 namespace vcl {
 
+class TCollection;
+
 struct TFormReadOptions {
   dfm::ReadOptions Syntax;
   // The root's ancestor as the unit declares it (TForm, TDataModule, TFrame or a form
@@ -94,6 +96,9 @@ private:
   void ReadObject(dfm::Object& node, TComponent* component, TComponent* owner);
   void ReadChildren(dfm::Object& node, TComponent* parent, TComponent* owner);
   void ReadProperty(TComponent* component, const dfm::Property& property);
+  void ReadValue(TComponent* component, std::string_view path, TObject* instance, PPropInfo prop,
+                 const dfm::Value& value);
+  void ReadCollection(TComponent* component, TCollection& items, const dfm::Value& value);
   void ResolveReferences();
   TComponent* FindReferenced(TComponent* from, std::string_view text) const;
   void Bind(dfm::Object& node, TComponent* component);
