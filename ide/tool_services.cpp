@@ -4,6 +4,10 @@
 #include "vcl/buttons.h"
 #include "vcl/checklst.h"
 #include "vcl/comctrls.h"
+#include "vcl/comctrls_bars.h"
+#include "vcl/comctrls_pickers.h"
+#include "vcl/comctrls_ranges.h"
+#include "vcl/comctrls_views.h"
 #include "vcl/db/db.h"
 #include "vcl/db/dbcgrids.h"
 #include "vcl/db/dbctrls.h"
@@ -47,7 +51,11 @@ std::vector<TPalettePage> DefaultPalette() {
         TDrawGrid::ClassInfo(), TImage::ClassInfo(), TShape::ClassInfo(),
         TBevel::ClassInfo(), TScrollBox::ClassInfo(), TCheckListBox::ClassInfo(), TSplitter::ClassInfo(),
         TStaticText::ClassInfo()}},
-      {"Win32", {TTabControl::ClassInfo(), TPageControl::ClassInfo(), TImageList::ClassInfo()}},
+      {"Win32",
+       {TTabControl::ClassInfo(), TPageControl::ClassInfo(), TImageList::ClassInfo(), TRichEdit::ClassInfo(),
+        TTrackBar::ClassInfo(), TProgressBar::ClassInfo(), TUpDown::ClassInfo(), THotKey::ClassInfo(),
+        TAnimate::ClassInfo(), TDateTimePicker::ClassInfo(), TTreeView::ClassInfo(), TListView::ClassInfo(),
+        THeaderControl::ClassInfo(), TStatusBar::ClassInfo(), TToolBar::ClassInfo()}},
       {"System", {TPaintBox::ClassInfo()}},
       {"Data Access", {TDataSource::ClassInfo(), TTable::ClassInfo(), TQuery::ClassInfo(), TDatabase::ClassInfo()}},
       {"Data Controls",

@@ -4,6 +4,10 @@
 #include <unordered_map>
 
 #include "vcl/comctrls.h"
+#include "vcl/comctrls_bars.h"
+#include "vcl/comctrls_pickers.h"
+#include "vcl/comctrls_ranges.h"
+#include "vcl/comctrls_views.h"
 #include "vcl/db/dbctrls.h"
 #include "vcl/db/dbgrids.h"
 #include "vcl/extctrls.h"
@@ -50,6 +54,8 @@ TPainter FindPainter(TClass cls) {
       {TNotebook::ClassInfo(), PaintNotebook},
       {TPage::ClassInfo(), PaintNotebookPage},
       {TTabPage::ClassInfo(), PaintNotebookPage},
+      // common controls
+      {TStatusBar::ClassInfo(), PaintStatusBar}, {THeaderControl::ClassInfo(), PaintHeaderControl}, {TToolBar::ClassInfo(), PaintToolBar}, {TToolButton::ClassInfo(), PaintToolButton}, {TTrackBar::ClassInfo(), PaintTrackBar}, {TProgressBar::ClassInfo(), PaintProgressBar}, {TUpDown::ClassInfo(), PaintUpDown}, {TTreeView::ClassInfo(), PaintTreeView}, {TListView::ClassInfo(), PaintListView}, {TDateTimePicker::ClassInfo(), PaintDateTimePicker}, {THotKey::ClassInfo(), PaintHotKey}, {TAnimate::ClassInfo(), PaintAnimate},
       {TGraphicControl::ClassInfo(), PaintRecorded},
       {TCustomControl::ClassInfo(), PaintRecorded},
   };

@@ -103,6 +103,18 @@ void PaintTabSet(const TPaintContext&, TControl*, const TRect&);
 void PaintNotebook(const TPaintContext&, TControl*, const TRect&);
 // A page of a notebook or of a tabbed notebook.
 void PaintNotebookPage(const TPaintContext&, TControl*, const TRect&);
+void PaintStatusBar(const TPaintContext&, TControl*, const TRect&);
+void PaintHeaderControl(const TPaintContext&, TControl*, const TRect&);
+void PaintToolBar(const TPaintContext&, TControl*, const TRect&);
+void PaintToolButton(const TPaintContext&, TControl*, const TRect&);
+void PaintTrackBar(const TPaintContext&, TControl*, const TRect&);
+void PaintProgressBar(const TPaintContext&, TControl*, const TRect&);
+void PaintUpDown(const TPaintContext&, TControl*, const TRect&);
+void PaintTreeView(const TPaintContext&, TControl*, const TRect&);
+void PaintListView(const TPaintContext&, TControl*, const TRect&);
+void PaintDateTimePicker(const TPaintContext&, TControl*, const TRect&);
+void PaintHotKey(const TPaintContext&, TControl*, const TRect&);
+void PaintAnimate(const TPaintContext&, TControl*, const TRect&);
 // Controls that draw on their own canvas: what they record, replayed; a control that
 // draws nothing shows as a dashed outline with its class name.
 void PaintRecorded(const TPaintContext&, TControl*, const TRect&);

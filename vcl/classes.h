@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "vcl/events.h"
@@ -19,6 +20,13 @@ class TPersistent : public TObject {
   virtual void Assign(TPersistent* source);
   // The name by which the streaming system and the Object Inspector refer to this object.
   virtual std::string GetNamePath() const;
+  // Takes a value that a form file holds for the object under a name of its own rather
+  // than as a published property (a tree view's nodes as "Items.Data"); false when the
+  // object has no such value, which the file then keeps as it is.
+  virtual bool ReadBinaryProperty(std::string_view name, std::string_view bytes) {
+    (void)name, (void)bytes;
+    return false;
+  }
 
 protected:
   virtual void AssignTo(TPersistent* dest);

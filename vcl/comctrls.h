@@ -206,4 +206,9 @@ private:
   bool plainText_ = false;
 };
 
+class TRichEdit : public TCustomRichEdit {
+  VCL_CLASS(TRichEdit, TCustomRichEdit)
+  using TCustomRichEdit::TCustomRichEdit;
+};
+
 }  // namespace vcl

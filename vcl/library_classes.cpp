@@ -3,7 +3,12 @@
 #include "vcl/buttons.h"
 #include "vcl/checklst.h"
 #include "vcl/classes.h"
+#include "vcl/collections.h"
 #include "vcl/comctrls.h"
+#include "vcl/comctrls_bars.h"
+#include "vcl/comctrls_pickers.h"
+#include "vcl/comctrls_ranges.h"
+#include "vcl/comctrls_views.h"
 #include "vcl/db/db.h"
 #include "vcl/db/dbcgrids.h"
 #include "vcl/db/dbctrls.h"
@@ -71,6 +76,8 @@ void RegisterLibraryClasses() {
                       &TCheckListBox::ClassInfo, &TSpinButton::ClassInfo, &TSpinEdit::ClassInfo,
                       // additional and Windows 3.1 controls
                       &TCustomMaskEdit::ClassInfo, &TMaskEdit::ClassInfo, &TCustomGrid::ClassInfo, &TDrawGrid::ClassInfo, &TStringGrid::ClassInfo, &TScrollBar::ClassInfo, &TTabSet::ClassInfo, &TPage::ClassInfo, &TNotebook::ClassInfo, &TTabPage::ClassInfo, &TTabbedNotebook::ClassInfo, &TFileListBox::ClassInfo, &TDirectoryListBox::ClassInfo, &TDriveComboBox::ClassInfo, &TFilterComboBox::ClassInfo,
+                      // common controls: collections, bars, ranges, views, pickers, rich edits
+                      &TCollectionItem::ClassInfo, &TCollection::ClassInfo, &TStatusPanel::ClassInfo, &TStatusPanels::ClassInfo, &TStatusBar::ClassInfo, &THeaderSection::ClassInfo, &THeaderSections::ClassInfo, &THeaderControl::ClassInfo, &TToolButton::ClassInfo, &TToolBar::ClassInfo, &TTrackBar::ClassInfo, &TProgressBar::ClassInfo, &TUpDown::ClassInfo, &TTreeNodes::ClassInfo, &TTreeView::ClassInfo, &TListColumn::ClassInfo, &TListColumns::ClassInfo, &TListView::ClassInfo, &TDateTimePicker::ClassInfo, &THotKey::ClassInfo, &TAnimate::ClassInfo, &TRichEdit::ClassInfo,
                       // data-aware controls
                       &TCustomRichEdit::ClassInfo, &TDBText::ClassInfo, &TDBEdit::ClassInfo, &TDBMemo::ClassInfo, &TDBRichEdit::ClassInfo, &TDBImage::ClassInfo, &TDBCheckBox::ClassInfo, &TDBListBox::ClassInfo, &TDBComboBox::ClassInfo, &TDBRadioGroup::ClassInfo, &TDBLookupControl::ClassInfo, &TDBLookupListBox::ClassInfo, &TDBLookupComboBox::ClassInfo, &TDBNavigator::ClassInfo, &TCustomDBGrid::ClassInfo, &TDBGrid::ClassInfo, &TDBCtrlGrid::ClassInfo}) info();
     return true;

@@ -4,6 +4,7 @@
 
 #include "vcl/bitmap.h"
 #include "vcl/code_pages.h"
+#include "vcl/collections.h"
 #include "vcl/controls.h"
 #include "vcl/grids.h"
 #include "vcl/integer_idents.h"
@@ -317,68 +318,19 @@ void TFormFile::ReadProperty(TComponent* component, const dfm::Property& propert
       list->EndUpdate();
       return;
     }
-    PPropInfo prop = target.Prop;
-    if (!prop && target.Instance && value.kind == dfm::ValueKind::Binary &&
-        ReadGraphicData(target.Instance, property.name, doc_.as_binary(value)))
+    if (!target.Prop) {
+      // Not published: a picture's or glyph's data, a grid's sizes, or what the component reads
+      // itself; the syntax tree keeps it for the save.
+      if (value.kind == dfm::ValueKind::Binary) {
+        std::string bytes = doc_.as_binary(value);
+        if (!target.Instance || !ReadGraphicData(target.Instance, property.name, bytes))
+          component->ReadBinaryProperty(property.name, bytes);
+      } else if (value.kind == dfm::ValueKind::List) {
+        ReadGridSizes(component, property);
+      }
       return;
-    if (!prop && value.kind == dfm::ValueKind::List) return ReadGridSizes(component, property);
-    if (!prop) return;  // not in the model: the syntax tree keeps it for the save
-    TObject* instance = target.Instance;
-    const TTypeInfo* type = prop->PropType;
-    switch (type->Kind) {
-      case TTypeKind::tkMethod:
-        prop->Event(instance)->SetHandlerName(std::string(doc_.as_ident(value)));
-        return;
-      case TTypeKind::tkString:
-        SetStrProp(instance, prop, Text(value));
-        return;
-      case TTypeKind::tkFloat:
-        SetFloatProp(instance, prop, doc_.as_float(value).value);
-        return;
-      case TTypeKind::tkEnumeration: {
-        // A value the model does not know (a later library's, say) stays in the file as it is.
-        int ord = type->EnumValue(doc_.as_ident(value));
-        if (ord >= 0) SetOrdProp(instance, prop, ord);
-        return;
-      }
-      case TTypeKind::tkSet: {
-        NativeInt bits = 0;
-        for (std::string_view element : doc_.as_set(value)) {
-          int bit = type->CompType->EnumValue(element);
-          // As with enumerations: a set holding an element the model does not know (another
-          // library's) stays in the file as it is.
-          if (bit < 0) return;
-          bits |= NativeInt{1} << bit;
-        }
-        SetOrdProp(instance, prop, bits);
-        return;
-      }
-      case TTypeKind::tkChar: {
-        if (value.kind == dfm::ValueKind::Integer) {
-          SetOrdProp(instance, prop, doc_.as_integer(value));
-        } else {
-          std::string text = doc_.as_string(value);
-          SetOrdProp(instance, prop, text.empty() ? 0 : static_cast<unsigned char>(text[0]));
-        }
-        return;
-      }
-      case TTypeKind::tkClass:
-        if (!prop->IsComponentReference()) break;
-        references_.push_back({component, std::string(property.name), std::string(doc_.as_ident(value)), value.text});
-        return;
-      default:
-        if (value.kind == dfm::ValueKind::Ident) {
-          // A symbolic value the model does not know (another library's colour) stays as it is.
-          int ord = 0;
-          TIdentToInt toInt = FindIdentToInt(type);
-          if (!toInt) break;
-          if (toInt(doc_.as_ident(value), ord)) SetOrdProp(instance, prop, ord);
-        } else {
-          SetOrdProp(instance, prop, static_cast<NativeInt>(doc_.as_integer(value)));
-        }
-        return;
     }
-    throw EReadError("Invalid property value");
+    ReadValue(component, property.name, target.Instance, target.Prop, value);
   } catch (const EReadError& e) {
     std::string message = e.Message();
     if (message.rfind(doc_.file_name() + ":", 0) == 0) {
@@ -391,6 +343,85 @@ void TFormFile::ReadProperty(TComponent* component, const dfm::Property& propert
   } catch (const Exception& e) {
     throw EReadError(At(value.text) + "Error reading " + component->Name() + "." +
                      std::string(property.name) + ": " + e.Message());
+  }
+}
+
+// One value of the model: `prop` of `instance`, which is `component` or one of its
+// sub-objects, at `path` among the component's values.
+void TFormFile::ReadValue(TComponent* component, std::string_view path, TObject* instance, PPropInfo prop,
+                          const dfm::Value& value) {
+  const TTypeInfo* type = prop->PropType;
+  switch (type->Kind) {
+    case TTypeKind::tkMethod:
+      prop->Event(instance)->SetHandlerName(std::string(doc_.as_ident(value)));
+      return;
+    case TTypeKind::tkString:
+      SetStrProp(instance, prop, Text(value));
+      return;
+    case TTypeKind::tkFloat:
+      SetFloatProp(instance, prop, doc_.as_float(value).value);
+      return;
+    case TTypeKind::tkEnumeration: {
+      // A value the model does not know (a later library's, say) stays in the file as it is.
+      int ord = type->EnumValue(doc_.as_ident(value));
+      if (ord >= 0) SetOrdProp(instance, prop, ord);
+      return;
+    }
+    case TTypeKind::tkSet: {
+      NativeInt bits = 0;
+      for (std::string_view element : doc_.as_set(value)) {
+        int bit = type->CompType->EnumValue(element);
+        // As with enumerations: a set holding an element the model does not know (another
+        // library's) stays in the file as it is.
+        if (bit < 0) return;
+        bits |= NativeInt{1} << bit;
+      }
+      SetOrdProp(instance, prop, bits);
+      return;
+    }
+    case TTypeKind::tkChar: {
+      if (value.kind == dfm::ValueKind::Integer) {
+        SetOrdProp(instance, prop, doc_.as_integer(value));
+      } else {
+        std::string text = doc_.as_string(value);
+        SetOrdProp(instance, prop, text.empty() ? 0 : static_cast<unsigned char>(text[0]));
+      }
+      return;
+    }
+    case TTypeKind::tkClass:
+      if (!prop->IsComponentReference()) {
+        auto* items = Cast<TCollection>(GetObjectProp(instance, prop));
+        if (!items || value.kind != dfm::ValueKind::Collection) break;
+        return ReadCollection(component, *items, value);
+      }
+      references_.push_back({component, std::string(path), std::string(doc_.as_ident(value)), value.text});
+      return;
+    default:
+      if (value.kind == dfm::ValueKind::Ident) {
+        // A symbolic value the model does not know (another library's colour) stays as it is.
+        int ord = 0;
+        TIdentToInt toInt = FindIdentToInt(type);
+        if (!toInt) break;
+        if (toInt(doc_.as_ident(value), ord)) SetOrdProp(instance, prop, ord);
+      } else {
+        SetOrdProp(instance, prop, static_cast<NativeInt>(doc_.as_integer(value)));
+      }
+      return;
+  }
+  throw EReadError("Invalid property value");
+}
+
+// The items of a collection, each item's values read as a component's are. What the items'
+// class does not publish, and references from items, stay in the file as they are.
+void TFormFile::ReadCollection(TComponent* component, TCollection& items, const dfm::Value& value) {
+  items.Clear();
+  for (const dfm::CollectionItem& entry : value.entries()) {
+    TCollectionItem* item = items.Add();
+    for (const dfm::Property& property : entry.properties) {
+      PPropInfo prop = GetPropInfo(item, property.name);
+      if (!prop || prop->Kind() == TTypeKind::tkClass) continue;
+      ReadValue(component, property.name, item, prop, property.value);
+    }
   }
 }
 

@@ -17,6 +17,8 @@
 
 namespace vcl {
 
+class TCollection;
+
 struct TFormReadOptions {
   dfm::ReadOptions Syntax;
   // The root's ancestor as the unit declares it (TForm, TDataModule, TFrame or a form
@@ -99,6 +101,9 @@ private:
   void ReadDeclaredClientSize(const dfm::Object& node, TComponent* component);
   // A string value, in the code page of the texts being read again (codePage_) when set.
   std::string Text(const dfm::Value& value) const;
+  void ReadValue(TComponent* component, std::string_view path, TObject* instance, PPropInfo prop,
+                 const dfm::Value& value);
+  void ReadCollection(TComponent* component, TCollection& items, const dfm::Value& value);
   void ResolveReferences();
   TComponent* FindReferenced(TComponent* from, std::string_view text) const;
   void Bind(dfm::Object& node, TComponent* component);

@@ -1,0 +1,171 @@
+// Pictures of the common controls: bars, ranges, views and pickers as the designer shows
+// them, drawn from what the form file gives them.
+#include <fmt/format.h>
+#include <gtest/gtest.h>
+
+#include "render/form_svg.h"
+#include "tests/render/svg_query.h"
+#include "vcl/bitmap.h"
+#include "vcl/comctrls_bars.h"
+#include "vcl/imglist.h"
+
+using namespace vcl;
+using namespace rendertest;
+
+namespace {
+
+std::string Render(const TFormFile& form) {
+  TSvgOptions options;
+  options.FormFile = &form;
+  return RenderSvg(form.Root(), nullptr, options);
+}
+
+constexpr int kClientX = 4, kClientY = 23;
+
+// The control's picture, which must be drawn by a painter of its own (no dashed outline).
+Fragment Picture(const std::string& svg, const std::string& name) {
+  auto fragment = Named(svg, name);
+  EXPECT_TRUE(fragment) << name << " not drawn in\n" << svg;
+  if (!fragment) return {};
+  EXPECT_FALSE(Contains(fragment->body, "stroke-dasharray")) << name << " drawn as a placeholder:\n" << fragment->body;
+  return *fragment;
+}
+
+TEST(RenderStatusBar, PanelsSideBySideTheLastToTheEndAndSimpleTextInstead) {
+  auto form = ReadForm(
+      "  object StatusBar1: TStatusBar\n    Left = 0\n    Top = 194\n    Width = 312\n    Height = 19\n"
+      "    Panels = <\n      item\n        Text = 'Ready'\n        Width = 100\n      end\n"
+      "      item\n        Alignment = taRightJustify\n        Text = 'Line 1'\n        Width = 50\n      end>\n  end\n"
+      "  object StatusBar2: TStatusBar\n    Left = 0\n    Top = 175\n    Width = 312\n    Height = 19\n"
+      "    Align = alNone\n    Panels = <\n      item\n        Text = 'Hidden'\n        Width = 50\n      end>\n"
+      "    SimplePanel = True\n    SimpleText = 'Simple'\n  end\n");
+  std::string svg = Render(*form);
+  auto first = Picture(svg, "StatusBar1");
+  auto ready = FindText(first.body, "Ready");
+  ASSERT_TRUE(ready) << first.body;
+  EXPECT_EQ(ready->x, kClientX + 3);
+  // The first panel's lowered bevel 2 pixels below the bar's top, 100 pixels wide: shadow
+  // above and left, highlight below and right.
+  EXPECT_TRUE(Contains(first.body, "<path d=\"M4 219h99v1h-98v15h-1z\" fill=\"#808080\"/>")) << first.body;
+  EXPECT_TRUE(Contains(first.body, "<path d=\"M103 219h1v17h-100v-1h99z\" fill=\"#FFFFFF\"/>"));
+  // The last panel runs to the bar's end, its text right-justified 3 pixels before it.
+  auto line = FindText(first.body, "Line 1");
+  ASSERT_TRUE(line);
+  EXPECT_GT(line->x, kClientX + 312 - 60);
+  auto second = Picture(svg, "StatusBar2");
+  EXPECT_TRUE(FindText(second.body, "Simple"));
+  EXPECT_FALSE(FindText(second.body, "Hidden"));
+}
+
+TEST(RenderToolBar, ButtonsTakeTheBarsSizeAndShowImagesAndCaptions) {
+  auto form = ReadForm(
+      "  object ImageList1: TImageList\n    Left = 200\n    Top = 100\n  end\n"
+      "  object ToolBar1: TToolBar\n    Left = 0\n    Top = 0\n    Width = 312\n    Height = 40\n"
+      "    ButtonHeight = 36\n    ButtonWidth = 40\n    Caption = 'ToolBar1'\n    Images = ImageList1\n"
+      "    ShowCaptions = True\n    TabOrder = 0\n"
+      "    object ToolButton1: TToolButton\n      Left = 0\n      Top = 2\n      Caption = 'Open'\n"
+      "      ImageIndex = 0\n    end\n"
+      "    object ToolButton2: TToolButton\n      Left = 40\n      Top = 2\n      Width = 8\n"
+      "      Caption = 'ToolButton2'\n      Style = tbsSeparator\n    end\n"
+      "    object ToolButton3: TToolButton\n      Left = 48\n      Top = 2\n      Caption = 'Save'\n"
+      "      ImageIndex = 5\n    end\n  end\n");
+  auto* images = As<TImageList>(form->Root()->FindComponent("ImageList1"));
+  TBitmap red;
+  red.SetSize(16, 16);
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 16; ++x) red.SetPixel(x, y, clRed);
+  images->Add(&red, nullptr);
+  std::string svg = Render(*form);
+  Picture(svg, "ToolBar1");
+  auto open = Picture(svg, "ToolButton1");
+  EXPECT_EQ(IntAttr(open.open, "width"), 40);
+  EXPECT_EQ(IntAttr(open.open, "height"), 36);
+  // The image centred above the caption.
+  EXPECT_TRUE(Contains(open.body, "<image x=\"16\"")) << open.body;
+  EXPECT_TRUE(FindText(open.body, "Open"));
+  EXPECT_EQ(IntAttr(Picture(svg, "ToolButton2").open, "width"), 8);
+  // An index past the list's images draws no image, but still the caption.
+  auto save = Picture(svg, "ToolButton3");
+  EXPECT_FALSE(Contains(save.body, "<image"));
+  EXPECT_TRUE(FindText(save.body, "Save"));
+}
+
+TEST(RenderRanges, TrackBarProgressBarAndUpDown) {
+  auto form = ReadForm(
+      "  object TrackBar1: TTrackBar\n    Left = 0\n    Top = 0\n    Width = 150\n    Height = 45\n"
+      "    Position = 5\n    TabOrder = 0\n  end\n"
+      "  object ProgressBar1: TProgressBar\n    Left = 0\n    Top = 50\n    Width = 102\n    Height = 16\n"
+      "    Position = 50\n    Smooth = True\n    TabOrder = 1\n  end\n"
+      "  object UpDown1: TUpDown\n    Left = 0\n    Top = 80\n    Width = 16\n    Height = 24\n"
+      "    TabOrder = 2\n  end\n");
+  std::string svg = Render(*form);
+  auto track = Picture(svg, "TrackBar1");
+  // Eleven ticks (0 to 10) below the channel, the thumb at the middle one.
+  int ticks = 0;
+  for (std::size_t at = track.body.find("height=\"3\" fill=\"#000000\""); at != std::string::npos;
+       at = track.body.find("height=\"3\" fill=\"#000000\"", at + 1))
+    ++ticks;
+  EXPECT_EQ(ticks, 11);
+  auto progress = Picture(svg, "ProgressBar1");
+  // Half of the 100 pixels inside the border filled in the highlight colour.
+  EXPECT_TRUE(Contains(progress.body, "width=\"50\" height=\"12\" fill=\"#000080\"")) << progress.body;
+  auto updown = Picture(svg, "UpDown1");
+  EXPECT_TRUE(Contains(updown.body, "height=\"12\" fill=\"#C0C0C0\"")) << updown.body;  // two 12-pixel buttons
+}
+
+TEST(RenderViews, TreeNodesFromItemsDataAndReportColumnHeaders) {
+  // One root "Item 0" with the child "Item 1", in the first library's layout.
+  auto node = [](std::string_view text, int children) {
+    std::string info;
+    auto int32 = [&](int v) {
+      for (int i = 0; i < 4; ++i) info += static_cast<char>((static_cast<unsigned>(v) >> (8 * i)) & 0xFF);
+    };
+    int32(25 + static_cast<int>(text.size()));
+    for (int v : {-1, -1, -1, -1, 0, children}) int32(v);
+    info += static_cast<char>(text.size());
+    info += text;
+    return info;
+  };
+  std::string data = std::string("\x01\x00\x00\x00", 4) + node("Item 0", 1) + node("Item 1", 0);
+  std::string hex;
+  for (unsigned char c : data) hex += fmt::format("{:02X}", c);
+  auto form = ReadForm(
+      "  object TreeView1: TTreeView\n    Left = 0\n    Top = 0\n    Width = 121\n    Height = 97\n"
+      "    Indent = 19\n    TabOrder = 0\n    Items.Data = {\n      " + hex + "}\n  end\n"
+      "  object ListView1: TListView\n    Left = 130\n    Top = 0\n    Width = 180\n    Height = 97\n"
+      "    Columns = <\n      item\n        Caption = 'Name'\n        Width = 80\n      end\n"
+      "      item\n        Caption = 'Size'\n      end>\n    TabOrder = 1\n    ViewStyle = vsReport\n  end\n"
+      "  object TreeView2: TTreeView\n    Left = 0\n    Top = 100\n    Width = 121\n    Height = 97\n"
+      "    Indent = 19\n    TabOrder = 2\n    Items.Data = {0100}\n  end\n");
+  std::string svg = Render(*form);
+  auto tree = Picture(svg, "TreeView1");
+  EXPECT_TRUE(FindText(tree.body, "Item 0")) << tree.body;
+  EXPECT_FALSE(FindText(tree.body, "Item 1"));  // collapsed under its parent
+  // A damaged node list draws the empty white box.
+  auto empty = Picture(svg, "TreeView2");
+  EXPECT_TRUE(Texts(empty.body).empty());
+  EXPECT_TRUE(Contains(empty.body, "fill=\"#FFFFFF\""));
+  auto list = Picture(svg, "ListView1");
+  auto name = FindText(list.body, "Name"), size = FindText(list.body, "Size");
+  ASSERT_TRUE(name && size) << list.body;
+  EXPECT_EQ(size->x - name->x, 80);
+}
+
+TEST(RenderPickers, DateTimeHotKeyAndHeaderTexts) {
+  auto form = ReadForm(
+      "  object DateTimePicker1: TDateTimePicker\n    Left = 0\n    Top = 0\n    Width = 186\n    Height = 21\n"
+      "    Date = 36526.5\n    Time = 36526.5\n    TabOrder = 0\n  end\n"
+      "  object DateTimePicker2: TDateTimePicker\n    Left = 0\n    Top = 30\n    Width = 186\n    Height = 21\n"
+      "    Date = 36526.5\n    Time = 36526.5\n    Kind = dtkTime\n    TabOrder = 1\n  end\n"
+      "  object HotKey1: THotKey\n    Left = 0\n    Top = 60\n    Width = 121\n    Height = 19\n"
+      "    HotKey = 16467\n    Modifiers = []\n    TabOrder = 2\n  end\n"
+      "  object HeaderControl1: THeaderControl\n    Left = 0\n    Top = 100\n    Width = 312\n    Height = 17\n"
+      "    Sections = <\n      item\n        Text = 'First'\n        Width = 60\n      end>\n  end\n");
+  std::string svg = Render(*form);
+  EXPECT_TRUE(FindText(Picture(svg, "DateTimePicker1").body, "1/1/00"));
+  EXPECT_TRUE(FindText(Picture(svg, "DateTimePicker2").body, "12:00:00"));
+  EXPECT_TRUE(FindText(Picture(svg, "HotKey1").body, "Ctrl+S"));
+  EXPECT_TRUE(FindText(Picture(svg, "HeaderControl1").body, "First"));
+}
+
+}  // namespace

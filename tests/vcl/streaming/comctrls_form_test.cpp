@@ -1,0 +1,352 @@
+// The common controls in form files: what a new one writes, collections and tree nodes
+// read into the model, and the corpus forms that use them.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "form_test_util.h"
+#include "vcl/comctrls.h"
+#include "vcl/comctrls_bars.h"
+#include "vcl/comctrls_pickers.h"
+#include "vcl/comctrls_ranges.h"
+#include "vcl/comctrls_views.h"
+#include "vcl/forms.h"
+#include "vcl/stdctrls.h"
+#include "vcl/streaming/form_file.h"
+
+using namespace vcl;
+
+namespace {
+
+const std::string kEmptyForm =
+    "object Form1: TForm1\r\n"
+    "  Left = 192\r\n"
+    "  Top = 107\r\n"
+    "  Width = 435\r\n"
+    "  Height = 300\r\n"
+    "  Caption = 'Form1'\r\n"
+    "  PixelsPerInch = 96\r\n"
+    "  TextHeight = 13\r\n"
+    "end\r\n";
+
+std::unique_ptr<TFormFile> Load(const std::string& text) { return TFormFile::Read(text, "Unit1.dfm"); }
+
+// The names of the values written for `component` (after a Write).
+std::vector<std::string> WrittenNames(const TFormFile& form, const TComponent* component) {
+  std::vector<std::string> names;
+  if (const dfm::Object* node = form.Node(component))
+    for (const dfm::Property& property : node->properties) names.emplace_back(property.name);
+  return names;
+}
+
+template <class C>
+C* Add(TFormFile& form, const std::string& name, TWinControl* parent = nullptr) {
+  auto* control = new C(form.Root());
+  control->SetName(name);
+  control->SetParent(parent ? parent : As<TWinControl>(form.Root()));
+  return control;
+}
+
+using Names = std::vector<std::string>;
+
+TEST(CommonControls, NewControlsWriteOnlyWhatTheIdeWrites) {
+  auto form = Load(kEmptyForm);
+  auto* status = Add<TStatusBar>(*form, "StatusBar1");
+  auto* tool = Add<TToolBar>(*form, "ToolBar1");
+  auto* button = Add<TToolButton>(*form, "ToolButton1", tool);
+  auto* track = Add<TTrackBar>(*form, "TrackBar1");
+  auto* progress = Add<TProgressBar>(*form, "ProgressBar1");
+  auto* updown = Add<TUpDown>(*form, "UpDown1");
+  auto* tree = Add<TTreeView>(*form, "TreeView1");
+  auto* list = Add<TListView>(*form, "ListView1");
+  auto* rich = Add<TRichEdit>(*form, "RichEdit1");
+  auto* picker = Add<TDateTimePicker>(*form, "DateTimePicker1");
+  auto* hotKey = Add<THotKey>(*form, "HotKey1");
+  auto* header = Add<THeaderControl>(*form, "HeaderControl1");
+  auto* animate = Add<TAnimate>(*form, "Animate1");
+  form->Write();
+  // Docked bars write their bounds but not their alignment, which is their default.
+  EXPECT_EQ(WrittenNames(*form, status), (Names{"Left", "Top", "Width", "Height"}));
+  EXPECT_EQ(WrittenNames(*form, tool), (Names{"Left", "Top", "Width", "Height", "Caption", "TabOrder"}));
+  EXPECT_EQ(WrittenNames(*form, header), (Names{"Left", "Top", "Width", "Height"}));
+  // The bar sizes its buttons: they write their place and caption only.
+  EXPECT_EQ(WrittenNames(*form, button), (Names{"Left", "Top", "Caption"}));
+  for (TWinControl* control : std::initializer_list<TWinControl*>{track, progress, updown, list, hotKey})
+    EXPECT_EQ(WrittenNames(*form, control), (Names{"Left", "Top", "Width", "Height", "TabOrder"})) << control->Name();
+  // A tree's indent has no default: it is always written.
+  EXPECT_EQ(WrittenNames(*form, tree), (Names{"Left", "Top", "Width", "Height", "Indent", "TabOrder"}));
+  EXPECT_EQ(WrittenNames(*form, rich), (Names{"Left", "Top", "Width", "Height", "Lines.Strings", "TabOrder"}));
+  // A picker starts at the moment it is made, which its date and time record.
+  EXPECT_EQ(WrittenNames(*form, picker), (Names{"Left", "Top", "Width", "Height", "Date", "Time", "TabOrder"}));
+  EXPECT_EQ(WrittenNames(*form, animate), (Names{"Left", "Top", "Width", "Height"}));
+}
+
+TEST(CommonControls, DefaultSizesAndAlignments) {
+  struct Expected {
+    TClass cls;
+    int width, height;
+    TAlign align;
+  };
+  for (auto [cls, width, height, align] : {Expected{TStatusBar::ClassInfo(), 150, 19, alBottom},
+                                            Expected{TToolBar::ClassInfo(), 150, 29, alTop},
+                                            Expected{THeaderControl::ClassInfo(), 250, 17, alTop},
+                                            Expected{TTrackBar::ClassInfo(), 150, 45, alNone},
+                                            Expected{TProgressBar::ClassInfo(), 150, 16, alNone},
+                                            Expected{TUpDown::ClassInfo(), 16, 24, alNone},
+                                            Expected{TTreeView::ClassInfo(), 121, 97, alNone},
+                                            Expected{TListView::ClassInfo(), 250, 150, alNone},
+                                            Expected{TDateTimePicker::ClassInfo(), 186, 21, alNone},
+                                            Expected{THotKey::ClassInfo(), 121, 19, alNone},
+                                            Expected{TAnimate::ClassInfo(), 100, 80, alNone}}) {
+    auto* control = As<TControl>(cls->Create(nullptr));
+    EXPECT_EQ(control->Width(), width) << cls->ClassName();
+    EXPECT_EQ(control->Height(), height) << cls->ClassName();
+    EXPECT_EQ(control->Align(), align) << cls->ClassName();
+    control->Free();
+  }
+}
+
+const std::string kBars =
+    "object Form1: TForm1\r\n"
+    "  Left = 0\r\n"
+    "  Top = 0\r\n"
+    "  Width = 400\r\n"
+    "  Height = 300\r\n"
+    "  Caption = 'Form1'\r\n"
+    "  PixelsPerInch = 96\r\n"
+    "  TextHeight = 13\r\n"
+    "  object ListView1: TListView\r\n"
+    "    Left = 0\r\n"
+    "    Top = 0\r\n"
+    "    Width = 392\r\n"
+    "    Height = 100\r\n"
+    "    Columns = <\r\n"
+    "      item\r\n"
+    "        Caption = 'Name'\r\n"
+    "        Width = 120\r\n"
+    "      end\r\n"
+    "      item\r\n"
+    "        Alignment = taRightJustify\r\n"
+    "        Caption = 'Size'\r\n"
+    "        Sparkle = 3\r\n"
+    "      end>\r\n"
+    "    TabOrder = 0\r\n"
+    "    ViewStyle = vsReport\r\n"
+    "  end\r\n"
+    "  object StatusBar1: TStatusBar\r\n"
+    "    Left = 0\r\n"
+    "    Top = 254\r\n"
+    "    Width = 392\r\n"
+    "    Height = 19\r\n"
+    "    Panels = <\r\n"
+    "      item\r\n"
+    "        Text = 'Ready'\r\n"
+    "        Width = 50\r\n"
+    "      end\r\n"
+    "      item\r\n"
+    "        Bevel = pbRaised\r\n"
+    "        Width = 50\r\n"
+    "      end>\r\n"
+    "    SimplePanel = False\r\n"
+    "  end\r\n"
+    "end\r\n";
+
+TEST(CommonControls, CollectionsAreReadAndTheFileKeepsThem) {
+  auto form = Load(kBars);
+  auto* list = As<TListView>(form->Root()->FindComponent("ListView1"));
+  ASSERT_EQ(list->Columns()->Count(), 2);
+  EXPECT_EQ(list->Columns()->Items(0)->Caption(), "Name");
+  EXPECT_EQ(list->Columns()->Items(0)->Width(), 120);
+  EXPECT_EQ(list->Columns()->Items(1)->Alignment(), taRightJustify);
+  EXPECT_EQ(list->Columns()->Items(1)->Width(), 50);  // the default
+  EXPECT_EQ(list->ViewStyle(), vsReport);
+  auto* status = As<TStatusBar>(form->Root()->FindComponent("StatusBar1"));
+  ASSERT_EQ(status->Panels()->Count(), 2);
+  EXPECT_EQ(status->Panels()->Items(0)->Text(), "Ready");
+  EXPECT_EQ(status->Panels()->Items(1)->Bevel(), pbRaised);
+  // Unchanged, byte for byte (the item value the model does not know included); a change
+  // of the bar rewrites that value only.
+  EXPECT_EQ(form->Write(), kBars);
+  status->SetSimplePanel(true);
+  status->SetSimpleText("Busy");
+  std::string expected = kBars;
+  expected.replace(expected.find("    SimplePanel = False\r\n"), 25,
+                   "    SimplePanel = True\r\n    SimpleText = 'Busy'\r\n");
+  EXPECT_EQ(form->Write(), expected);
+}
+
+TEST(CommonControls, ACollectionValueOfTheWrongKindNamesItsPlace) {
+  std::string scalar = kEmptyForm;
+  scalar.replace(scalar.find("end\r\n"), 5,
+                 "  object StatusBar1: TStatusBar\r\n    Panels = 3\r\n  end\r\nend\r\n");
+  try {
+    Load(scalar);
+    ADD_FAILURE() << "read";
+  } catch (const EReadError& e) {
+    EXPECT_NE(std::string(e.what()).find("Unit1.dfm:10:"), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("StatusBar1.Panels"), std::string::npos) << e.what();
+  }
+}
+
+// Little-endian integers, for building node lists.
+std::string Int32(std::int32_t v) {
+  std::string bytes;
+  for (int i = 0; i < 4; ++i) bytes += static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF);
+  return bytes;
+}
+
+std::string ClassicNode(const std::string& text, int image, int children) {
+  return Int32(25 + static_cast<int>(text.size())) + Int32(image) + Int32(image + 1) + Int32(-1) + Int32(-1) +
+         Int32(0) + Int32(children) + static_cast<char>(text.size()) + text;
+}
+
+std::string LazarusNode(const std::string& text, int children, bool expanded) {
+  return Int32(-1) + Int32(-1) + Int32(-1) + Int32(-1) + Int32(children) + Int32(0) + static_cast<char>(expanded) +
+         Int32(static_cast<int>(text.size())) + text;
+}
+
+TEST(TreeNodes, BothFileLayoutsAreDecodedAndDamageLeavesNoNodes) {
+  TTreeNodes nodes;
+  std::string classic = Int32(2) + ClassicNode("Root", 3, 1) + ClassicNode("Child", 4, 0) + ClassicNode("Second", 0, 0);
+  ASSERT_TRUE(nodes.ReadData(classic));
+  ASSERT_EQ(nodes.TopNodes().size(), 2u);
+  EXPECT_EQ(nodes.TopNodes()[0]->Text, "Root");
+  EXPECT_EQ(nodes.TopNodes()[0]->ImageIndex, 3);
+  EXPECT_EQ(nodes.TopNodes()[0]->SelectedIndex, 4);
+  ASSERT_EQ(nodes.TopNodes()[0]->Children.size(), 1u);
+  EXPECT_EQ(nodes.TopNodes()[0]->Children[0]->Text, "Child");
+  EXPECT_EQ(nodes.TopNodes()[1]->Text, "Second");
+
+  std::string lazarus = Int32(-7) + std::string("\x02\x00", 2) + Int32(1) + LazarusNode("Top \xC3\xA9", 1, true) +
+                        LazarusNode("Leaf", 0, false);
+  ASSERT_TRUE(nodes.ReadData(lazarus));
+  ASSERT_EQ(nodes.TopNodes().size(), 1u);
+  EXPECT_EQ(nodes.TopNodes()[0]->Text, "Top \xC3\xA9");
+  EXPECT_TRUE(nodes.TopNodes()[0]->Expanded);
+  EXPECT_EQ(nodes.TopNodes()[0]->Children[0]->Text, "Leaf");
+
+  // Cut short, a child count past the bytes, trailing bytes, a huge count: no nodes at all.
+  for (std::string damaged : {classic.substr(0, classic.size() - 3), Int32(1) + ClassicNode("Root", 0, 5),
+                              classic + "x", Int32(0x7FFFFFFF) + ClassicNode("Root", 0, 0), std::string()}) {
+    EXPECT_FALSE(nodes.ReadData(damaged));
+    EXPECT_TRUE(nodes.TopNodes().empty());
+  }
+}
+
+TEST(TreeNodes, LaterLibrariesNodeDataInUtf16) {
+  auto node = [](const std::u16string& text, int children) {
+    std::string units;
+    for (char16_t c : text) units += std::string{static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+    return Int32(30 + static_cast<int>(units.size())) + Int32(1) + Int32(2) + Int32(-1) + Int32(-1) +
+           std::string(8, '\0') + Int32(children) + '\x01' + static_cast<char>(text.size()) + units;
+  };
+  TTreeNodes nodes;
+  ASSERT_TRUE(nodes.ReadNodeData("\x03" + Int32(1) + node(u"Gr\u00FC\u00DFe", 1) + node(u"\U0001F600", 0)));
+  EXPECT_EQ(nodes.TopNodes()[0]->Text, "Gr\xC3\xBC\xC3\x9F" "e");
+  EXPECT_EQ(nodes.TopNodes()[0]->Children[0]->Text, "\xF0\x9F\x98\x80");
+  EXPECT_FALSE(nodes.ReadNodeData("\x02" + Int32(0)));
+}
+
+TEST(CommonControls, UpDownAttachesToItsAssociateAndShowsThePosition) {
+  auto form = Load(kEmptyForm);
+  auto* edit = Add<TEdit>(*form, "Edit1");
+  edit->SetBounds(10, 20, 100, 21);
+  auto* updown = Add<TUpDown>(*form, "UpDown1");
+  updown->SetMax(5000);
+  updown->SetAssociate(edit);
+  EXPECT_EQ(edit->Width(), 84);
+  EXPECT_EQ(updown->BoundsRect(), Rect(94, 20, 110, 41));
+  updown->SetPosition(1234);
+  EXPECT_EQ(edit->Text(), "1,234");
+  updown->SetThousands(false);
+  EXPECT_EQ(edit->Text(), "1234");
+  updown->SetPosition(5000);
+  updown->Click(btNext);
+  EXPECT_EQ(updown->Position(), 5000);  // stops at the end
+  updown->SetWrap(true);
+  updown->Click(btNext);
+  EXPECT_EQ(updown->Position(), 0);
+  // The edit going clears the reference.
+  edit->Free();
+  EXPECT_EQ(updown->Associate(), nullptr);
+}
+
+TEST(CommonControls, ToolButtonsTakeTheBarsSizeButSeparatorsKeepTheirWidth) {
+  auto form = Load(kEmptyForm);
+  auto* bar = Add<TToolBar>(*form, "ToolBar1");
+  auto* button = Add<TToolButton>(*form, "ToolButton1", bar);
+  auto* separator = Add<TToolButton>(*form, "ToolButton2", bar);
+  separator->SetStyle(tbsSeparator);
+  auto* drop = Add<TToolButton>(*form, "ToolButton3", bar);
+  drop->SetStyle(tbsDropDown);
+  bar->SetButtonWidth(30);
+  bar->SetButtonHeight(28);
+  EXPECT_EQ(button->Width(), 30);
+  EXPECT_EQ(button->Height(), 28);
+  EXPECT_EQ(separator->Width(), 8);
+  EXPECT_EQ(separator->Height(), 28);
+  EXPECT_EQ(drop->Width(), 44);
+  form->Write();
+  EXPECT_EQ(WrittenNames(*form, separator), (Names{"Left", "Top", "Width", "Caption", "Style"}));
+}
+
+TEST(CommonControls, DateAndTimeAreOneMoment) {
+  TDateTimePicker picker(nullptr);
+  picker.SetDate(36526.75);  // 1 January 2000
+  picker.SetTime(0.5);
+  EXPECT_DOUBLE_EQ(picker.DateTime(), 36526.5);
+  EXPECT_EQ(picker.DisplayText(), "1/1/00");
+  picker.SetDateFormat(dfLong);
+  EXPECT_EQ(picker.DisplayText(), "1 January 2000");
+  picker.SetDate(2.0);  // 1 January 1900
+  EXPECT_EQ(picker.DisplayText(), "1 January 1900");
+  picker.SetKind(dtkTime);
+  picker.SetTime(0.75);
+  EXPECT_EQ(picker.DisplayText(), "18:00:00");
+  THotKey key(nullptr);
+  EXPECT_EQ(key.DisplayText(), "Alt+A");
+  key.SetHotKey(0);
+  EXPECT_EQ(key.DisplayText(), "None");
+}
+
+// The classes of the palette's Win32 page (and the tool buttons of its tool bars).
+const std::set<std::string> kCommonClasses = {
+    "TStatusBar", "TUpDown",   "TTrackBar", "TProgressBar",    "TToolBar", "TToolButton",    "TTreeView",
+    "TListView",  "TRichEdit", "THotKey",   "TDateTimePicker", "TAnimate", "THeaderControl"};
+
+TEST(CommonControls, CorpusFormsGiveRealComponentsAndStillRoundTrip) {
+  auto entries = formtest::CorpusEntries();
+  if (entries.empty()) GTEST_SKIP() << "corpus not found at " << formtest::CorpusDir();
+  std::map<std::string, int> real, placeholders;
+  for (const auto& entry : entries) {
+    if (entry.corrupt) continue;
+    std::string bytes = formtest::ReadAll(formtest::CorpusDir() / entry.file);
+    try {
+      auto form = TFormFile::Read(bytes, entry.file);
+      std::vector<TComponent*> pending{form->Root()};
+      while (!pending.empty()) {
+        TComponent* component = pending.back();
+        pending.pop_back();
+        for (int i = 0; i < component->ComponentCount(); ++i) pending.push_back(component->Components(i));
+        const std::string& name = component->ClassName();
+        if (!kCommonClasses.count(name)) continue;
+        // A real component is of the registered class itself, not of a stand-in named so.
+        bool isReal = component->ClassType() == GetClass(name);
+        ++(isReal ? real : placeholders)[name];
+        EXPECT_TRUE(isReal) << entry.file << ": " << component->Name() << " of " << name << " is a placeholder";
+      }
+      EXPECT_TRUE(form->Write() == bytes) << entry.file << " changed on the way through";
+    } catch (const std::exception& e) {
+      ADD_FAILURE() << entry.file << ": " << e.what();
+    }
+  }
+  int total = 0;
+  for (const auto& [name, count] : real) {
+    std::cout << "  " << name << ": " << count << " real, " << placeholders[name] << " placeholders\n";
+    total += count;
+  }
+  EXPECT_GT(total, 200);
+}
+
+}  // namespace

@@ -1,0 +1,67 @@
+// Collections: owned lists of items of one class (status panels, list columns, header
+// sections). A form file holds them as "Name = < item ... end >"; the model reads their
+// items so that controls can show them, and the file keeps their text for the save.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "vcl/classes.h"
+
+namespace vcl {
+
+class TCollection;
+
+// One item of a collection; its index is its position in the collection.
+class TCollectionItem : public TPersistent {
+  VCL_CLASS(TCollectionItem, TPersistent)
+  explicit TCollectionItem(TCollection* collection) : collection_(collection) {}
+
+  TCollection* Collection() const { return collection_; }
+  int Index() const;
+
+protected:
+  // Something that shows the item changed.
+  void Changed();
+
+private:
+  TCollection* collection_;
+};
+
+class TCollection : public TPersistent {
+  VCL_CLASS(TCollection, TPersistent)
+  using TItemFactory = std::function<std::unique_ptr<TCollectionItem>(TCollection*)>;
+  explicit TCollection(TItemFactory factory) : factory_(std::move(factory)) {}
+
+  int Count() const { return static_cast<int>(items_.size()); }
+  // Raises EListError for an index out of range.
+  TCollectionItem* Items(int index) const;
+  TCollectionItem* Add();
+  void Delete(int index);
+  void Clear();
+  int IndexOf(const TCollectionItem* item) const;
+
+  // Runs after every change of the items (added, removed, changed).
+  TNotifyEvent OnChange;
+
+protected:
+  friend class TCollectionItem;
+  void Changed() { OnChange(this); }
+
+private:
+  TItemFactory factory_;
+  std::vector<std::unique_ptr<TCollectionItem>> items_;
+};
+
+// A collection of items of class `Item`, each made by `Item(TCollection*)`.
+template <class Item>
+class TTypedCollection : public TCollection {
+public:
+  TTypedCollection()
+      : TCollection([](TCollection* c) -> std::unique_ptr<TCollectionItem> { return std::make_unique<Item>(c); }) {}
+  Item* Items(int index) const { return static_cast<Item*>(TCollection::Items(index)); }
+  Item* Add() { return static_cast<Item*>(TCollection::Add()); }
+};
+
+}  // namespace vcl
