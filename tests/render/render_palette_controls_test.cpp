@@ -204,6 +204,17 @@ TEST(RenderPictures, ImagesAndGlyphsFromTheirFormFileData) {
   EXPECT_NE(saved.find("Picture.Data = {0954506E67496D616765}"), std::string::npos);
 }
 
+TEST(RenderPictures, ABitmapThatCannotBeReadIsAnErrorAtItsPlace) {
+  try {
+    ReadForm("  object Image1: TImage\n    Left = 0\n    Top = 0\n    Width = 10\n    Height = 10\n"
+             "    Picture.Data = {07544269746D617004000000}\n  end\n");
+    FAIL() << "a picture without its bitmap was read";
+  } catch (const EReadError& e) {
+    EXPECT_NE(e.Message().find("Form1.dfm:14:20:"), std::string::npos) << e.Message();
+    EXPECT_NE(e.Message().find("Image1.Picture.Data"), std::string::npos) << e.Message();
+  }
+}
+
 TEST(RenderContainers, ALazarusGroupBoxPlacesItsChildrenInItsClientArea) {
   auto form = TFormFile::Read(
       "object Form1: TForm1\n  Left = 0\n  Top = 0\n  Width = 320\n  Height = 240\n"
