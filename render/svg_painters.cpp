@@ -42,7 +42,7 @@ TPainter FindPainter(TClass cls) {
       {TDBLookupListBox::ClassInfo(), PaintLookupListBox},
       {TDBImage::ClassInfo(), PaintDBImage},
       // common controls
-      {TStatusBar::ClassInfo(), PaintStatusBar}, {THeaderControl::ClassInfo(), PaintHeaderControl}, {TToolBar::ClassInfo(), PaintToolBar}, {TToolButton::ClassInfo(), PaintToolButton}, {TTrackBar::ClassInfo(), PaintTrackBar}, {TProgressBar::ClassInfo(), PaintProgressBar}, {TUpDown::ClassInfo(), PaintUpDown}, {TTreeView::ClassInfo(), PaintTreeView}, {TListView::ClassInfo(), PaintListView}, {TDateTimePicker::ClassInfo(), PaintDateTimePicker}, {THotKey::ClassInfo(), PaintHotKey}, {TAnimate::ClassInfo(), PaintAnimate},
+      {TStatusBar::ClassInfo(), PaintStatusBar}, {THeaderControl::ClassInfo(), PaintHeaderControl}, {TToolBar::ClassInfo(), PaintToolBar}, {TToolButton::ClassInfo(), PaintToolButton}, {TTrackBar::ClassInfo(), PaintTrackBar}, {TProgressBar::ClassInfo(), PaintProgressBar}, {TUpDown::ClassInfo(), PaintUpDown}, {TTreeView::ClassInfo(), PaintTreeView}, {TListView::ClassInfo(), PaintListView}, {TDateTimePicker::ClassInfo(), PaintDateTimePicker}, {TMonthCalendar::ClassInfo(), PaintMonthCalendar}, {THotKey::ClassInfo(), PaintHotKey}, {TAnimate::ClassInfo(), PaintAnimate},
       {TGraphicControl::ClassInfo(), PaintRecorded},
       {TCustomControl::ClassInfo(), PaintRecorded},
   };

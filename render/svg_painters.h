@@ -106,6 +106,7 @@ void PaintUpDown(const TPaintContext&, TControl*, const TRect&);
 void PaintTreeView(const TPaintContext&, TControl*, const TRect&);
 void PaintListView(const TPaintContext&, TControl*, const TRect&);
 void PaintDateTimePicker(const TPaintContext&, TControl*, const TRect&);
+void PaintMonthCalendar(const TPaintContext&, TControl*, const TRect&);
 void PaintHotKey(const TPaintContext&, TControl*, const TRect&);
 void PaintAnimate(const TPaintContext&, TControl*, const TRect&);
 // Controls that draw on their own canvas: what they record, replayed; a control that
