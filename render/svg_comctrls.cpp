@@ -248,24 +248,7 @@ void PaintProgressBar(const TPaintContext& ctx, TControl* control, const TRect& 
 
 void PaintUpDown(const TPaintContext& ctx, TControl* control, const TRect& bounds) {
   auto* updown = static_cast<TUpDown*>(control);
-  TColor color = updown->Enabled() ? clBtnText : clGrayText;
-  if (updown->Orientation() == udVertical) {
-    int half = bounds.Height() / 2;
-    TRect up = Rect(bounds.Left, bounds.Top, bounds.Right, bounds.Top + half);
-    TRect down = Rect(bounds.Left, up.Bottom, bounds.Right, bounds.Bottom);
-    ButtonFace(ctx.svg, up, false);
-    ButtonFace(ctx.svg, down, false);
-    Arrow(ctx.svg, up, TArrow::Up, color);
-    Arrow(ctx.svg, down, TArrow::Down, color);
-    return;
-  }
-  int half = bounds.Width() / 2;
-  TRect left = Rect(bounds.Left, bounds.Top, bounds.Left + half, bounds.Bottom);
-  TRect right = Rect(left.Right, bounds.Top, bounds.Right, bounds.Bottom);
-  ButtonFace(ctx.svg, left, false);
-  ButtonFace(ctx.svg, right, false);
-  Arrow(ctx.svg, left, TArrow::Left, color);
-  Arrow(ctx.svg, right, TArrow::Right, color);
+  ArrowButtons(ctx.svg, bounds, updown->Orientation() == udVertical, updown->Enabled());
 }
 
 void PaintTreeView(const TPaintContext& ctx, TControl* control, const TRect& bounds) {
@@ -330,18 +313,11 @@ void PaintDateTimePicker(const TPaintContext& ctx, TControl* control, const TRec
   auto* picker = static_cast<TDateTimePicker*>(control);
   TRect inside = Field(ctx.svg, bounds, picker->Color());
   TRect button = Rect(std::max(inside.Left, inside.Right - kButtonWidth), inside.Top, inside.Right, inside.Bottom);
-  TColor arrows = picker->Enabled() ? clBtnText : clGrayText;
   if (picker->Kind() == dtkDate && picker->DateMode() == dmComboBox) {
     ButtonFace(ctx.svg, button, false);
-    Arrow(ctx.svg, button, TArrow::Down, arrows);
+    Arrow(ctx.svg, button, TArrow::Down, picker->Enabled() ? clBtnText : clGrayText);
   } else {
-    int half = button.Height() / 2;
-    TRect up = Rect(button.Left, button.Top, button.Right, button.Top + half);
-    TRect down = Rect(button.Left, up.Bottom, button.Right, button.Bottom);
-    ButtonFace(ctx.svg, up, false);
-    ButtonFace(ctx.svg, down, false);
-    Arrow(ctx.svg, up, TArrow::Up, arrows);
-    Arrow(ctx.svg, down, TArrow::Down, arrows);
+    ArrowButtons(ctx.svg, button, true, picker->Enabled());
   }
   TRect text = Rect(inside.Left, inside.Top, button.Left, inside.Bottom);
   if (picker->ShowCheckbox()) {

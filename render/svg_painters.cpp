@@ -115,6 +115,17 @@ void Arrow(TWriter& svg, const TRect& r, TArrow direction, TColor color) {
   }
 }
 
+void ArrowButtons(TWriter& svg, const TRect& r, bool vertical, bool enabled) {
+  TColor color = enabled ? clBtnText : clGrayText;
+  TRect first = vertical ? Rect(r.Left, r.Top, r.Right, r.Top + r.Height() / 2)
+                         : Rect(r.Left, r.Top, r.Left + r.Width() / 2, r.Bottom);
+  TRect second = vertical ? Rect(r.Left, first.Bottom, r.Right, r.Bottom) : Rect(first.Right, r.Top, r.Right, r.Bottom);
+  ButtonFace(svg, first, false);
+  ButtonFace(svg, second, false);
+  Arrow(svg, first, vertical ? TArrow::Up : TArrow::Left, color);
+  Arrow(svg, second, vertical ? TArrow::Down : TArrow::Right, color);
+}
+
 void ScrollBar(TWriter& svg, const TRect& r, bool vertical) {
   int length = vertical ? r.Height() : r.Width();
   int thickness = vertical ? r.Width() : r.Height();

@@ -14,12 +14,6 @@ using namespace rendertest;
 
 namespace {
 
-std::string Render(const TFormFile& form) {
-  TSvgOptions options;
-  options.FormFile = &form;
-  return RenderSvg(form.Root(), nullptr, options);
-}
-
 constexpr int kClientX = 4, kClientY = 23;
 
 // The control's picture, which must be drawn by a painter of its own (no dashed outline).
