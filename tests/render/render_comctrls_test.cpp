@@ -14,7 +14,8 @@ using namespace rendertest;
 
 namespace {
 
-constexpr int kClientX = 4, kClientY = 23;
+// The form's client area starts 4 pixels in from its left edge.
+constexpr int kClientX = 4;
 
 // The control's picture, which must be drawn by a painter of its own (no dashed outline).
 Fragment Picture(const std::string& svg, const std::string& name) {

@@ -264,10 +264,10 @@ TEST(CommonControls, UpDownAttachesToItsAssociateAndShowsThePosition) {
   updown->SetThousands(false);
   EXPECT_EQ(edit->Text(), "1234");
   updown->SetPosition(5000);
-  updown->Click(btNext);
+  updown->ClickButton(btNext);
   EXPECT_EQ(updown->Position(), 5000);  // stops at the end
   updown->SetWrap(true);
-  updown->Click(btNext);
+  updown->ClickButton(btNext);
   EXPECT_EQ(updown->Position(), 0);
   // The edit going clears the reference.
   edit->Free();
