@@ -54,7 +54,7 @@ std::vector<TPalettePage> DefaultPalette() {
       {"Win32",
        {TTabControl::ClassInfo(), TPageControl::ClassInfo(), TImageList::ClassInfo(), TRichEdit::ClassInfo(),
         TTrackBar::ClassInfo(), TProgressBar::ClassInfo(), TUpDown::ClassInfo(), THotKey::ClassInfo(),
-        TAnimate::ClassInfo(), TDateTimePicker::ClassInfo(), TTreeView::ClassInfo(), TListView::ClassInfo(),
+        TAnimate::ClassInfo(), TDateTimePicker::ClassInfo(), TMonthCalendar::ClassInfo(), TTreeView::ClassInfo(), TListView::ClassInfo(),
         THeaderControl::ClassInfo(), TStatusBar::ClassInfo(), TToolBar::ClassInfo()}},
       {"System", {TPaintBox::ClassInfo()}},
       {"Data Access", {TDataSource::ClassInfo(), TTable::ClassInfo(), TQuery::ClassInfo(), TDatabase::ClassInfo()}},

@@ -248,24 +248,7 @@ void PaintProgressBar(const TPaintContext& ctx, TControl* control, const TRect& 
 
 void PaintUpDown(const TPaintContext& ctx, TControl* control, const TRect& bounds) {
   auto* updown = static_cast<TUpDown*>(control);
-  TColor color = updown->Enabled() ? clBtnText : clGrayText;
-  if (updown->Orientation() == udVertical) {
-    int half = bounds.Height() / 2;
-    TRect up = Rect(bounds.Left, bounds.Top, bounds.Right, bounds.Top + half);
-    TRect down = Rect(bounds.Left, up.Bottom, bounds.Right, bounds.Bottom);
-    ButtonFace(ctx.svg, up, false);
-    ButtonFace(ctx.svg, down, false);
-    Arrow(ctx.svg, up, TArrow::Up, color);
-    Arrow(ctx.svg, down, TArrow::Down, color);
-    return;
-  }
-  int half = bounds.Width() / 2;
-  TRect left = Rect(bounds.Left, bounds.Top, bounds.Left + half, bounds.Bottom);
-  TRect right = Rect(left.Right, bounds.Top, bounds.Right, bounds.Bottom);
-  ButtonFace(ctx.svg, left, false);
-  ButtonFace(ctx.svg, right, false);
-  Arrow(ctx.svg, left, TArrow::Left, color);
-  Arrow(ctx.svg, right, TArrow::Right, color);
+  ArrowButtons(ctx.svg, bounds, updown->Orientation() == udVertical, updown->Enabled());
 }
 
 void PaintTreeView(const TPaintContext& ctx, TControl* control, const TRect& bounds) {
@@ -330,18 +313,11 @@ void PaintDateTimePicker(const TPaintContext& ctx, TControl* control, const TRec
   auto* picker = static_cast<TDateTimePicker*>(control);
   TRect inside = Field(ctx.svg, bounds, picker->Color());
   TRect button = Rect(std::max(inside.Left, inside.Right - kButtonWidth), inside.Top, inside.Right, inside.Bottom);
-  TColor arrows = picker->Enabled() ? clBtnText : clGrayText;
   if (picker->Kind() == dtkDate && picker->DateMode() == dmComboBox) {
     ButtonFace(ctx.svg, button, false);
-    Arrow(ctx.svg, button, TArrow::Down, arrows);
+    Arrow(ctx.svg, button, TArrow::Down, picker->Enabled() ? clBtnText : clGrayText);
   } else {
-    int half = button.Height() / 2;
-    TRect up = Rect(button.Left, button.Top, button.Right, button.Top + half);
-    TRect down = Rect(button.Left, up.Bottom, button.Right, button.Bottom);
-    ButtonFace(ctx.svg, up, false);
-    ButtonFace(ctx.svg, down, false);
-    Arrow(ctx.svg, up, TArrow::Up, arrows);
-    Arrow(ctx.svg, down, TArrow::Down, arrows);
+    ArrowButtons(ctx.svg, button, true, picker->Enabled());
   }
   TRect text = Rect(inside.Left, inside.Top, button.Left, inside.Bottom);
   if (picker->ShowCheckbox()) {
@@ -350,6 +326,51 @@ void PaintDateTimePicker(const TPaintContext& ctx, TControl* control, const TRec
     text.Left += 17;
   }
   CellText(ctx.svg, text, picker->DisplayText(), *picker->Font(), taLeftJustify, TextColor(picker), 2);
+}
+
+void PaintMonthCalendar(const TPaintContext& ctx, TControl* control, const TRect& bounds) {
+  auto* calendar = static_cast<TMonthCalendar*>(control);
+  const TFont& font = *calendar->Font();
+  TColor color = TextColor(calendar);
+  TRect inside = Field(ctx.svg, bounds, calendar->Color());
+  ctx.svg.OpenViewport(inside);
+  int row = MeasureTextHeight(font) + 2;
+  TDateParts date = DecodeDate(calendar->Date());
+  // The title: month and year on the caption colour, with the arrows to the months beside.
+  TRect title = Rect(inside.Left, inside.Top, inside.Right, inside.Top + row + 4);
+  ctx.svg.Fill(title, clActiveCaption);
+  Arrow(ctx.svg, Bounds(title.Left + 4, title.Top, 12, title.Height()), TArrow::Left, clCaptionText);
+  Arrow(ctx.svg, Bounds(title.Right - 16, title.Top, 12, title.Height()), TArrow::Right, clCaptionText);
+  CellText(ctx.svg, title, std::string(LongMonthName(date.Month)) + " " + std::to_string(date.Year), font, taCenter,
+           clCaptionText, 0);
+  // Seven columns of days, Sunday first, under their initials and a rule.
+  int cell = inside.Width() / 7;
+  int left = inside.Left + (inside.Width() - 7 * cell) / 2;
+  int y = title.Bottom + 2;
+  static constexpr const char* kDays[] = {"S", "M", "T", "W", "T", "F", "S"};
+  for (int d = 0; d < 7; ++d) CellText(ctx.svg, Bounds(left + d * cell, y, cell, row), kDays[d], font, taCenter, color, 0);
+  y += row;
+  ctx.svg.Fill(Rect(left, y, left + 7 * cell, y + 1), clBtnShadow);
+  y += 2;
+  double first = EncodeDate(date.Year, date.Month, 1);
+  int days = static_cast<int>(EncodeDate(date.Month == 12 ? date.Year + 1 : date.Year, date.Month % 12 + 1, 1) - first);
+  int column = DayOfWeek(first);
+  for (int day = 1; day <= days; ++day) {
+    TRect r = Bounds(left + column * cell, y, cell, row);
+    bool chosen = day == date.Day;
+    if (chosen) ctx.svg.Fill(r, clBtnFace);
+    CellText(ctx.svg, r, std::to_string(day), font, taCenter, color, 0);
+    if (++column == 7) column = 0, y += row;
+  }
+  if (calendar->ShowToday()) {
+    y += column == 0 ? 2 : row + 2;
+    TDateParts today = DecodeDate(NowAsDateTime());
+    CellText(ctx.svg, Bounds(left, y, 7 * cell, row),
+             "Today: " + std::to_string(today.Month) + "/" + std::to_string(today.Day) + "/" +
+                 std::to_string(today.Year % 100 / 10) + std::to_string(today.Year % 10),
+             font, taLeftJustify, color, 4);
+  }
+  ctx.svg.CloseViewport();
 }
 
 void PaintHotKey(const TPaintContext& ctx, TControl* control, const TRect& bounds) {

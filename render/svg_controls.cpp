@@ -222,14 +222,7 @@ void PaintListBox(const TPaintContext& ctx, TControl* control, const TRect& boun
 }
 
 void PaintSpinButton(const TPaintContext& ctx, TControl* control, const TRect& bounds) {
-  int half = bounds.Height() / 2;
-  TRect up = Rect(bounds.Left, bounds.Top, bounds.Right, bounds.Top + half);
-  TRect down = Rect(bounds.Left, up.Bottom, bounds.Right, bounds.Bottom);
-  TColor color = control->Enabled() ? clBtnText : clGrayText;
-  ButtonFace(ctx.svg, up, false);
-  ButtonFace(ctx.svg, down, false);
-  Arrow(ctx.svg, up, TArrow::Up, color);
-  Arrow(ctx.svg, down, TArrow::Down, color);
+  ArrowButtons(ctx.svg, bounds, true, control->Enabled());
 }
 
 }  // namespace vcl::svg

@@ -55,7 +55,7 @@ TPainter FindPainter(TClass cls) {
       {TPage::ClassInfo(), PaintNotebookPage},
       {TTabPage::ClassInfo(), PaintNotebookPage},
       // common controls
-      {TStatusBar::ClassInfo(), PaintStatusBar}, {THeaderControl::ClassInfo(), PaintHeaderControl}, {TToolBar::ClassInfo(), PaintToolBar}, {TToolButton::ClassInfo(), PaintToolButton}, {TTrackBar::ClassInfo(), PaintTrackBar}, {TProgressBar::ClassInfo(), PaintProgressBar}, {TUpDown::ClassInfo(), PaintUpDown}, {TTreeView::ClassInfo(), PaintTreeView}, {TListView::ClassInfo(), PaintListView}, {TDateTimePicker::ClassInfo(), PaintDateTimePicker}, {THotKey::ClassInfo(), PaintHotKey}, {TAnimate::ClassInfo(), PaintAnimate},
+      {TStatusBar::ClassInfo(), PaintStatusBar}, {THeaderControl::ClassInfo(), PaintHeaderControl}, {TToolBar::ClassInfo(), PaintToolBar}, {TToolButton::ClassInfo(), PaintToolButton}, {TTrackBar::ClassInfo(), PaintTrackBar}, {TProgressBar::ClassInfo(), PaintProgressBar}, {TUpDown::ClassInfo(), PaintUpDown}, {TTreeView::ClassInfo(), PaintTreeView}, {TListView::ClassInfo(), PaintListView}, {TDateTimePicker::ClassInfo(), PaintDateTimePicker}, {TMonthCalendar::ClassInfo(), PaintMonthCalendar}, {THotKey::ClassInfo(), PaintHotKey}, {TAnimate::ClassInfo(), PaintAnimate},
       {TGraphicControl::ClassInfo(), PaintRecorded},
       {TCustomControl::ClassInfo(), PaintRecorded},
   };
@@ -126,6 +126,17 @@ void Arrow(TWriter& svg, const TRect& r, TArrow direction, TColor color) {
       case TArrow::Left: svg.Fill(Bounds(x + depth - 1 - i, y + i, 1, length), color); break;
     }
   }
+}
+
+void ArrowButtons(TWriter& svg, const TRect& r, bool vertical, bool enabled) {
+  TColor color = enabled ? clBtnText : clGrayText;
+  TRect first = vertical ? Rect(r.Left, r.Top, r.Right, r.Top + r.Height() / 2)
+                         : Rect(r.Left, r.Top, r.Left + r.Width() / 2, r.Bottom);
+  TRect second = vertical ? Rect(r.Left, first.Bottom, r.Right, r.Bottom) : Rect(first.Right, r.Top, r.Right, r.Bottom);
+  ButtonFace(svg, first, false);
+  ButtonFace(svg, second, false);
+  Arrow(svg, first, vertical ? TArrow::Up : TArrow::Left, color);
+  Arrow(svg, second, vertical ? TArrow::Down : TArrow::Right, color);
 }
 
 void ScrollBar(TWriter& svg, const TRect& r, bool vertical) {

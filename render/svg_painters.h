@@ -46,6 +46,8 @@ void ButtonFace(TWriter& svg, const TRect& r, bool down);
 enum class TArrow { Up, Down, Left, Right };
 // A solid triangle pointing `direction`, centred in `r`.
 void Arrow(TWriter& svg, const TRect& r, TArrow direction, TColor color);
+// Two arrow buttons splitting `r`: up above down, or left beside right.
+void ArrowButtons(TWriter& svg, const TRect& r, bool vertical, bool enabled);
 // A scroll bar filling `r`: arrow buttons at both ends and the checkered track.
 void ScrollBar(TWriter& svg, const TRect& r, bool vertical);
 // A caption in the control's state: normal, or engraved when disabled.
@@ -113,6 +115,7 @@ void PaintUpDown(const TPaintContext&, TControl*, const TRect&);
 void PaintTreeView(const TPaintContext&, TControl*, const TRect&);
 void PaintListView(const TPaintContext&, TControl*, const TRect&);
 void PaintDateTimePicker(const TPaintContext&, TControl*, const TRect&);
+void PaintMonthCalendar(const TPaintContext&, TControl*, const TRect&);
 void PaintHotKey(const TPaintContext&, TControl*, const TRect&);
 void PaintAnimate(const TPaintContext&, TControl*, const TRect&);
 // Controls that draw on their own canvas: what they record, replayed; a control that

@@ -1,5 +1,6 @@
 #include "vcl/comctrls_pickers.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <ctime>
@@ -47,12 +48,14 @@ const TTypeInfo* TypeInfoCommonAVI() {
 // Day 0 of the date count is 30 December 1899; std::chrono counts from 1 January 1970.
 constexpr int kUnixEpochDay = 25569;
 
-struct TCivilDate {
-  int year, month, day;
-};
-// The calendar date of a day count (proleptic Gregorian).
-TCivilDate CivilFromDays(long long days) {
-  long long z = days - kUnixEpochDay + 719468;
+constexpr const char* kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
+                                       "July",    "August",   "September", "October", "November", "December"};
+
+}  // namespace
+
+TDateParts DecodeDate(double dateTime) {
+  // Civil date from a day count (proleptic Gregorian), counted from 1 March of year 0.
+  long long z = static_cast<long long>(std::floor(dateTime)) - kUnixEpochDay + 719468;
   long long era = (z >= 0 ? z : z - 146096) / 146097;
   long long doe = z - era * 146097;
   long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
@@ -62,15 +65,26 @@ TCivilDate CivilFromDays(long long days) {
   int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
   return {static_cast<int>(yoe + era * 400 + (month <= 2)), month, day};
 }
-}  // namespace
+
+double EncodeDate(int year, int month, int day) {
+  auto days = std::chrono::sys_days(std::chrono::year(year) / month / day);
+  return static_cast<double>(days.time_since_epoch().count() + kUnixEpochDay);
+}
+
+int DayOfWeek(double dateTime) {
+  // Day 0 was a Saturday.
+  long long day = static_cast<long long>(std::floor(dateTime));
+  return static_cast<int>(((day + 6) % 7 + 7) % 7);
+}
+
+std::string_view LongMonthName(int month) { return kMonthNames[std::clamp(month, 1, 12) - 1]; }
 
 double NowAsDateTime() {
   std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
   // Local time of day, on the local calendar day.
-  auto days = std::chrono::sys_days(std::chrono::year(local.tm_year + 1900) / (local.tm_mon + 1) / local.tm_mday);
-  double day = static_cast<double>(days.time_since_epoch().count() + kUnixEpochDay);
+  double day = EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
   return day + (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) / 86400.0;
 }
 
@@ -128,11 +142,46 @@ std::string TDateTimePicker::DisplayText() const {
     int seconds = static_cast<int>(std::lround(fraction * 86400)) % 86400;
     return fmt::format("{}:{:02}:{:02}", seconds / 3600, seconds / 60 % 60, seconds % 60);
   }
-  static constexpr const char* kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
-                                            "July",    "August",   "September", "October", "November", "December"};
-  TCivilDate date = CivilFromDays(static_cast<long long>(std::floor(dateTime_)));
-  if (dateFormat_ == dfLong) return fmt::format("{} {} {}", date.day, kMonths[date.month - 1], date.year);
-  return fmt::format("{}/{}/{:02}", date.month, date.day, date.year % 100);
+  TDateParts date = DecodeDate(dateTime_);
+  if (dateFormat_ == dfLong) return fmt::format("{} {} {}", date.Day, kMonthNames[date.Month - 1], date.Year);
+  return fmt::format("{}/{}/{:02}", date.Month, date.Day, date.Year % 100);
+}
+
+// ---- TMonthCalendar
+
+TClass TMonthCalendar::ClassInfo() {
+  static TClass cls = [] {
+    using M = TMonthCalendar;
+    TClassBuilder<M> b("TMonthCalendar", TWinControl::ClassInfo());
+    b.Creatable();
+    PublishStandard(b, "Align Anchors AutoSize BorderWidth BiDiMode Constraints");
+    b.Bool("MultiSelect", &M::MultiSelect, &M::SetMultiSelect, false);
+    b.Float("Date", &M::Date, &M::SetDate);
+    PublishStandard(b, "DragCursor DragKind DragMode Enabled");
+    b.Float("EndDate", &M::EndDate, &M::SetEndDate);
+    PublishStandard(b, "Font ImeMode ImeName");
+    b.Float("MaxDate", &M::MaxDate, &M::SetMaxDate);
+    b.Integer("MaxSelectRange", &M::MaxSelectRange, &M::SetMaxSelectRange, 31);
+    b.Float("MinDate", &M::MinDate, &M::SetMinDate);
+    PublishStandard(b, "ParentBiDiMode ParentFont ParentShowHint PopupMenu ShowHint");
+    b.Bool("ShowToday", &M::ShowToday, &M::SetShowToday, true);
+    b.Bool("ShowTodayCircle", &M::ShowTodayCircle, &M::SetShowTodayCircle, true);
+    PublishStandard(b, "TabOrder");
+    b.Bool("TabStop", &M::TabStop, &M::SetTabStop, true);
+    PublishStandard(b, "Visible");
+    b.Bool("WeekNumbers", &M::WeekNumbers, &M::SetWeekNumbers, false);
+    PublishStandard(b, "OnClick OnDblClick OnDragDrop OnDragOver OnEndDock OnEndDrag OnEnter OnExit OnKeyDown "
+                       "OnKeyPress OnKeyUp OnStartDock OnStartDrag");
+    return b.Build();
+  }();
+  return cls;
+}
+
+TMonthCalendar::TMonthCalendar(TComponent* owner) : TWinControl(owner), date_(std::floor(NowAsDateTime())) {
+  SetControlStyle(ControlStyle() & ~(StyleOf(csAcceptsControls) | StyleOf(csSetCaption)));
+  SetBounds(0, 0, 191, 154);
+  SetColor(clWindow);
+  SetTabStop(true);
 }
 
 // ---- THotKey

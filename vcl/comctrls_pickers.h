@@ -12,9 +12,18 @@ enum TDTDateFormat { dfShort, dfLong };
 enum TDTDateMode { dmComboBox, dmUpDown };
 enum TDTCalAlignment { dtaLeft, dtaRight };
 
-// The moment a new picker starts with: now, as a day count from 30 December 1899 with the
-// time of day as its fraction.
+// Dates as the library counts them: days from 30 December 1899, the time of day as the
+// fraction. The moment a new picker starts with is now.
 double NowAsDateTime();
+struct TDateParts {
+  int Year, Month, Day;
+};
+TDateParts DecodeDate(double dateTime);
+double EncodeDate(int year, int month, int day);
+// 0 for Sunday to 6 for Saturday.
+int DayOfWeek(double dateTime);
+// "January" for 1 to "December" for 12.
+std::string_view LongMonthName(int month);
 
 // A field showing a date (with a drop-down calendar or up-down arrows) or a time. Date and
 // Time are two views of one moment: setting the date keeps the time of day, and setting
@@ -62,6 +71,37 @@ private:
   TDTDateMode dateMode_ = dmComboBox;
   TDTCalAlignment calAlignment_ = dtaLeft;
   bool showCheckbox_ = false, checked_ = true, parseInput_ = false;
+};
+
+// A month's calendar: the days of Date's month, Date marked, and today beneath.
+class TMonthCalendar : public TWinControl {
+  VCL_CLASS(TMonthCalendar, TWinControl)
+  explicit TMonthCalendar(TComponent* owner);
+
+  double Date() const { return date_; }
+  void SetDate(double value) { date_ = value; }
+  double EndDate() const { return endDate_; }
+  void SetEndDate(double value) { endDate_ = value; }
+  double MinDate() const { return minDate_; }
+  void SetMinDate(double value) { minDate_ = value; }
+  double MaxDate() const { return maxDate_; }
+  void SetMaxDate(double value) { maxDate_ = value; }
+  int MaxSelectRange() const { return maxSelectRange_; }
+  void SetMaxSelectRange(int value) { maxSelectRange_ = value; }
+  bool MultiSelect() const { return multiSelect_; }
+  void SetMultiSelect(bool value) { multiSelect_ = value; }
+  bool ShowToday() const { return showToday_; }
+  void SetShowToday(bool value) { showToday_ = value; }
+  bool ShowTodayCircle() const { return showTodayCircle_; }
+  void SetShowTodayCircle(bool value) { showTodayCircle_ = value; }
+  bool WeekNumbers() const { return weekNumbers_; }
+  void SetWeekNumbers(bool value) { weekNumbers_ = value; }
+
+private:
+  double date_;
+  double endDate_ = 0, minDate_ = 0, maxDate_ = 0;
+  int maxSelectRange_ = 31;
+  bool multiSelect_ = false, showToday_ = true, showTodayCircle_ = true, weekNumbers_ = false;
 };
 
 enum THKModifier { hkShift, hkCtrl, hkAlt, hkExt };

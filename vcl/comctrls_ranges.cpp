@@ -222,7 +222,7 @@ void TUpDown::ShowPosition() {
   if (TWinControl* buddy = associate_.get()) buddy->SetText(thousands_ ? GroupedDigits(position_) : IntToStr(position_));
 }
 
-void TUpDown::Click(TUDBtnType button) {
+void TUpDown::ClickButton(TUDBtnType button) {
   bool allow = true;
   OnChanging(this, allow);
   if (!allow) return;

@@ -122,7 +122,7 @@ class TUpDown : public TWinControl {
 
   // What a click on an arrow does: asks OnChanging, steps (wrapping or stopping at the
   // ends), runs OnClick.
-  void Click(TUDBtnType button);
+  void ClickButton(TUDBtnType button);
 
   TUDChangingEvent OnChanging;
   TUDClickEvent OnClick;

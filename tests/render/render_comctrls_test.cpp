@@ -14,13 +14,8 @@ using namespace rendertest;
 
 namespace {
 
-std::string Render(const TFormFile& form) {
-  TSvgOptions options;
-  options.FormFile = &form;
-  return RenderSvg(form.Root(), nullptr, options);
-}
-
-constexpr int kClientX = 4, kClientY = 23;
+// The form's client area starts 4 pixels in from its left edge.
+constexpr int kClientX = 4;
 
 // The control's picture, which must be drawn by a painter of its own (no dashed outline).
 Fragment Picture(const std::string& svg, const std::string& name) {
@@ -166,6 +161,24 @@ TEST(RenderPickers, DateTimeHotKeyAndHeaderTexts) {
   EXPECT_TRUE(FindText(Picture(svg, "DateTimePicker2").body, "12:00:00"));
   EXPECT_TRUE(FindText(Picture(svg, "HotKey1").body, "Ctrl+S"));
   EXPECT_TRUE(FindText(Picture(svg, "HeaderControl1").body, "First"));
+}
+
+TEST(RenderPickers, MonthCalendarShowsTheMonthOfItsDate) {
+  // February 2000 starts on a Tuesday and has 29 days.
+  auto form = ReadForm(
+      "  object MonthCalendar1: TMonthCalendar\n    Left = 0\n    Top = 0\n    Width = 191\n    Height = 154\n"
+      "    Date = 36570\n    ShowToday = False\n    TabOrder = 0\n  end\n");
+  auto calendar = Picture(Render(*form), "MonthCalendar1");
+  EXPECT_TRUE(FindText(calendar.body, "February 2000")) << calendar.body;
+  auto first = FindText(calendar.body, "1"), last = FindText(calendar.body, "29");
+  ASSERT_TRUE(first && last);
+  EXPECT_GT(last->y, first->y);
+  EXPECT_FALSE(FindText(calendar.body, "30"));
+  auto sunday = FindText(calendar.body, "S"), tuesday = FindText(calendar.body, "T");
+  ASSERT_TRUE(sunday && tuesday);
+  // The 1st stands under the Tuesday, two columns right of the Sunday.
+  int cell = (191 - 4) / 7;
+  EXPECT_NEAR(first->x - sunday->x, 2 * cell, 3);
 }
 
 }  // namespace

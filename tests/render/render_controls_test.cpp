@@ -15,12 +15,6 @@ using namespace rendertest;
 
 namespace {
 
-std::string Render(const TFormFile& form) {
-  TSvgOptions options;
-  options.FormFile = &form;
-  return RenderSvg(form.Root(), nullptr, options);
-}
-
 // The form's client area starts inside the 4-pixel sizeable border, below the 19-pixel
 // caption bar.
 constexpr int kClientX = 4, kClientY = 23;

@@ -19,12 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Render(const TFormFile& form) {
-  TSvgOptions options;
-  options.FormFile = &form;
-  return RenderSvg(form.Root(), nullptr, options);
-}
-
 // The raised edge of a 28 x 28 icon whose top-left corner is at (x, y).
 std::string IconEdge(int x, int y) { return "<path d=\"M" + std::to_string(x) + " " + std::to_string(y) + "h27v1h-26v26h-1z\""; }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "render/form_svg.h"
 #include "vcl/streaming/form_file.h"
 
 namespace rendertest {
@@ -26,6 +27,13 @@ inline std::unique_ptr<vcl::TFormFile> ReadForm(const std::string& body, const s
       "  TextHeight = 13\n" +
       body + "end\n";
   return vcl::TFormFile::Read(text, "Form1.dfm");
+}
+
+// The picture of the form, drawn as the designer shows it.
+inline std::string Render(const vcl::TFormFile& form) {
+  vcl::TSvgOptions options;
+  options.FormFile = &form;
+  return vcl::RenderSvg(form.Root(), nullptr, options);
 }
 
 // The value of an attribute in an element's opening tag; empty when absent.

@@ -2,6 +2,7 @@
 // read into the model, and the corpus forms that use them.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <set>
 
@@ -98,6 +99,7 @@ TEST(CommonControls, DefaultSizesAndAlignments) {
                                             Expected{TListView::ClassInfo(), 250, 150, alNone},
                                             Expected{TDateTimePicker::ClassInfo(), 186, 21, alNone},
                                             Expected{THotKey::ClassInfo(), 121, 19, alNone},
+                                            Expected{TMonthCalendar::ClassInfo(), 191, 154, alNone},
                                             Expected{TAnimate::ClassInfo(), 100, 80, alNone}}) {
     auto* control = As<TControl>(cls->Create(nullptr));
     EXPECT_EQ(control->Width(), width) << cls->ClassName();
@@ -262,10 +264,10 @@ TEST(CommonControls, UpDownAttachesToItsAssociateAndShowsThePosition) {
   updown->SetThousands(false);
   EXPECT_EQ(edit->Text(), "1234");
   updown->SetPosition(5000);
-  updown->Click(btNext);
+  updown->ClickButton(btNext);
   EXPECT_EQ(updown->Position(), 5000);  // stops at the end
   updown->SetWrap(true);
-  updown->Click(btNext);
+  updown->ClickButton(btNext);
   EXPECT_EQ(updown->Position(), 0);
   // The edit going clears the reference.
   edit->Free();
@@ -304,6 +306,16 @@ TEST(CommonControls, DateAndTimeAreOneMoment) {
   picker.SetKind(dtkTime);
   picker.SetTime(0.75);
   EXPECT_EQ(picker.DisplayText(), "18:00:00");
+  for (auto [year, month, day, weekday] :
+       {std::array{1899, 12, 30, 6}, std::array{2000, 2, 29, 2}, std::array{1600, 3, 1, 3}, std::array{2026, 12, 9, 3}}) {
+    double date = EncodeDate(year, month, day);
+    TDateParts parts = DecodeDate(date + 0.99);
+    EXPECT_EQ(parts.Year, year);
+    EXPECT_EQ(parts.Month, month);
+    EXPECT_EQ(parts.Day, day);
+    EXPECT_EQ(DayOfWeek(date), weekday) << year << "-" << month << "-" << day;
+  }
+  EXPECT_EQ(EncodeDate(1899, 12, 30), 0);
   THotKey key(nullptr);
   EXPECT_EQ(key.DisplayText(), "Alt+A");
   key.SetHotKey(0);
@@ -313,7 +325,7 @@ TEST(CommonControls, DateAndTimeAreOneMoment) {
 // The classes of the palette's Win32 page (and the tool buttons of its tool bars).
 const std::set<std::string> kCommonClasses = {
     "TStatusBar", "TUpDown",   "TTrackBar", "TProgressBar",    "TToolBar", "TToolButton",    "TTreeView",
-    "TListView",  "TRichEdit", "THotKey",   "TDateTimePicker", "TAnimate", "THeaderControl"};
+    "TListView",  "TRichEdit", "THotKey",   "TDateTimePicker", "TAnimate", "THeaderControl", "TMonthCalendar"};
 
 TEST(CommonControls, CorpusFormsGiveRealComponentsAndStillRoundTrip) {
   auto entries = formtest::CorpusEntries();
