@@ -62,6 +62,24 @@ void BM_OnePanelReversedTabOrderDestroy(benchmark::State& state) {
 }
 BENCHMARK(BM_OnePanelReversedTabOrderDestroy)->Arg(4'000)->Arg(40'000)->Unit(benchmark::kMillisecond);
 
+// Every control of that panel freed while the panel stays, the last made first (as a designer
+// deletes a selection or a window clears a panel): each leaves the front of the tab list.
+void BM_OnePanelReversedTabOrderFreeChildren(benchmark::State& state) {
+  const std::string& form = OnePanel(int(state.range(0)), true);
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto file = TFormFile::Read(form, "Generated.dfm");
+    auto* panel = static_cast<vcl::TPanel*>(file->Root()->FindComponent("Panel1"));
+    state.ResumeTiming();
+    while (panel->ControlCount() > 0) panel->Controls(panel->ControlCount() - 1)->Free();
+    state.PauseTiming();
+    file.reset();
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_OnePanelReversedTabOrderFreeChildren)->Arg(4'000)->Arg(40'000)->Unit(benchmark::kMillisecond);
+
 // 30 MB of panels (some 190,000 components), each step apart.
 const std::string& ThirtyMegabytes() {
   static const std::string form = bench::PanelsForm(std::size_t{30} << 20);
