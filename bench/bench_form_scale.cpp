@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "form_shapes.h"
 #include "vcl/extctrls.h"
@@ -35,10 +36,10 @@ void Measure(benchmark::State& state, const std::string& form, Step step) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * form.size()));
 }
 
-const std::string& OnePanel(int controls) {
-  static std::map<int, std::string> forms;
-  auto [it, made] = forms.try_emplace(controls);
-  if (made) it->second = bench::OnePanelForm(controls);
+const std::string& OnePanel(int controls, bool reversed = false) {
+  static std::map<std::pair<int, bool>, std::string> forms;
+  auto [it, made] = forms.try_emplace({controls, reversed});
+  if (made) it->second = bench::OnePanelForm(controls, reversed);
   return it->second;
 }
 
@@ -53,6 +54,31 @@ BENCHMARK(BM_OnePanelLoad)->Arg(4'000)->Arg(40'000)->Unit(benchmark::kMillisecon
 BENCHMARK(BM_OnePanelSave)->Arg(4'000)->Arg(40'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OnePanelDestroy)->Arg(4'000)->Arg(40'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OnePanelRoundTrip)->Arg(4'000)->Arg(40'000)->Unit(benchmark::kMillisecond);
+
+// The same panel with its tab orders opposite to the order the controls were made in: the
+// form destroys its components last made first, so each leaves the front of the tab list.
+void BM_OnePanelReversedTabOrderDestroy(benchmark::State& state) {
+  Measure(state, OnePanel(int(state.range(0)), true), Step::Destroy);
+}
+BENCHMARK(BM_OnePanelReversedTabOrderDestroy)->Arg(4'000)->Arg(40'000)->Unit(benchmark::kMillisecond);
+
+// Every control of that panel freed while the panel stays, the last made first (as a designer
+// deletes a selection or a window clears a panel): each leaves the front of the tab list.
+void BM_OnePanelReversedTabOrderFreeChildren(benchmark::State& state) {
+  const std::string& form = OnePanel(int(state.range(0)), true);
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto file = TFormFile::Read(form, "Generated.dfm");
+    auto* panel = static_cast<vcl::TPanel*>(file->Root()->FindComponent("Panel1"));
+    state.ResumeTiming();
+    while (panel->ControlCount() > 0) panel->Controls(panel->ControlCount() - 1)->Free();
+    state.PauseTiming();
+    file.reset();
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_OnePanelReversedTabOrderFreeChildren)->Arg(4'000)->Arg(40'000)->Unit(benchmark::kMillisecond);
 
 // 30 MB of panels (some 190,000 components), each step apart.
 const std::string& ThirtyMegabytes() {

@@ -18,14 +18,19 @@ inline std::string FormHeader(const std::string& name) {
 }
 
 // One panel ("Panel1") holding `controls` controls: labelled edits (a label, then its edit),
-// every tenth control a check box that carries its own caption, tab orders in creation order.
-inline std::string OnePanelForm(int controls) {
+// every tenth control a check box that carries its own caption, tab orders in creation order
+// or, `reversed`, opposite to it (the last control made first in the tab order).
+inline std::string OnePanelForm(int controls, bool reversed = false) {
   std::string out = FormHeader("PanelForm");
   out += "  object Panel1: TPanel\r\n    Left = 0\r\n    Top = 0\r\n    Width = 800\r\n    Height = 600\r\n"
          "    TabOrder = 0\r\n";
+  int windowed = 0;  // the edits and check boxes, each taking one tab order
+  for (int made = 0, i = 1; made < controls; ++i, ++windowed) made += i % 10 == 0 ? 1 : 2;
   int tabOrder = 0;
   for (int made = 0, i = 1; made < controls; ++i) {
-    std::string n = std::to_string(i), top = std::to_string(8 + 24 * (i % 20)), tab = std::to_string(tabOrder++);
+    int order = tabOrder++;
+    std::string n = std::to_string(i), top = std::to_string(8 + 24 * (i % 20));
+    std::string tab = std::to_string(reversed ? windowed - 1 - order : order);
     if (i % 10 == 0) {
       out += "    object CheckBox" + n + ": TCheckBox\r\n      Left = 8\r\n      Top = " + top +
              "\r\n      Width = 97\r\n      Height = 17\r\n      Caption = 'Option " + n +

@@ -326,7 +326,10 @@ class TWinControl : public TControl {
   bool TabStop() const { return tabStop_; }
   void SetTabStop(bool value) { tabStop_ = value; }
   // The windowed children in tab order.
-  const std::vector<TWinControl*>& TabList() const { return tabList_; }
+  const std::vector<TWinControl*>& TabList() const {
+    CloseTabGaps();
+    return tabList_;
+  }
   // Every windowed descendant, depth first in tab order.
   void GetTabOrderList(std::vector<TWinControl*>& list) const;
   // The next (or previous) focusable control after `current` in the tab order of this
@@ -415,14 +418,18 @@ protected:
 private:
   void UpdateTabOrder(int value);
   // Tells the children at [first, last) of the tab list where they stand in it.
-  void IndexTabList(std::size_t first, std::size_t last);
+  void IndexTabList(std::size_t first, std::size_t last) const;
+  // Drops the gaps that children leaving the tab list left in it, and tells the others where
+  // they now stand: a child leaves in constant time, whichever way the tab order runs.
+  void CloseTabGaps() const;
   bool AlignDisabled() const;
 
   std::vector<TControl*> controls_;
   std::vector<TWinControl*> winControls_;
-  std::vector<TWinControl*> tabList_;
+  mutable std::vector<TWinControl*> tabList_;  // null where a child left, until the gaps close
+  mutable std::size_t tabGaps_ = 0;
   int tabOrder_ = -1;  // the value read from a form file, until Loaded places it
-  int tabIndex_ = -1;  // where the control stands in its parent's tab list
+  int tabIndex_ = -1;  // where the control stands in its parent's tab list, gaps included
   bool tabStop_ = false;
   bool ctl3D_ = false;
   bool parentCtl3D_ = true;

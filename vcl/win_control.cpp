@@ -27,6 +27,7 @@ TWinControl::~TWinControl() {
   }
   // The children leave all at once: no tab order to keep for them.
   tabList_.clear();
+  tabGaps_ = 0;
   while (ControlCount() > 0) {
     TControl* child = Controls(ControlCount() - 1);
     RemoveControl(child);
@@ -83,8 +84,12 @@ void TWinControl::RemoveControl(TControl* control) {
       if (TCustomForm* form = GetParentForm(this)) form->DefocusControl(windowed, true);
     auto index = static_cast<std::size_t>(windowed->tabIndex_);
     if (index < tabList_.size() && tabList_[index] == windowed) {
-      tabList_.erase(tabList_.begin() + windowed->tabIndex_);
-      IndexTabList(index, tabList_.size());
+      if (index + 1 == tabList_.size()) {
+        tabList_.pop_back();
+      } else {
+        tabList_[index] = nullptr;
+        ++tabGaps_;
+      }
     }
     erase(winControls_, windowed);
   } else {
@@ -108,10 +113,21 @@ void TWinControl::NotifyControls(void (TControl::*notify)()) {
 
 // ---- tab order
 
-int TWinControl::TabOrder() const { return Parent() ? tabIndex_ : -1; }
+int TWinControl::TabOrder() const {
+  if (!Parent()) return -1;
+  Parent()->CloseTabGaps();
+  return tabIndex_;
+}
 
-void TWinControl::IndexTabList(std::size_t first, std::size_t last) {
+void TWinControl::IndexTabList(std::size_t first, std::size_t last) const {
   for (std::size_t i = first; i < last; ++i) tabList_[i]->tabIndex_ = static_cast<int>(i);
+}
+
+void TWinControl::CloseTabGaps() const {
+  if (tabGaps_ == 0) return;
+  std::erase(tabList_, nullptr);
+  tabGaps_ = 0;
+  IndexTabList(0, tabList_.size());
 }
 
 void TWinControl::SetTabOrder(int value) {
@@ -139,6 +155,7 @@ void TWinControl::UpdateTabOrder(int value) {
 // position wins it; children without a valid one keep their relative order), in linear time:
 // the tab list becomes a linked list walked by a cursor at the position being filled.
 void TWinControl::FixupTabList() {
+  CloseTabGaps();
   const std::size_t count = tabList_.size();
   if (count == 0) return;
   std::vector<int> placed(count, -1);  // position -> the child's node (its index in tabList_)
@@ -194,7 +211,7 @@ void TWinControl::FixupTabList() {
 }
 
 void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
-  for (TWinControl* control : tabList_) {
+  for (TWinControl* control : TabList()) {
     list.push_back(control);
     control->GetTabOrderList(list);
   }

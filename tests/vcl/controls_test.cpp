@@ -168,6 +168,32 @@ TEST_F(ControlsTest, TabOrdersStayRightThroughRemovalsAndMoves) {
   delete edits[0];
 }
 
+// Children leaving from the front, the middle and the end, with new ones coming and tab orders
+// set before anything reads the list again: what is read afterwards is the list as if each
+// change had taken effect at once.
+TEST_F(ControlsTest, TabOrdersStayRightWhenManyLeaveBeforeTheListIsRead) {
+  std::vector<TEdit*> edits;
+  for (int i = 0; i < 8; ++i) edits.push_back(Make<TEdit>(form.get(), form.get()));
+  for (int i = 0; i < 8; ++i) edits[static_cast<std::size_t>(i)]->SetTabOrder(7 - i);  // 7, 6, ..., 0
+  delete edits[7];  // first in the tab order
+  delete edits[6];
+  delete edits[0];  // last
+  delete edits[3];  // in the middle
+  auto* late = Make<TEdit>(form.get(), form.get());
+  EXPECT_EQ(late->TabOrder(), 4);
+  EXPECT_EQ(form->TabList(), (std::vector<TWinControl*>{edits[5], edits[4], edits[2], edits[1], late}));
+  delete edits[4];
+  delete edits[1];
+  late->SetTabOrder(0);  // set while gaps are open
+  EXPECT_EQ(form->TabList(), (std::vector<TWinControl*>{late, edits[5], edits[2]}));
+  EXPECT_EQ(edits[2]->TabOrder(), 2);
+  delete edits[5];
+  std::vector<TWinControl*> walked;
+  form->GetTabOrderList(walked);
+  EXPECT_EQ(walked, (std::vector<TWinControl*>{late, edits[2]}));
+  EXPECT_EQ(form->FindNextControl(late, true, false, false), edits[2]);
+}
+
 TEST_F(ControlsTest, FindNextControlFollowsTheTabOrderOfFocusableControls) {
   auto* a = Make<TEdit>(form.get(), form.get());
   auto* panel = Make<TPanel>(form.get(), form.get());
