@@ -35,8 +35,12 @@ const TTypeInfo* TypeInfoUDOrientation() {
 // The decimal digits of `value` in groups of three, as the up-down shows them.
 std::string GroupedDigits(int value) {
   std::string digits = IntToStr(value < 0 ? -static_cast<std::int64_t>(value) : value);
-  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<std::size_t>(at), ",");
-  return value < 0 ? "-" + digits : digits;
+  std::string grouped(value < 0 ? "-" : "");
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
+    grouped += digits[i];
+  }
+  return grouped;
 }
 }  // namespace
 
