@@ -244,10 +244,10 @@ TEST(TreeNodes, LaterLibrariesNodeDataInUtf16) {
            std::string(8, '\0') + Int32(children) + '\x01' + static_cast<char>(text.size()) + units;
   };
   TTreeNodes nodes;
-  ASSERT_TRUE(nodes.ReadNodeData("\x03" + Int32(1) + node(u"Gr\u00FC\u00DFe", 1) + node(u"\U0001F600", 0)));
+  ASSERT_TRUE(nodes.ReadNodeData(std::string(1, '\x03').append(Int32(1)) + node(u"Gr\u00FC\u00DFe", 1) + node(u"\U0001F600", 0)));
   EXPECT_EQ(nodes.TopNodes()[0]->Text, "Gr\xC3\xBC\xC3\x9F" "e");
   EXPECT_EQ(nodes.TopNodes()[0]->Children[0]->Text, "\xF0\x9F\x98\x80");
-  EXPECT_FALSE(nodes.ReadNodeData("\x02" + Int32(0)));
+  EXPECT_FALSE(nodes.ReadNodeData(std::string(1, '\x02').append(Int32(0))));
 }
 
 TEST(CommonControls, UpDownAttachesToItsAssociateAndShowsThePosition) {
