@@ -5,6 +5,7 @@
 #include "vcl/checklst.h"
 #include "vcl/comctrls.h"
 #include "vcl/comctrls_bars.h"
+#include "vcl/comctrls_combo_ex.h"
 #include "vcl/comctrls_pickers.h"
 #include "vcl/comctrls_ranges.h"
 #include "vcl/comctrls_views.h"
@@ -55,7 +56,7 @@ std::vector<TPalettePage> DefaultPalette() {
        {TTabControl::ClassInfo(), TPageControl::ClassInfo(), TImageList::ClassInfo(), TRichEdit::ClassInfo(),
         TTrackBar::ClassInfo(), TProgressBar::ClassInfo(), TUpDown::ClassInfo(), THotKey::ClassInfo(),
         TAnimate::ClassInfo(), TDateTimePicker::ClassInfo(), TMonthCalendar::ClassInfo(), TTreeView::ClassInfo(), TListView::ClassInfo(),
-        THeaderControl::ClassInfo(), TStatusBar::ClassInfo(), TToolBar::ClassInfo()}},
+        THeaderControl::ClassInfo(), TStatusBar::ClassInfo(), TToolBar::ClassInfo(), TComboBoxEx::ClassInfo()}},
       {"System", {TPaintBox::ClassInfo()}},
       {"Data Access", {TDataSource::ClassInfo(), TTable::ClassInfo(), TQuery::ClassInfo(), TDatabase::ClassInfo()}},
       {"Data Controls",

@@ -6,6 +6,7 @@
 #include "render/svg_painters.h"
 #include "vcl/bitmap.h"
 #include "vcl/comctrls_bars.h"
+#include "vcl/comctrls_combo_ex.h"
 #include "vcl/comctrls_pickers.h"
 #include "vcl/comctrls_ranges.h"
 #include "vcl/comctrls_views.h"
@@ -39,14 +40,6 @@ TRect Field(TWriter& svg, const TRect& bounds, TColor color, bool ctl3D = true) 
   TRect inside = Inflate(bounds, ctl3D ? -2 : -1);
   svg.Fill(inside, color);
   return inside;
-}
-
-// Image `index` of `images` with its top-left corner at (x, y), when the list holds it.
-void ListImage(TWriter& svg, const TCustomImageList* images, int index, int x, int y) {
-  if (!images || index < 0 || index >= images->Count()) return;
-  TBitmap image;
-  images->GetBitmap(index, &image);
-  svg.Image(Bounds(x, y, images->Width(), images->Height()), image);
 }
 
 // The size grip in the bottom-right corner of `r`: three diagonals, each a highlight line
@@ -307,6 +300,13 @@ void PaintListView(const TPaintContext& ctx, TControl* control, const TRect& bou
   }
   if (left < header.Right) ButtonFace(ctx.svg, Rect(left, header.Top, header.Right, header.Bottom), false);
   ctx.svg.CloseViewport();
+}
+
+void PaintComboBoxEx(const TPaintContext& ctx, TControl* control, const TRect& bounds) {
+  auto* combo = static_cast<TCustomComboBoxEx*>(control);
+  TComboExItem* item = combo->SelectedItem();
+  bool image = item && combo->Images() && !(combo->StyleEx() & NativeInt{1} << csExNoEditImage);
+  DrawComboBox(ctx, combo, bounds, image ? combo->Images() : nullptr, image ? item->ShownImageIndex() : -1);
 }
 
 void PaintDateTimePicker(const TPaintContext& ctx, TControl* control, const TRect& bounds) {

@@ -2,6 +2,7 @@
 // list boxes (check list boxes too) and the arrows of spin edits.
 #include "render/svg_painters.h"
 #include "vcl/checklst.h"
+#include "vcl/imglist.h"
 #include "vcl/mask.h"
 #include "vcl/spin.h"
 #include "vcl/stdctrls.h"
@@ -126,16 +127,29 @@ void PaintMemo(const TPaintContext& ctx, TControl* control, const TRect& bounds)
 
 namespace {
 // A simple combo box: an edit box for the text over the list, which is always open.
-void SimpleComboBox(const TPaintContext& ctx, TCustomComboBox* combo, const TRect& bounds) {
+// The text of the edit part in `text`, after the image when there is one.
+void EditPart(const TPaintContext& ctx, TCustomComboBox* combo, const TRect& text, int indent,
+              const TCustomImageList* images, int imageIndex) {
+  const TFont& font = *combo->Font();
+  ctx.svg.OpenViewport(text);
+  int x = text.Left + indent;
+  if (images && imageIndex >= 0 && imageIndex < images->Count()) {
+    ListImage(ctx.svg, images, imageIndex, x, text.Top + (text.Height() - images->Height()) / 2);
+    x += images->Width() + 4;
+  }
+  ctx.svg.Text(x, text.Top + (text.Height() - MeasureTextHeight(font)) / 2, combo->Text(), font, TextColor(combo));
+  ctx.svg.CloseViewport();
+}
+
+void SimpleComboBox(const TPaintContext& ctx, TCustomComboBox* combo, const TRect& bounds,
+                    const TCustomImageList* images, int imageIndex) {
   const TFont& font = *combo->Font();
   int lineHeight = MeasureTextHeight(font);
   TRect edit = Rect(bounds.Left, bounds.Top, bounds.Right, std::min(bounds.Bottom, bounds.Top + lineHeight + 8));
   SunkenEdge(ctx.svg, edit);
   TRect text = Inflate(edit, -2);
   ctx.svg.Fill(text, combo->Color());
-  ctx.svg.OpenViewport(text);
-  ctx.svg.Text(text.Left + 1, text.Top + (text.Height() - lineHeight) / 2, combo->Text(), font, TextColor(combo));
-  ctx.svg.CloseViewport();
+  EditPart(ctx, combo, text, 1, images, imageIndex);
   TRect list = Rect(bounds.Left, edit.Bottom, bounds.Right, bounds.Bottom);
   if (list.Height() <= 4) return;
   SunkenEdge(ctx.svg, list);
@@ -159,20 +173,19 @@ void SimpleComboBox(const TPaintContext& ctx, TCustomComboBox* combo, const TRec
 }  // namespace
 
 void PaintComboBox(const TPaintContext& ctx, TControl* control, const TRect& bounds) {
-  auto* combo = static_cast<TCustomComboBox*>(control);
-  if (combo->Style() == csSimple) return SimpleComboBox(ctx, combo, bounds);
+  DrawComboBox(ctx, static_cast<TCustomComboBox*>(control), bounds);
+}
+
+void DrawComboBox(const TPaintContext& ctx, TCustomComboBox* combo, const TRect& bounds,
+                  const TCustomImageList* images, int imageIndex) {
+  if (combo->Style() == csSimple) return SimpleComboBox(ctx, combo, bounds, images, imageIndex);
   SunkenEdge(ctx.svg, bounds);
   TRect client = Inflate(bounds, -2);
   ctx.svg.Fill(client, combo->Color());
   TRect button = Rect(std::max(client.Left, client.Right - kScrollBarWidth), client.Top, client.Right, client.Bottom);
   ButtonFace(ctx.svg, button, false);
   Arrow(ctx.svg, button, TArrow::Down, combo->Enabled() ? clBtnText : clGrayText);
-  TRect text = Rect(client.Left, client.Top, button.Left, client.Bottom);
-  const TFont& font = *combo->Font();
-  ctx.svg.OpenViewport(text);
-  ctx.svg.Text(text.Left + 2, text.Top + (text.Height() - MeasureTextHeight(font)) / 2, combo->Text(), font,
-               TextColor(combo));
-  ctx.svg.CloseViewport();
+  EditPart(ctx, combo, Rect(client.Left, client.Top, button.Left, client.Bottom), 2, images, imageIndex);
 }
 
 void PaintListBox(const TPaintContext& ctx, TControl* control, const TRect& bounds) {

@@ -5,6 +5,7 @@
 
 #include "vcl/comctrls.h"
 #include "vcl/comctrls_bars.h"
+#include "vcl/comctrls_combo_ex.h"
 #include "vcl/comctrls_pickers.h"
 #include "vcl/comctrls_ranges.h"
 #include "vcl/comctrls_views.h"
@@ -55,7 +56,7 @@ TPainter FindPainter(TClass cls) {
       {TPage::ClassInfo(), PaintNotebookPage},
       {TTabPage::ClassInfo(), PaintNotebookPage},
       // common controls
-      {TStatusBar::ClassInfo(), PaintStatusBar}, {THeaderControl::ClassInfo(), PaintHeaderControl}, {TToolBar::ClassInfo(), PaintToolBar}, {TToolButton::ClassInfo(), PaintToolButton}, {TTrackBar::ClassInfo(), PaintTrackBar}, {TProgressBar::ClassInfo(), PaintProgressBar}, {TUpDown::ClassInfo(), PaintUpDown}, {TTreeView::ClassInfo(), PaintTreeView}, {TListView::ClassInfo(), PaintListView}, {TDateTimePicker::ClassInfo(), PaintDateTimePicker}, {TMonthCalendar::ClassInfo(), PaintMonthCalendar}, {THotKey::ClassInfo(), PaintHotKey}, {TAnimate::ClassInfo(), PaintAnimate},
+      {TStatusBar::ClassInfo(), PaintStatusBar}, {THeaderControl::ClassInfo(), PaintHeaderControl}, {TToolBar::ClassInfo(), PaintToolBar}, {TToolButton::ClassInfo(), PaintToolButton}, {TTrackBar::ClassInfo(), PaintTrackBar}, {TProgressBar::ClassInfo(), PaintProgressBar}, {TUpDown::ClassInfo(), PaintUpDown}, {TTreeView::ClassInfo(), PaintTreeView}, {TListView::ClassInfo(), PaintListView}, {TCustomComboBoxEx::ClassInfo(), PaintComboBoxEx}, {TDateTimePicker::ClassInfo(), PaintDateTimePicker}, {TMonthCalendar::ClassInfo(), PaintMonthCalendar}, {THotKey::ClassInfo(), PaintHotKey}, {TAnimate::ClassInfo(), PaintAnimate},
       {TGraphicControl::ClassInfo(), PaintRecorded},
       {TCustomControl::ClassInfo(), PaintRecorded},
   };
@@ -85,6 +86,13 @@ bool ShownInDesigner(const TControl* control) {
 }
 
 // ---- shared pieces
+
+void ListImage(TWriter& svg, const TCustomImageList* images, int index, int x, int y) {
+  if (!images || index < 0 || index >= images->Count()) return;
+  TBitmap image;
+  images->GetBitmap(index, &image);
+  svg.Image(Bounds(x, y, images->Width(), images->Height()), image);
+}
 
 TRect Inflate(const TRect& r, int by) { return Rect(r.Left - by, r.Top - by, r.Right + by, r.Bottom + by); }
 

@@ -13,6 +13,11 @@
 #include "vcl/buttons.h"
 #include "vcl/controls.h"
 
+namespace vcl {
+class TCustomComboBox;
+class TCustomImageList;
+}  // namespace vcl
+
 namespace vcl::svg {
 
 struct TPaintContext {
@@ -69,6 +74,13 @@ struct TButtonContent {
 };
 void ButtonContent(TWriter& svg, const TRect& face, TControl* button, const TButtonContent& content, bool down);
 
+// Image `index` of `images` with its top-left corner at (x, y), when the list holds it.
+void ListImage(TWriter& svg, const TCustomImageList* images, int index, int x, int y);
+// A combo box: closed, or (csSimple) with its list open below the edit part. The edit part
+// shows image `imageIndex` of `images` before the text when the list holds it.
+void DrawComboBox(const TPaintContext& ctx, TCustomComboBox* combo, const TRect& bounds,
+                  const TCustomImageList* images = nullptr, int imageIndex = -1);
+
 // The designer's icon of a non-visual component, its top-left corner at `at`, with the
 // component's name beneath.
 constexpr int kIconSize = 28;
@@ -114,6 +126,7 @@ void PaintProgressBar(const TPaintContext&, TControl*, const TRect&);
 void PaintUpDown(const TPaintContext&, TControl*, const TRect&);
 void PaintTreeView(const TPaintContext&, TControl*, const TRect&);
 void PaintListView(const TPaintContext&, TControl*, const TRect&);
+void PaintComboBoxEx(const TPaintContext&, TControl*, const TRect&);
 void PaintDateTimePicker(const TPaintContext&, TControl*, const TRect&);
 void PaintMonthCalendar(const TPaintContext&, TControl*, const TRect&);
 void PaintHotKey(const TPaintContext&, TControl*, const TRect&);

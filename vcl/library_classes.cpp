@@ -6,6 +6,7 @@
 #include "vcl/collections.h"
 #include "vcl/comctrls.h"
 #include "vcl/comctrls_bars.h"
+#include "vcl/comctrls_combo_ex.h"
 #include "vcl/comctrls_pickers.h"
 #include "vcl/comctrls_ranges.h"
 #include "vcl/comctrls_views.h"
@@ -77,7 +78,7 @@ void RegisterLibraryClasses() {
                       // additional and Windows 3.1 controls
                       &TCustomMaskEdit::ClassInfo, &TMaskEdit::ClassInfo, &TCustomGrid::ClassInfo, &TDrawGrid::ClassInfo, &TStringGrid::ClassInfo, &TScrollBar::ClassInfo, &TTabSet::ClassInfo, &TPage::ClassInfo, &TNotebook::ClassInfo, &TTabPage::ClassInfo, &TTabbedNotebook::ClassInfo, &TFileListBox::ClassInfo, &TDirectoryListBox::ClassInfo, &TDriveComboBox::ClassInfo, &TFilterComboBox::ClassInfo,
                       // common controls: collections, bars, ranges, views, pickers, rich edits
-                      &TCollectionItem::ClassInfo, &TCollection::ClassInfo, &TStatusPanel::ClassInfo, &TStatusPanels::ClassInfo, &TStatusBar::ClassInfo, &THeaderSection::ClassInfo, &THeaderSections::ClassInfo, &THeaderControl::ClassInfo, &TToolButton::ClassInfo, &TToolBar::ClassInfo, &TTrackBar::ClassInfo, &TProgressBar::ClassInfo, &TUpDown::ClassInfo, &TTreeNodes::ClassInfo, &TTreeView::ClassInfo, &TListColumn::ClassInfo, &TListColumns::ClassInfo, &TListView::ClassInfo, &TDateTimePicker::ClassInfo, &TMonthCalendar::ClassInfo, &THotKey::ClassInfo, &TAnimate::ClassInfo, &TRichEdit::ClassInfo,
+                      &TCollectionItem::ClassInfo, &TCollection::ClassInfo, &TStatusPanel::ClassInfo, &TStatusPanels::ClassInfo, &TStatusBar::ClassInfo, &THeaderSection::ClassInfo, &THeaderSections::ClassInfo, &THeaderControl::ClassInfo, &TToolButton::ClassInfo, &TToolBar::ClassInfo, &TTrackBar::ClassInfo, &TProgressBar::ClassInfo, &TUpDown::ClassInfo, &TTreeNodes::ClassInfo, &TTreeView::ClassInfo, &TListColumn::ClassInfo, &TListColumns::ClassInfo, &TListView::ClassInfo, &TDateTimePicker::ClassInfo, &TMonthCalendar::ClassInfo, &THotKey::ClassInfo, &TAnimate::ClassInfo, &TRichEdit::ClassInfo, &TComboExItem::ClassInfo, &TComboExItems::ClassInfo, &TCustomComboBoxEx::ClassInfo, &TComboBoxEx::ClassInfo,
                       // data-aware controls
                       &TCustomRichEdit::ClassInfo, &TDBText::ClassInfo, &TDBEdit::ClassInfo, &TDBMemo::ClassInfo, &TDBRichEdit::ClassInfo, &TDBImage::ClassInfo, &TDBCheckBox::ClassInfo, &TDBListBox::ClassInfo, &TDBComboBox::ClassInfo, &TDBRadioGroup::ClassInfo, &TDBLookupControl::ClassInfo, &TDBLookupListBox::ClassInfo, &TDBLookupComboBox::ClassInfo, &TDBNavigator::ClassInfo, &TCustomDBGrid::ClassInfo, &TDBGrid::ClassInfo, &TDBCtrlGrid::ClassInfo}) info();
     return true;

@@ -182,3 +182,47 @@ TEST(RenderPickers, MonthCalendarShowsTheMonthOfItsDate) {
 }
 
 }  // namespace
+
+namespace {
+// A bitmap of one colour.
+std::unique_ptr<TBitmap> Solid(int width, int height, TColor color) {
+  auto bitmap = std::make_unique<TBitmap>();
+  bitmap->SetSize(width, height);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) bitmap->SetPixel(x, y, color);
+  return bitmap;
+}
+}  // namespace
+
+TEST(RenderComboBoxEx, TheSelectedItemsImageBeforeItsTextAndSimpleListsOpen) {
+  const std::string items =
+      "    ItemsEx = <\n      item\n        Caption = 'Excel'\n        ImageIndex = 5\n      end\n"
+      "      item\n        Caption = 'CSV'\n        ImageIndex = 5\n        SelectedImageIndex = 0\n      end>\n";
+  auto form = ReadForm(
+      "  object ImageList1: TImageList\n    Left = 200\n    Top = 100\n  end\n"
+      "  object Combo1: TComboBoxEx\n    Left = 8\n    Top = 8\n    Width = 145\n    Height = 22\n" + items +
+      "    Style = csExDropDownList\n    Images = ImageList1\n    Text = 'CSV'\n  end\n"
+      "  object Combo2: TComboBoxEx\n    Left = 8\n    Top = 40\n    Width = 145\n    Height = 22\n" + items +
+      "    Images = ImageList1\n    Text = 'Excel'\n  end\n"
+      "  object Combo3: TComboBoxEx\n    Left = 8\n    Top = 70\n    Width = 145\n    Height = 80\n" + items +
+      "    Style = csExSimple\n    Images = ImageList1\n    StyleEx = [csExNoEditImage]\n    Text = 'CSV'\n  end\n");
+  auto red = Solid(16, 16, clRed);
+  As<TImageList>(form->Root()->FindComponent("ImageList1"))->Add(red.get(), nullptr);
+  std::string svg = Render(*form);
+  // The edit part starts 2 pixels inside the sunken edge: the image, then the text.
+  auto selected = Picture(svg, "Combo1");
+  EXPECT_TRUE(Contains(selected.body, fmt::format("<image x=\"{}\"", kClientX + 8 + 4))) << selected.body;
+  auto csv = FindText(selected.body, "CSV");
+  ASSERT_TRUE(csv);
+  EXPECT_EQ(csv->x, kClientX + 8 + 4 + 16 + 4);
+  // An item whose image the list does not hold shows its text alone.
+  auto missing = Picture(svg, "Combo2");
+  EXPECT_FALSE(Contains(missing.body, "<image"));
+  auto excel = FindText(missing.body, "Excel");
+  ASSERT_TRUE(excel);
+  EXPECT_EQ(excel->x, kClientX + 8 + 4);
+  // A simple one shows its items' captions in the open list; this one wants no edit image.
+  auto simple = Picture(svg, "Combo3");
+  EXPECT_FALSE(Contains(simple.body, "<image"));
+  EXPECT_EQ(Texts(simple.body).size(), 3u) << simple.body;
+}

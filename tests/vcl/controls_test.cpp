@@ -869,6 +869,39 @@ TEST(PublishedControls, ClassesPublishWhatTheHostPublishes) {
             GetPropInfo(TTabControl::ClassInfo(), "Tabs")->Index + 1);
 }
 
+// Which windowed controls of the palette publish TabStop, with which default (the value a
+// new control starts with, so not written for it), and the other properties every one of
+// them shares.
+TEST(PublishedControls, TabStopAndTheCommonPropertiesAsTheHostPublishesThem) {
+  const std::vector<std::pair<const char*, int>> tabStops = {
+      {"TEdit", 1}, {"TMemo", 1}, {"TButton", 1}, {"TCheckBox", 1}, {"TRadioButton", 0}, {"TListBox", 1},
+      {"TComboBox", 1}, {"TScrollBar", 1}, {"TGroupBox", 0}, {"TRadioGroup", 0}, {"TPanel", 0},
+      {"TMaskEdit", 1}, {"TBitBtn", 1}, {"TStringGrid", 1}, {"TDrawGrid", 1}, {"TCheckListBox", 1},
+      {"TStaticText", 0}, {"TScrollBox", 0}, {"TTabControl", 1}, {"TPageControl", 1}, {"TRichEdit", 1},
+      {"TTrackBar", 1}, {"TProgressBar", 0}, {"TUpDown", 0}, {"THotKey", 1}, {"TDateTimePicker", 1},
+      {"TMonthCalendar", 1}, {"TTreeView", 1}, {"TListView", 1}, {"TToolBar", 0}, {"TComboBoxEx", 1},
+      {"TDBGrid", 1}, {"TDBNavigator", 0}, {"TDBEdit", 1}, {"TDBMemo", 1}, {"TDBImage", 1}, {"TDBListBox", 1},
+      {"TDBComboBox", 1}, {"TDBCheckBox", 1}, {"TDBRadioGroup", 0}, {"TDBLookupListBox", 1},
+      {"TDBLookupComboBox", 1}, {"TDBRichEdit", 1}, {"TDBCtrlGrid", 1}, {"TNotebook", 0},
+      {"TTabbedNotebook", 1}, {"TFileListBox", 1}, {"TDirectoryListBox", 1}, {"TDriveComboBox", 1},
+      {"TFilterComboBox", 1}, {"TSpinEdit", 1}};
+  for (auto [name, tabStop] : tabStops) {
+    TClass cls = FindClass(name);
+    PPropInfo prop = GetPropInfo(cls, "TabStop");
+    ASSERT_NE(prop, nullptr) << name << " does not publish TabStop";
+    EXPECT_EQ(prop->Default, tabStop) << name;
+    std::unique_ptr<TObject> control(cls->Create(nullptr));
+    EXPECT_EQ(GetOrdProp(control.get(), prop), tabStop) << name << " starts with another TabStop";
+    for (const char* common : {"TabOrder", "Enabled", "Visible", "Hint", "ShowHint", "ParentShowHint", "PopupMenu"})
+      EXPECT_NE(GetPropInfo(cls, common), nullptr) << name << " does not publish " << common;
+  }
+  // Those the host does not give a tab stop, and those without drag properties.
+  for (const char* name : {"TStatusBar", "THeaderControl", "TAnimate", "TTabSheet", "TTabSet", "TForm"})
+    EXPECT_EQ(GetPropInfo(FindClass(name), "TabStop"), nullptr) << name;
+  for (const char* name : {"TUpDown", "THotKey", "TTabbedNotebook", "TComboBoxEx"})
+    EXPECT_EQ(GetPropInfo(FindClass(name), "DragCursor") != nullptr, std::string(name) == "TComboBoxEx") << name;
+}
+
 TEST(PublishedControls, ButtonsKeepTheHostsOrder) {
   std::vector<std::string> names = PublishedNames(TButton::ClassInfo());
   std::vector<std::string> expected = {"Name", "Tag", "Left", "Top", "Width", "Height", "Cursor", "Hint",

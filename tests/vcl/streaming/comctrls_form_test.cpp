@@ -9,6 +9,7 @@
 #include "form_test_util.h"
 #include "vcl/comctrls.h"
 #include "vcl/comctrls_bars.h"
+#include "vcl/comctrls_combo_ex.h"
 #include "vcl/comctrls_pickers.h"
 #include "vcl/comctrls_ranges.h"
 #include "vcl/comctrls_views.h"
@@ -322,10 +323,76 @@ TEST(CommonControls, DateAndTimeAreOneMoment) {
   EXPECT_EQ(key.DisplayText(), "None");
 }
 
+// An extended combo box: its items are a collection, their captions its Items once the form
+// is loaded; the style maps onto the combo box's own; values of later libraries stay.
+TEST(CommonControls, ExtendedComboBoxItemsAndStyles) {
+  const std::string text = kEmptyForm.substr(0, kEmptyForm.size() - 5) +
+      "  object ComboBoxEx1: TComboBoxEx\r\n"
+      "    Left = 8\r\n"
+      "    Top = 8\r\n"
+      "    Width = 145\r\n"
+      "    Height = 22\r\n"
+      "    ItemsEx = <\r\n"
+      "      item\r\n"
+      "        Caption = 'Excel CSV'\r\n"
+      "        ImageIndex = 49\r\n"
+      "        SelectedImageIndex = 48\r\n"
+      "      end\r\n"
+      "      item\r\n"
+      "        Caption = 'CSV'\r\n"
+      "        Indent = 1\r\n"
+      "      end>\r\n"
+      "    Style = csExDropDownList\r\n"
+      "    StyleEx = [csExNoEditImage]\r\n"
+      "    TabOrder = 0\r\n"
+      "    Text = 'CSV'\r\n"
+      "    OnSelect = ComboBoxEx1Select\r\n"
+      "    DropDownCount = 12\r\n"
+      "  end\r\n"
+      "end\r\n";
+  auto form = Load(text);
+  auto* combo = As<TComboBoxEx>(form->Root()->FindComponent("ComboBoxEx1"));
+  ASSERT_EQ(combo->ItemsEx()->Count(), 2);
+  TComboExItem* first = combo->ItemsEx()->Items(0);
+  EXPECT_EQ(first->Caption(), "Excel CSV");
+  EXPECT_EQ(first->ImageIndex(), 49);
+  EXPECT_EQ(first->ShownImageIndex(), 48);
+  EXPECT_EQ(first->OverlayImageIndex(), -1);
+  EXPECT_EQ(combo->ItemsEx()->Items(1)->Indent(), 1);
+  EXPECT_EQ(combo->ItemsEx()->Items(1)->ShownImageIndex(), -1);
+  EXPECT_EQ(combo->Items()->CommaText(), "\"Excel CSV\",CSV");
+  EXPECT_EQ(combo->Style(), csExDropDownList);
+  EXPECT_EQ(static_cast<TCustomComboBox*>(combo)->Style(), csDropDownList);
+  EXPECT_EQ(combo->StyleEx(), NativeInt{1} << csExNoEditImage);
+  EXPECT_EQ(combo->DropDownCount(), 12);
+  EXPECT_EQ(combo->SelectedItem(), combo->ItemsEx()->Items(1));
+  EXPECT_EQ(form->Write(), text);
+
+  // Items changed after loading show at once; the selection follows the text.
+  combo->ItemsEx()->Items(1)->SetCaption("Tab separated");
+  EXPECT_EQ(combo->Items()->Strings(1), "Tab separated");
+  EXPECT_EQ(combo->SelectedItem(), nullptr);
+  combo->ItemsEx()->Add()->SetCaption("CSV");
+  EXPECT_EQ(combo->Items()->Count(), 3);
+  EXPECT_EQ(combo->SelectedItem(), combo->ItemsEx()->Items(2));
+  combo->SetStyle(csExSimple);
+  EXPECT_EQ(static_cast<TCustomComboBox*>(combo)->Style(), csSimple);
+
+  // A new one writes what the IDE writes for it: like a combo box, its name as its text.
+  auto* added = Add<TComboBoxEx>(*form, "ComboBoxEx2");
+  form->Write();
+  EXPECT_EQ(WrittenNames(*form, added), (Names{"Left", "Top", "Width", "Height", "TabOrder", "Text"}));
+  EXPECT_EQ(GetPropInfo(TComboBoxEx::ClassInfo(), "Style")->Default, csExDropDown);
+  EXPECT_EQ(GetPropInfo(TComboBoxEx::ClassInfo(), "DropDownCount")->Default, 8);
+  EXPECT_TRUE(GetPropInfo(TComboBoxEx::ClassInfo(), "Images")->IsComponentReference());
+  EXPECT_EQ(GetPropInfo(TComboBoxEx::ClassInfo(), "Caption"), nullptr);
+}
+
 // The classes of the palette's Win32 page (and the tool buttons of its tool bars).
 const std::set<std::string> kCommonClasses = {
     "TStatusBar", "TUpDown",   "TTrackBar", "TProgressBar",    "TToolBar", "TToolButton",    "TTreeView",
-    "TListView",  "TRichEdit", "THotKey",   "TDateTimePicker", "TAnimate", "THeaderControl", "TMonthCalendar"};
+    "TListView",  "TRichEdit", "THotKey",   "TDateTimePicker", "TAnimate", "THeaderControl", "TMonthCalendar",
+    "TComboBoxEx"};
 
 TEST(CommonControls, CorpusFormsGiveRealComponentsAndStillRoundTrip) {
   auto entries = formtest::CorpusEntries();

@@ -278,3 +278,32 @@ TEST(FormFile, CorpusTextFormsRoundTripThroughTheModel) {
   }
   EXPECT_GT(checked, 200);
 }
+
+// An edit's tab stop: read from the file into the control, written where the IDE writes it
+// (before the edit's other values), removed again at its default; a corpus memo that
+// leaves the tab order keeps its file byte for byte.
+TEST(FormFile, AnEditsTabStopIsItsOwnPublishedValue) {
+  std::string withoutTabStop = Replace(kForm, "      Height = 21\r\n", "      Height = 21\r\n      TabStop = False\r\n");
+  auto form = Load(withoutTabStop);
+  auto* edit = As<TEdit>(form->Root()->FindComponent("Edit1"));
+  EXPECT_FALSE(edit->TabStop());
+  EXPECT_EQ(form->Write(), withoutTabStop);
+  edit->SetTabStop(true);
+  EXPECT_EQ(form->Write(), kForm);
+  auto fresh = Load(kForm);
+  auto* freshEdit = As<TEdit>(fresh->Root()->FindComponent("Edit1"));
+  EXPECT_TRUE(freshEdit->TabStop());
+  freshEdit->SetTabStop(false);
+  freshEdit->SetEnabled(false);
+  EXPECT_EQ(fresh->Write(),
+            Replace(kForm, "      Height = 21\r\n", "      Height = 21\r\n      TabStop = False\r\n      Enabled = False\r\n"));
+
+  std::filesystem::path file = formtest::CorpusDir() / "winscp__winscp__source__forms__EditMask.dfm";
+  if (!std::filesystem::exists(file)) GTEST_SKIP() << "corpus not found at " << formtest::CorpusDir();
+  std::string bytes = formtest::ReadAll(file);
+  auto corpus = TFormFile::Read(bytes, file.filename().string());
+  auto* memo = As<TMemo>(corpus->Root()->FindComponent("MaskMemo"));
+  EXPECT_FALSE(memo->TabStop());
+  EXPECT_EQ(memo->BorderStyle(), bsNone);
+  EXPECT_EQ(corpus->Write(), bytes);
+}
