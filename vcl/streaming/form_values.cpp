@@ -1,5 +1,7 @@
 #include "vcl/streaming/form_values.h"
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <unordered_map>
 
@@ -25,11 +27,21 @@ std::string_view InternPath(std::string_view prefix, std::string_view name) {
     std::string prefix, name, path;
   };
   static std::unordered_map<Key, std::unique_ptr<Entry>, KeyHash> paths;
-  if (auto found = paths.find({prefix, name}); found != paths.end()) return found->second->path;
-  auto entry = std::make_unique<Entry>(Entry{std::string(prefix), std::string(name), std::string(prefix).append(name)});
-  std::string_view path = entry->path;
-  paths.emplace(Key{entry->prefix, entry->name}, std::move(entry));
-  return path;
+  // Every component asks for the same paths with the same pieces (interned prefixes, the
+  // properties' own names): a small table by the pieces' addresses answers most asks without
+  // hashing their text. Its entries are checked by content, so a reused address is harmless.
+  static std::array<const Entry*, 512> recent{};
+  const std::uint64_t mixed = reinterpret_cast<std::uintptr_t>(prefix.data()) * 0x9E3779B97F4A7C15u ^
+                              reinterpret_cast<std::uintptr_t>(name.data()) * 0xC2B2AE3D27D4EB4Fu;
+  const std::size_t slot = static_cast<std::size_t>(mixed >> 55);  // the top 9 bits: 0..511
+  if (const Entry* hit = recent[slot]; hit && hit->prefix == prefix && hit->name == name) return hit->path;
+  auto found = paths.find({prefix, name});
+  if (found == paths.end()) {
+    auto entry = std::make_unique<Entry>(Entry{std::string(prefix), std::string(name), std::string(prefix).append(name)});
+    found = paths.emplace(Key{entry->prefix, entry->name}, std::move(entry)).first;
+  }
+  recent[slot] = found->second.get();
+  return found->second->path;
 }
 
 bool IsSubObject(PPropInfo prop) { return prop->Kind() == TTypeKind::tkClass && !prop->IsComponentReference(); }

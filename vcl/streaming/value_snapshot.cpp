@@ -9,11 +9,11 @@ namespace vcl {
 namespace {
 
 void AppendVarint(std::string& out, std::uint64_t value) {
-  while (value >= 0x80) {
-    out += static_cast<char>((value & 0x7F) | 0x80);
-    value >>= 7;
-  }
-  out += static_cast<char>(value);
+  char bytes[10];
+  std::size_t size = 0;
+  for (; value >= 0x80; value >>= 7) bytes[size++] = static_cast<char>((value & 0x7F) | 0x80);
+  bytes[size++] = static_cast<char>(value);
+  out.append(bytes, size);
 }
 
 std::uint64_t ReadVarint(std::string_view& in) {
@@ -66,56 +66,64 @@ TValueSnapshot::TValueSnapshot(const std::vector<TStoredValue>& values) {
 }
 
 // An entry: its size, then the kind of value (the index of its alternative in TPropValue)
-// and its bytes.
+// and its bytes. Written in place: one byte is kept for the size, which nearly always fits.
 void TValueSnapshot::TBuilder::Begin(std::string_view path, std::size_t kind) {
   // Paths are interned for the program's life: their addresses identify them.
   paths_ = paths_ * 1099511628211u ^ std::hash<const void*>()(path.data());
   ++count_;
-  entry_.clear();
-  entry_ += static_cast<char>(kind);
+  if (bytes_.capacity() == 0) bytes_.reserve(256);  // a typical control's values at once
+  entry_ = bytes_.size();
+  bytes_ += '\0';
+  bytes_ += static_cast<char>(kind);
 }
 
 void TValueSnapshot::TBuilder::End() {
-  AppendVarint(bytes_, entry_.size());
-  bytes_ += entry_;
+  std::size_t size = bytes_.size() - entry_ - 1;
+  if (size < 0x80) {
+    bytes_[entry_] = static_cast<char>(size);
+    return;
+  }
+  std::string prefix;
+  AppendVarint(prefix, size);
+  bytes_.replace(entry_, 1, prefix);
 }
 
 void TValueSnapshot::TBuilder::Ordinal(std::string_view path, NativeInt value) {
   Begin(path, 0);
-  AppendVarint(entry_, ZigZag(value));
+  AppendVarint(bytes_, ZigZag(value));
   End();
 }
 
 void TValueSnapshot::TBuilder::Reference(std::string_view path, NativeInt value) {
   Begin(path, 0);
-  AppendVarint(entry_, ZigZag(value));
+  AppendVarint(bytes_, ZigZag(value));
   if (const auto* target = static_cast<const TComponent*>(OrdToObject(value))) {
-    entry_ += target->Name();
-    if (target->Owner()) entry_.append(1, '.').append(target->Owner()->Name());
+    bytes_ += target->Name();
+    if (target->Owner()) bytes_.append(1, '.').append(target->Owner()->Name());
   }
   End();
 }
 
 void TValueSnapshot::TBuilder::Text(std::string_view path, std::string_view value) {
   Begin(path, 1);
-  entry_ += value;
+  bytes_ += value;
   End();
 }
 
 void TValueSnapshot::TBuilder::Float(std::string_view path, long double value) {
   Begin(path, 2);
-  entry_.append(reinterpret_cast<const char*>(&value), kFloatBytes);
+  bytes_.append(reinterpret_cast<const char*>(&value), kFloatBytes);
   End();
 }
 
 void TValueSnapshot::TBuilder::BeginLines(std::string_view path, std::size_t count) {
   Begin(path, 3);
-  AppendVarint(entry_, count);
+  AppendVarint(bytes_, count);
 }
 
 void TValueSnapshot::TBuilder::Line(std::string_view line) {
-  AppendVarint(entry_, line.size());
-  entry_ += line;
+  AppendVarint(bytes_, line.size());
+  bytes_ += line;
 }
 
 void TValueSnapshot::TBuilder::EndLines() { End(); }
@@ -123,8 +131,7 @@ void TValueSnapshot::TBuilder::EndLines() { End(); }
 TValueSnapshot TValueSnapshot::TBuilder::Finish() {
   TValueSnapshot snapshot;
   snapshot.paths_ = paths_ ^ count_;
-  snapshot.bytes_ = std::move(bytes_);
-  snapshot.bytes_.shrink_to_fit();
+  snapshot.bytes_ = bytes_;  // a copy takes just the room it needs
   return snapshot;
 }
 

@@ -44,7 +44,7 @@ public:
     void End();
     std::size_t paths_ = 0;
     std::string bytes_;
-    std::string entry_;
+    std::size_t entry_ = 0;  // where the entry being written starts
     std::size_t count_ = 0;
   };
 
