@@ -282,23 +282,97 @@ void PaintTreeView(const TPaintContext& ctx, TControl* control, const TRect& bou
   ctx.svg.CloseViewport();
 }
 
+namespace {
+// A list view's items in report view: a row each under the column headers, the caption
+// (after the small image) in the first column, the sub-items in the others.
+void ReportItems(TWriter& svg, TListView* list, const TRect& area, int top, int rowHeight) {
+  const TFont& font = *list->Font();
+  TCustomImageList* images = list->SmallImages();
+  int y = top;
+  for (const TListItem& item : list->Items()->Items()) {
+    if (y >= area.Bottom) return;
+    int left = area.Left;
+    for (int c = 0; c < std::max(1, list->Columns()->Count()) && left < area.Right; ++c) {
+      TListColumn* column = c < list->Columns()->Count() ? list->Columns()->Items(c) : nullptr;
+      int right = column ? left + std::max(0, column->Width()) : area.Right;
+      TRect cell = Rect(left, y, right, y + rowHeight);
+      // With small images, every caption keeps room for one.
+      if (c == 0 && images) {
+        ListImage(svg, images, item.ImageIndex, cell.Left + 2, y + (rowHeight - images->Height()) / 2);
+        cell.Left += images->Width() + 2;
+      }
+      const std::string* text = c == 0 ? &item.Caption
+                                : c - 1 < static_cast<int>(item.SubItems.size()) ? &item.SubItems[static_cast<std::size_t>(c - 1)]
+                                                                                : nullptr;
+      if (text) CellText(svg, cell, *text, font, column ? column->Alignment() : taLeftJustify, TextColor(list), 2);
+      left = right;
+    }
+    y += rowHeight;
+  }
+}
+
+// Items as icons (a large image over the caption, in cells of 75 pixels) or as small
+// images beside captions: in rows (small icons) or in columns filled top down (list).
+void IconItems(TWriter& svg, TListView* list, const TRect& area, int rowHeight) {
+  const TFont& font = *list->Font();
+  bool large = list->ViewStyle() == vsIcon;
+  TCustomImageList* images = large ? list->LargeImages() : list->SmallImages();
+  int imageWidth = images ? images->Width() : large ? 32 : 16;
+  int imageHeight = images ? images->Height() : large ? 32 : 16;
+  int cellWidth = large ? 75 : 0, cellHeight = large ? imageHeight + MeasureTextHeight(font) + 10 : rowHeight;
+  if (!large) {
+    for (const TListItem& item : list->Items()->Items())
+      cellWidth = std::max(cellWidth, imageWidth + MeasureTextWidth(font, item.Caption) + 12);
+    cellWidth = std::clamp(cellWidth, 1, std::max(1, area.Width()));
+  }
+  int perRow = std::max(1, area.Width() / cellWidth), perColumn = std::max(1, area.Height() / cellHeight);
+  int index = 0;
+  for (const TListItem& item : list->Items()->Items()) {
+    bool columns = list->ViewStyle() == vsList;
+    int col = columns ? index / perColumn : index % perRow, row = columns ? index % perColumn : index / perRow;
+    ++index;
+    TRect cell = Bounds(area.Left + col * cellWidth, area.Top + row * cellHeight, cellWidth, cellHeight);
+    if (columns ? cell.Left >= area.Right : cell.Top >= area.Bottom) return;
+    if (large) {
+      ListImage(svg, images, item.ImageIndex, cell.Left + (cellWidth - imageWidth) / 2, cell.Top + 2);
+      CellText(svg, Rect(cell.Left, cell.Top + imageHeight + 4, cell.Right, cell.Bottom), item.Caption, font, taCenter,
+               TextColor(list), 0);
+    } else {
+      ListImage(svg, images, item.ImageIndex, cell.Left + 2, cell.Top + (cellHeight - imageHeight) / 2);
+      CellText(svg, Rect(cell.Left + (images ? imageWidth + 2 : 0), cell.Top, cell.Right, cell.Bottom), item.Caption,
+               font, taLeftJustify, TextColor(list), 2);
+    }
+  }
+}
+}  // namespace
+
 void PaintListView(const TPaintContext& ctx, TControl* control, const TRect& bounds) {
   auto* list = static_cast<TListView*>(control);
   TRect area = list->BorderStyle() == bsNone ? bounds : Field(ctx.svg, bounds, list->Color(), list->Ctl3D());
   if (list->BorderStyle() == bsNone) ctx.svg.Fill(area, list->Color());
-  if (list->ViewStyle() != vsReport || !list->ShowColumnHeaders()) return;
   const TFont& font = *list->Font();
-  TRect header = Rect(area.Left, area.Top, area.Right, std::min(area.Bottom, area.Top + MeasureTextHeight(font) + 4));
+  TCustomImageList* small = list->SmallImages();
+  int rowHeight = std::max(MeasureTextHeight(font) + 3, small ? small->Height() + 1 : 0);
   ctx.svg.OpenViewport(area);
-  int left = header.Left;
-  for (int i = 0; i < list->Columns()->Count() && left < header.Right; ++i) {
-    TListColumn* column = list->Columns()->Items(i);
-    int right = left + std::max(0, column->Width());
-    HeaderButton(ctx.svg, Rect(left, header.Top, right, header.Bottom), column->Caption(), font, column->Alignment(),
-                 TextColor(list));
-    left = right;
+  if (list->ViewStyle() != vsReport) {
+    IconItems(ctx.svg, list, area, rowHeight);
+    return ctx.svg.CloseViewport();
   }
-  if (left < header.Right) ButtonFace(ctx.svg, Rect(left, header.Top, header.Right, header.Bottom), false);
+  int top = area.Top;
+  if (list->ShowColumnHeaders()) {
+    TRect header = Rect(area.Left, area.Top, area.Right, std::min(area.Bottom, area.Top + MeasureTextHeight(font) + 4));
+    int left = header.Left;
+    for (int i = 0; i < list->Columns()->Count() && left < header.Right; ++i) {
+      TListColumn* column = list->Columns()->Items(i);
+      int right = left + std::max(0, column->Width());
+      HeaderButton(ctx.svg, Rect(left, header.Top, right, header.Bottom), column->Caption(), font, column->Alignment(),
+                   TextColor(list));
+      left = right;
+    }
+    if (left < header.Right) ButtonFace(ctx.svg, Rect(left, header.Top, header.Right, header.Bottom), false);
+    top = header.Bottom;
+  }
+  ReportItems(ctx.svg, list, area, top, rowHeight);
   ctx.svg.CloseViewport();
 }
 

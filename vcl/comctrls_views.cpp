@@ -21,6 +21,8 @@ public:
   explicit TByteReader(std::string_view bytes) : rest_(bytes) {}
   bool Ok() const { return ok_; }
   bool AtEnd() const { return rest_.empty(); }
+  std::size_t Left() const { return rest_.size(); }
+  bool Fits(std::size_t count) const { return count <= rest_.size(); }
   std::int32_t Int32() { return static_cast<std::int32_t>(Unsigned(4)); }
   std::int32_t Int16() { return static_cast<std::int16_t>(Unsigned(2)); }
   std::uint8_t Byte() { return static_cast<std::uint8_t>(Unsigned(1)); }
@@ -129,6 +131,22 @@ bool ReadUnicodeNode(TByteReader& in, TTreeNode& node, int& children) {
   return info.Ok() && in.Ok();
 }
 
+// An item as the first library writes it: image, state and overlay indexes, the number of
+// sub-items, a data pointer, then the caption and the sub-items as short strings.
+bool ReadListItem(TByteReader& in, TListItem& item) {
+  item.ImageIndex = in.Int32();
+  item.StateIndex = in.Int32();
+  item.OverlayIndex = in.Int32();
+  std::int32_t subItems = in.Int32();
+  in.Int32();  // data
+  // Each sub-item takes at least its length byte.
+  if (subItems < 0 || !in.Ok() || !in.Fits(static_cast<std::size_t>(subItems) + 1)) return false;
+  item.Caption = std::string(in.Bytes(in.Byte()));
+  item.SubItems.reserve(static_cast<std::size_t>(subItems));
+  for (std::int32_t i = 0; i < subItems && in.Ok(); ++i) item.SubItems.emplace_back(in.Bytes(in.Byte()));
+  return in.Ok();
+}
+
 // Lazarus marks its layout with a negative count, then a version.
 constexpr std::int32_t kLazarusStreamId = -7;
 }  // namespace
@@ -168,6 +186,44 @@ bool TTreeNodes::ReadNodeData(std::string_view bytes) {
   if (ReadNodes(in, nodes_, in.Int32(), ReadUnicodeNode, 0) && in.AtEnd()) return true;
   nodes_.clear();
   return false;
+}
+
+// ---- TListItems
+
+TClass TListItems::ClassInfo() {
+  static TClass cls = TClassBuilder<TListItems>("TListItems", TPersistent::ClassInfo()).Build();
+  return cls;
+}
+
+TListItem& TListItems::Add(std::string caption) {
+  items_.emplace_back().Caption = std::move(caption);
+  return items_.back();
+}
+
+// The block's size and the item count, the items, and (from later libraries) an image
+// index for every sub-item of every item after them.
+bool TListItems::ReadData(std::string_view bytes) {
+  items_.clear();
+  TByteReader in(bytes);
+  std::int32_t size = in.Int32();
+  std::int32_t count = in.Int32();
+  // Each item takes at least its 21 fixed bytes.
+  if (!in.Ok() || size < 8 || static_cast<std::size_t>(size) > bytes.size() || count < 0 ||
+      static_cast<std::size_t>(count) > (bytes.size() - 8) / 21)
+    return false;
+  TByteReader block(bytes.substr(8, static_cast<std::size_t>(size) - 8));
+  items_.resize(static_cast<std::size_t>(count));
+  std::size_t subItems = 0;
+  for (TListItem& item : items_) {
+    if (!ReadListItem(block, item)) return items_.clear(), false;
+    subItems += item.SubItems.size();
+  }
+  TByteReader images(bytes.substr(static_cast<std::size_t>(size)));
+  if (!block.AtEnd() || (!images.AtEnd() && images.Left() != 4 * subItems)) return items_.clear(), false;
+  if (images.AtEnd()) return true;
+  for (TListItem& item : items_)
+    for (std::size_t i = 0; i < item.SubItems.size(); ++i) item.SubItemImages.push_back(images.Int32());
+  return true;
 }
 
 // ---- TTreeView
@@ -267,6 +323,7 @@ TClass TListView::ClassInfo() {
     b.Bool("GridLines", &L::GridLines, &L::SetGridLines, false);
     b.Bool("HideSelection", &L::HideSelection, &L::SetHideSelection, true);
     b.Bool("HotTrack", &L::HotTrack, &L::SetHotTrack, false);
+    b.Object("Items", &L::Items);
     b.Reference<TCustomImageList>("LargeImages", &L::LargeImages, &L::SetLargeImages);
     b.Bool("MultiSelect", &L::MultiSelect, &L::SetMultiSelect, false);
     b.Bool("OwnerData", &L::OwnerData, &L::SetOwnerData, false);
@@ -295,12 +352,19 @@ TClass TListView::ClassInfo() {
   return cls;
 }
 
-TListView::TListView(TComponent* owner) : TWinControl(owner), columns_(std::make_unique<TListColumns>()) {
+TListView::TListView(TComponent* owner)
+    : TWinControl(owner), columns_(std::make_unique<TListColumns>()), items_(std::make_unique<TListItems>()) {
   SetControlStyle(ControlStyle() & ~(StyleOf(csAcceptsControls) | StyleOf(csSetCaption)));
   SetBounds(0, 0, 250, 150);
   SetColor(clWindow);
   SetParentColor(false);
   SetTabStop(true);
+}
+
+bool TListView::ReadBinaryProperty(std::string_view name, std::string_view bytes) {
+  if (!SameText(name, "Items.Data")) return false;
+  items_->ReadData(bytes);
+  return true;
 }
 
 }  // namespace vcl

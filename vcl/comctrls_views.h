@@ -127,12 +127,39 @@ class TListColumns : public TTypedCollection<TListColumn> {
 
 enum TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 
+// An item of a list view: its caption, images, and the texts of the further columns.
+struct TListItem {
+  std::string Caption;
+  int ImageIndex = -1;
+  int StateIndex = -1;
+  int OverlayIndex = -1;
+  std::vector<std::string> SubItems;
+  std::vector<int> SubItemImages;  // one per sub-item when the file gives them, else empty
+};
+
+// The items of a list view. A form file keeps them as "Items.Data"; bytes in a layout the
+// model does not read give no items, and the file keeps them for the save.
+class TListItems : public TPersistent {
+  VCL_CLASS(TListItems, TPersistent)
+  const std::vector<TListItem>& Items() const { return items_; }
+  int Count() const { return static_cast<int>(items_.size()); }
+  TListItem& Add(std::string caption);
+  // Replaces the items with those the bytes hold: false (and no items) when they are not
+  // in the layout the model reads.
+  bool ReadData(std::string_view bytes);
+
+private:
+  std::vector<TListItem> items_;
+};
+
 // A list of items shown as icons, a list, or (vsReport) rows under column headers.
 class TListView : public TWinControl {
   VCL_CLASS(TListView, TWinControl)
   explicit TListView(TComponent* owner);
 
   TListColumns* Columns() const { return columns_.get(); }
+  TListItems* Items() const { return items_.get(); }
+  bool ReadBinaryProperty(std::string_view name, std::string_view bytes) override;
   TViewStyle ViewStyle() const { return viewStyle_; }
   void SetViewStyle(TViewStyle value) { viewStyle_ = value; }
   TBorderStyle BorderStyle() const { return borderStyle_; }
@@ -174,6 +201,7 @@ class TListView : public TWinControl {
 
 private:
   std::unique_ptr<TListColumns> columns_;
+  std::unique_ptr<TListItems> items_;
   TViewStyle viewStyle_ = vsIcon;
   TBorderStyle borderStyle_ = bsSingle;
   bool showColumnHeaders_ = true, columnClick_ = true, checkboxes_ = false, gridLines_ = false;

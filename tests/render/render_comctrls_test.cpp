@@ -226,3 +226,52 @@ TEST(RenderComboBoxEx, TheSelectedItemsImageBeforeItsTextAndSimpleListsOpen) {
   EXPECT_FALSE(Contains(simple.body, "<image"));
   EXPECT_EQ(Texts(simple.body).size(), 3u) << simple.body;
 }
+
+// Items.Data in the first library's layout: "Alpha" (image 0) with the sub-item "12 KB",
+// and "Beta".
+const char* const kListItems =
+    "410000000200000000000000FFFFFFFFFFFFFFFF010000000000000005416C706861053132204B42FFFFFFFFFFFFFFFFFFFFFFFF"
+    "00000000000000000442657461";
+
+TEST(RenderViews, ListItemsInReportListAndIconViews) {
+  auto view = [](const std::string& name, int top, const std::string& style) {
+    return "  object " + name + ": TListView\n    Left = 0\n    Top = " + std::to_string(top) +
+           "\n    Width = 200\n    Height = 60\n    Columns = <\n      item\n        Caption = 'Name'\n"
+           "        Width = 80\n      end\n      item\n        Alignment = taRightJustify\n        Caption = 'Size'\n"
+           "        Width = 60\n      end>\n    Items.Data = {\n      " + kListItems + "}\n"
+           "    SmallImages = ImageList1\n    LargeImages = ImageList1\n    ViewStyle = " + style + "\n  end\n";
+  };
+  auto form = ReadForm("  object ImageList1: TImageList\n    Left = 250\n    Top = 250\n  end\n" +
+                       view("Report", 0, "vsReport") + view("List", 70, "vsList") + view("Icons", 140, "vsIcon") +
+                       "  object Damaged: TListView\n    Left = 0\n    Top = 210\n    Width = 200\n    Height = 60\n"
+                       "    Items.Data = {\n      4100000002000000}\n    ViewStyle = vsList\n  end\n");
+  auto red = Solid(16, 16, clRed);
+  As<TImageList>(form->Root()->FindComponent("ImageList1"))->Add(red.get(), nullptr);
+  std::string svg = Render(*form);
+  // Report: rows below the headers, sub-items in their columns as the columns align.
+  auto report = Picture(svg, "Report");
+  auto header = FindText(report.body, "Name"), alpha = FindText(report.body, "Alpha"), size = FindText(report.body, "12 KB");
+  auto beta = FindText(report.body, "Beta");
+  ASSERT_TRUE(header && alpha && size && beta) << report.body;
+  EXPECT_GT(alpha->y, header->y);
+  EXPECT_GT(beta->y, alpha->y);
+  EXPECT_EQ(beta->x - alpha->x, 0);  // "Beta" has no image, yet keeps to the caption column
+  EXPECT_GT(size->x, kClientX + 2 + 80 + 20);  // right-justified in the second column
+  EXPECT_LT(size->x, kClientX + 2 + 140);
+  EXPECT_TRUE(Contains(report.body, "<image"));
+  // List: captions beside small images, top down; no sub-items.
+  auto list = Picture(svg, "List");
+  auto listAlpha = FindText(list.body, "Alpha"), listBeta = FindText(list.body, "Beta");
+  ASSERT_TRUE(listAlpha && listBeta) << list.body;
+  EXPECT_EQ(listAlpha->x, listBeta->x);
+  EXPECT_GT(listBeta->y, listAlpha->y);
+  EXPECT_FALSE(FindText(list.body, "12 KB"));
+  // Icons: side by side in cells of 75 pixels, captions under the images.
+  auto icons = Picture(svg, "Icons");
+  auto iconAlpha = FindText(icons.body, "Alpha"), iconBeta = FindText(icons.body, "Beta");
+  ASSERT_TRUE(iconAlpha && iconBeta) << icons.body;
+  EXPECT_EQ(iconAlpha->y, iconBeta->y);
+  EXPECT_GT(iconBeta->x, iconAlpha->x + 40);
+  // Bytes the list cannot read show an empty list.
+  EXPECT_TRUE(Texts(Picture(svg, "Damaged").body).empty());
+}

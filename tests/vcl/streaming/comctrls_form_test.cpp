@@ -1,5 +1,6 @@
 // The common controls in form files: what a new one writes, collections and tree nodes
 // read into the model, and the corpus forms that use them.
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -321,6 +322,84 @@ TEST(CommonControls, DateAndTimeAreOneMoment) {
   EXPECT_EQ(key.DisplayText(), "Alt+A");
   key.SetHotKey(0);
   EXPECT_EQ(key.DisplayText(), "None");
+}
+
+// Items.Data of a list view in the first library's layout: the block's size and the count,
+// each item's indexes, sub-item count and data, its caption and sub-items as short
+// strings; later libraries append an image index per sub-item.
+std::string ListItemsData(const std::vector<std::pair<std::string, Names>>& items, const std::vector<int>& images = {}) {
+  std::string body, out;
+  auto int32 = [](std::string& to, int v) {
+    for (int i = 0; i < 4; ++i) to += static_cast<char>((static_cast<unsigned>(v) >> (8 * i)) & 0xFF);
+  };
+  auto shortString = [&](const std::string& text) {
+    body += static_cast<char>(text.size());
+    body += text;
+  };
+  for (const auto& [caption, subItems] : items) {
+    for (int v : {static_cast<int>(caption.size()), 2, -1, static_cast<int>(subItems.size()), 0}) int32(body, v);
+    shortString(caption);
+    for (const std::string& sub : subItems) shortString(sub);
+  }
+  int32(out, 8 + static_cast<int>(body.size()));
+  int32(out, static_cast<int>(items.size()));
+  out += body;
+  for (int image : images) int32(out, image);
+  return out;
+}
+
+TEST(CommonControls, ListViewItemsFromItemsData) {
+  TListItems items;
+  ASSERT_TRUE(items.ReadData(ListItemsData({{"Alpha", {"12 KB", "File"}}, {"Beta", {}}})));
+  ASSERT_EQ(items.Count(), 2);
+  const TListItem& alpha = items.Items()[0];
+  EXPECT_EQ(alpha.Caption, "Alpha");
+  EXPECT_EQ(alpha.ImageIndex, 5);
+  EXPECT_EQ(alpha.StateIndex, 2);
+  EXPECT_EQ(alpha.OverlayIndex, -1);
+  EXPECT_EQ(alpha.SubItems, (Names{"12 KB", "File"}));
+  EXPECT_TRUE(alpha.SubItemImages.empty());
+  EXPECT_EQ(items.Items()[1].Caption, "Beta");
+  EXPECT_TRUE(items.Items()[1].SubItems.empty());
+  // Sub-item images after the items.
+  ASSERT_TRUE(items.ReadData(ListItemsData({{"Alpha", {"12 KB", "File"}}, {"Beta", {}}}, {3, -1})));
+  EXPECT_EQ(items.Items()[0].SubItemImages, (std::vector<int>{3, -1}));
+  EXPECT_TRUE(items.ReadData(ListItemsData({})));
+  EXPECT_EQ(items.Count(), 0);
+
+  // Damaged blocks give no items: cut short, a count or size beyond the bytes, a sub-item
+  // count beyond them, trailing bytes that are not one image per sub-item.
+  std::string good = ListItemsData({{"Alpha", {"12 KB"}}, {"Beta", {}}});
+  std::string manySubItems = good;
+  manySubItems[8 + 12] = '\x7F';
+  std::string bigCount = good;
+  bigCount[4] = '\x40';
+  std::string bigSize = good;
+  bigSize[1] = '\x10';
+  for (const std::string& bad : {good.substr(0, good.size() - 1), bigCount, bigSize, manySubItems, good + "xy",
+                                 std::string("\x01\x00", 2)}) {
+    ASSERT_TRUE(items.ReadData(good));
+    EXPECT_FALSE(items.ReadData(bad));
+    EXPECT_EQ(items.Count(), 0);
+  }
+
+  // In a form: the items read, and damaged bytes kept for the save.
+  std::string hex;
+  for (unsigned char c : good.substr(0, good.size() - 3)) hex += fmt::format("{:02X}", c);
+  const std::string text = kEmptyForm.substr(0, kEmptyForm.size() - 5) +
+                           "  object ListView1: TListView\r\n"
+                           "    Left = 8\r\n"
+                           "    Top = 8\r\n"
+                           "    Width = 250\r\n"
+                           "    Height = 150\r\n"
+                           "    Items.Data = {\r\n"
+                           "      " + hex + "}\r\n"
+                           "    TabOrder = 0\r\n"
+                           "  end\r\n"
+                           "end\r\n";
+  auto form = Load(text);
+  EXPECT_EQ(As<TListView>(form->Root()->FindComponent("ListView1"))->Items()->Count(), 0);
+  EXPECT_EQ(form->Write(), text);
 }
 
 // An extended combo box: its items are a collection, their captions its Items once the form
