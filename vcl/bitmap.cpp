@@ -397,6 +397,10 @@ TBitmap* TPicture::Bitmap() {
 }
 
 namespace {
+std::span<const std::uint8_t> Bytes(std::string_view bytes) {
+  return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
+}
+
 // The class name that starts a picture's form-file data, or nothing when it is cut short.
 std::optional<std::string> PictureClassName(std::span<const std::uint8_t> data) {
   std::size_t nameLength = data[0];
@@ -404,6 +408,18 @@ std::optional<std::string> PictureClassName(std::span<const std::uint8_t> data) 
   return std::string(data.begin() + 1, data.begin() + 1 + static_cast<std::ptrdiff_t>(nameLength));
 }
 }  // namespace
+
+bool TBitmap::ReadBinaryProperty(std::string_view name, std::string_view bytes) {
+  if (!SameText(name, "Data")) return false;
+  ReadData(Bytes(bytes));
+  return true;
+}
+
+bool TPicture::ReadBinaryProperty(std::string_view name, std::string_view bytes) {
+  if (!SameText(name, "Data")) return false;
+  if (CanRead(Bytes(bytes))) ReadData(Bytes(bytes));
+  return true;
+}
 
 bool TPicture::CanRead(std::span<const std::uint8_t> data) {
   if (data.empty()) return true;

@@ -63,6 +63,8 @@ class TBitmap : public TGraphic {
   // The form-file form: a 32-bit little-endian length, then the BMP file.
   void ReadData(std::span<const std::uint8_t> data);
   std::vector<std::uint8_t> WriteData() const;
+  // Reads its form-file "Data"; the file keeps the bytes, which are never written back.
+  bool ReadBinaryProperty(std::string_view name, std::string_view bytes) override;
 
   // A recording canvas for drawing on the bitmap (drawing does not change its pixels).
   TCanvas* Canvas();
@@ -99,6 +101,9 @@ class TPicture : public TPersistent {
   static bool CanRead(std::span<const std::uint8_t> data);
   void ReadData(std::span<const std::uint8_t> data);
   std::vector<std::uint8_t> WriteData() const;
+  // Reads its form-file "Data" when CanRead (a picture of a compressed format stays
+  // undrawn); the file keeps the bytes, which are never written back.
+  bool ReadBinaryProperty(std::string_view name, std::string_view bytes) override;
 
   TNotifyEvent OnChange;
 

@@ -1,6 +1,7 @@
 // Persistent objects and components: ownership, names and free notification.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -12,6 +13,14 @@
 
 namespace vcl {
 
+// A value that a form file holds for an object under a name no published property has,
+// as far as the model reads such values: a number, or a list of numbers up to its first
+// item of another kind.
+struct TUnpublishedValue {
+  bool List = false;
+  std::vector<std::int64_t> Integers;
+};
+
 // An object whose published state can be copied and streamed.
 class TPersistent : public TObject {
   VCL_CLASS(TPersistent, TObject)
@@ -21,12 +30,22 @@ class TPersistent : public TObject {
   // The name by which the streaming system and the Object Inspector refer to this object.
   virtual std::string GetNamePath() const;
   // Takes a value that a form file holds for the object under a name of its own rather
-  // than as a published property (a tree view's nodes as "Items.Data"); false when the
-  // object has no such value, which the file then keeps as it is.
+  // than as a published property (a tree view's nodes as the "Data" of its items); false
+  // when the object has no such value, which the file then keeps as it is.
   virtual bool ReadBinaryProperty(std::string_view name, std::string_view bytes) {
     (void)name, (void)bytes;
     return false;
   }
+  // The values of that kind the object writes, as it holds them now: `write` gets each name
+  // with its bytes, empty for a value the file leaves out. The same names every time, so
+  // that a change shows as a changed value. Objects that only read such values give none.
+  // Takes such a value of another kind (a grid's "ColWidths"); false as above.
+  virtual bool ReadUnpublishedProperty(std::string_view name, const TUnpublishedValue& value) {
+    (void)name, (void)value;
+    return false;
+  }
+  using TBinaryPropertyWriter = std::function<void(std::string_view name, std::string bytes)>;
+  virtual void WriteBinaryProperties(const TBinaryPropertyWriter& write) const { (void)write; }
 
 protected:
   virtual void AssignTo(TPersistent* dest);

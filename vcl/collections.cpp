@@ -30,6 +30,7 @@ TCollectionItem* TCollection::Items(int index) const {
 
 TCollectionItem* TCollection::Add() {
   items_.push_back(factory_(this));
+  items_.back()->id_ = nextId_++;
   Changed();
   return items_.back().get();
 }

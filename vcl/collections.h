@@ -20,13 +20,17 @@ class TCollectionItem : public TPersistent {
 
   TCollection* Collection() const { return collection_; }
   int Index() const;
+  // Unique in its collection for the collection's life, however the items move.
+  int ID() const { return id_; }
 
 protected:
   // Something that shows the item changed.
   void Changed();
 
 private:
+  friend class TCollection;
   TCollection* collection_;
+  int id_ = 0;
 };
 
 class TCollection : public TPersistent {
@@ -52,6 +56,7 @@ protected:
 private:
   TItemFactory factory_;
   std::vector<std::unique_ptr<TCollectionItem>> items_;
+  int nextId_ = 0;
 };
 
 // A collection of items of class `Item`, each made by `Item(TCollection*)`.

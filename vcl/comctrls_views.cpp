@@ -91,7 +91,7 @@ bool ReadClassicNode(TByteReader& in, TTreeNode& node, int& children) {
   node.ImageIndex = info.Int32();
   node.SelectedIndex = info.Int32();
   node.StateIndex = info.Int32();
-  info.Int32();  // overlay
+  node.OverlayIndex = info.Int32();
   info.Int32();  // data pointer
   children = info.Int32();
   node.Text = std::string(info.Bytes(info.Byte()));
@@ -104,9 +104,9 @@ bool ReadLazarusNode(TByteReader& in, TTreeNode& node, int& children) {
   node.ImageIndex = in.Int32();
   node.SelectedIndex = in.Int32();
   node.StateIndex = in.Int32();
-  in.Int32();  // overlay
+  node.OverlayIndex = in.Int32();
   children = in.Int32();
-  in.Int32();  // height
+  node.Height = in.Int32();
   node.Expanded = in.Byte() != 0;
   std::int32_t length = in.Int32();
   if (length < 0) return false;
@@ -123,7 +123,7 @@ bool ReadUnicodeNode(TByteReader& in, TTreeNode& node, int& children) {
   node.ImageIndex = info.Int32();
   node.SelectedIndex = info.Int32();
   node.StateIndex = info.Int32();
-  info.Int32();  // overlay
+  node.OverlayIndex = info.Int32();
   info.Bytes(8);  // data
   children = info.Int32();
   info.Byte();  // flags
@@ -149,6 +149,64 @@ bool ReadListItem(TByteReader& in, TListItem& item) {
 
 // Lazarus marks its layout with a negative count, then a version.
 constexpr std::int32_t kLazarusStreamId = -7;
+
+void AppendInt(std::string& out, std::int32_t value, std::size_t size = 4) {
+  for (std::size_t i = 0; i < size; ++i) out += static_cast<char>(static_cast<std::uint32_t>(value) >> (8 * i));
+}
+
+// A short string's length byte; a longer text cannot be stored in the layout.
+char ShortLength(std::size_t length, const std::string& text) {
+  if (length > 255) throw EWriteError("The tree node text '" + text + "' is too long for the form file");
+  return static_cast<char>(length);
+}
+
+void WriteClassicNode(std::string& out, const TTreeNode& node) {
+  AppendInt(out, 25 + static_cast<std::int32_t>(node.Text.size()));
+  for (int index : {node.ImageIndex, node.SelectedIndex, node.StateIndex, node.OverlayIndex, 0})
+    AppendInt(out, index);
+  AppendInt(out, static_cast<std::int32_t>(node.Children.size()));
+  out += ShortLength(node.Text.size(), node.Text);
+  out += node.Text;
+}
+
+void WriteLazarusNode(std::string& out, const TTreeNode& node) {
+  for (int index : {node.ImageIndex, node.SelectedIndex, node.StateIndex, node.OverlayIndex}) AppendInt(out, index);
+  AppendInt(out, static_cast<std::int32_t>(node.Children.size()));
+  AppendInt(out, node.Height);
+  out += static_cast<char>(node.Expanded);
+  AppendInt(out, static_cast<std::int32_t>(node.Text.size()));
+  out += node.Text;
+}
+
+// Enabled is the flag every node of the tree model has.
+constexpr char kUnicodeNodeEnabled = 1;
+
+void WriteUnicodeNode(std::string& out, const TTreeNode& node) {
+  std::string units;
+  for (char32_t c : Utf8ToChars(node.Text)) {
+    if (c >= 0x10000) {
+      AppendInt(units, static_cast<std::int32_t>(0xD800 + ((c - 0x10000) >> 10)), 2);
+      c = 0xDC00 + ((c - 0x10000) & 0x3FF);
+    }
+    AppendInt(units, static_cast<std::int32_t>(c), 2);
+  }
+  AppendInt(out, 30 + static_cast<std::int32_t>(units.size()));
+  for (int index : {node.ImageIndex, node.SelectedIndex, node.StateIndex, node.OverlayIndex}) AppendInt(out, index);
+  out.append(8, '\0');  // data
+  AppendInt(out, static_cast<std::int32_t>(node.Children.size()));
+  out += kUnicodeNodeEnabled;
+  out += ShortLength(units.size() / 2, node.Text);
+  out += units;
+}
+
+// Nodes, depth first, each followed by its children, as ReadNodes reads them.
+void WriteNodes(std::string& out, const std::vector<std::unique_ptr<TTreeNode>>& nodes,
+                void (*write)(std::string&, const TTreeNode&)) {
+  for (const auto& node : nodes) {
+    write(out, *node);
+    WriteNodes(out, node->Children, write);
+  }
+}
 }  // namespace
 
 // ---- TTreeNodes
@@ -166,6 +224,7 @@ TTreeNode* TTreeNodes::Add(std::string text) {
 
 bool TTreeNodes::ReadData(std::string_view bytes) {
   nodes_.clear();
+  layout_ = TLayout::Classic;
   TByteReader in(bytes);
   std::int32_t count = in.Int32();
   TNodeReader read = ReadClassicNode;
@@ -173,6 +232,7 @@ bool TTreeNodes::ReadData(std::string_view bytes) {
     if (in.Int16() != 2) return false;
     count = in.Int32();
     read = ReadLazarusNode;
+    layout_ = TLayout::Lazarus;
   }
   if (ReadNodes(in, nodes_, count, read, 0) && in.AtEnd()) return true;
   nodes_.clear();
@@ -181,11 +241,44 @@ bool TTreeNodes::ReadData(std::string_view bytes) {
 
 bool TTreeNodes::ReadNodeData(std::string_view bytes) {
   nodes_.clear();
+  layout_ = TLayout::Unicode;
   TByteReader in(bytes);
   if (in.Byte() != 3) return false;
   if (ReadNodes(in, nodes_, in.Int32(), ReadUnicodeNode, 0) && in.AtEnd()) return true;
   nodes_.clear();
   return false;
+}
+
+std::string TTreeNodes::WriteData() const {
+  std::string out;
+  if (nodes_.empty() || layout_ == TLayout::Unicode) return out;
+  if (layout_ == TLayout::Lazarus) {
+    AppendInt(out, kLazarusStreamId);
+    AppendInt(out, 2, 2);
+  }
+  AppendInt(out, static_cast<std::int32_t>(nodes_.size()));
+  WriteNodes(out, nodes_, layout_ == TLayout::Lazarus ? WriteLazarusNode : WriteClassicNode);
+  return out;
+}
+
+std::string TTreeNodes::WriteNodeData() const {
+  std::string out;
+  if (nodes_.empty() || layout_ != TLayout::Unicode) return out;
+  out += '\x03';
+  AppendInt(out, static_cast<std::int32_t>(nodes_.size()));
+  WriteNodes(out, nodes_, WriteUnicodeNode);
+  return out;
+}
+
+bool TTreeNodes::ReadBinaryProperty(std::string_view name, std::string_view bytes) {
+  if (SameText(name, "Data")) return ReadData(bytes), true;
+  if (SameText(name, "NodeData")) return ReadNodeData(bytes), true;
+  return false;
+}
+
+void TTreeNodes::WriteBinaryProperties(const TBinaryPropertyWriter& write) const {
+  write("Data", WriteData());
+  write("NodeData", WriteNodeData());
 }
 
 // ---- TListItems
@@ -198,6 +291,12 @@ TClass TListItems::ClassInfo() {
 TListItem& TListItems::Add(std::string caption) {
   items_.emplace_back().Caption = std::move(caption);
   return items_.back();
+}
+
+bool TListItems::ReadBinaryProperty(std::string_view name, std::string_view bytes) {
+  if (!SameText(name, "Data")) return false;
+  ReadData(bytes);
+  return true;
 }
 
 // The block's size and the item count, the items, and (from later libraries) an image
@@ -244,7 +343,6 @@ TClass TTreeView::ClassInfo() {
     b.Bool("HotTrack", &T::HotTrack, &T::SetHotTrack, false);
     b.Reference<TCustomImageList>("Images", &T::Images, &T::SetImages);
     b.Integer("Indent", &T::Indent, &T::SetIndent);
-    b.Object("Items", &T::Items);
     PublishStandard(b, "ParentBiDiMode ParentColor=False ParentCtl3D ParentFont ParentShowHint PopupMenu");
     b.Bool("ReadOnly", &T::ReadOnly, &T::SetReadOnly, false);
     b.Bool("RightClickSelect", &T::RightClickSelect, &T::SetRightClickSelect, false);
@@ -265,6 +363,8 @@ TClass TTreeView::ClassInfo() {
     PublishStandard(b, "OnDblClick OnDragDrop OnDragOver OnEndDock OnEndDrag OnEnter OnExit");
     b.Event("OnExpanded", &T::OnExpanded, "TTVExpandedEvent");
     PublishStandard(b, "OnKeyDown OnKeyPress OnKeyUp OnMouseDown OnMouseMove OnMouseUp OnStartDock OnStartDrag");
+    // Last, as the host publishes it: its nodes are read after the handlers they may need.
+    b.Object("Items", &T::Items);
     return b.Build();
   }();
   return cls;
@@ -276,12 +376,6 @@ TTreeView::TTreeView(TComponent* owner) : TWinControl(owner), items_(std::make_u
   SetColor(clWindow);
   SetParentColor(false);
   SetTabStop(true);
-}
-
-bool TTreeView::ReadBinaryProperty(std::string_view name, std::string_view bytes) {
-  if (SameText(name, "Items.Data")) return items_->ReadData(bytes), true;
-  if (SameText(name, "Items.NodeData")) return items_->ReadNodeData(bytes), true;
-  return false;
 }
 
 // ---- TListView
@@ -317,7 +411,8 @@ TClass TListView::ClassInfo() {
     PublishStandard(b, "BorderWidth");
     b.Bool("Checkboxes", &L::Checkboxes, &L::SetCheckboxes, false);
     PublishStandard(b, "Color");
-    b.Object("Columns", &L::Columns);
+    // Only a report shows its columns, and only then does the IDE store them.
+    b.Object("Columns", &L::Columns).StoredWhen([](L& list) { return list.ViewStyle() == vsReport; });
     b.Bool("ColumnClick", &L::ColumnClick, &L::SetColumnClick, true);
     PublishStandard(b, "Constraints Ctl3D DragCursor DragKind DragMode Enabled Font");
     b.Bool("GridLines", &L::GridLines, &L::SetGridLines, false);
@@ -361,10 +456,5 @@ TListView::TListView(TComponent* owner)
   SetTabStop(true);
 }
 
-bool TListView::ReadBinaryProperty(std::string_view name, std::string_view bytes) {
-  if (!SameText(name, "Items.Data")) return false;
-  items_->ReadData(bytes);
-  return true;
-}
 
 }  // namespace vcl

@@ -18,24 +18,39 @@ struct TTreeNode {
   int ImageIndex = -1;
   int SelectedIndex = -1;
   int StateIndex = -1;
+  int OverlayIndex = -1;
+  int Height = 0;  // Lazarus's; 0 for the tree's own
   bool Expanded = false;
   std::vector<std::unique_ptr<TTreeNode>> Children;
 };
 
 // The nodes of a tree view. A form file keeps them as "Items.Data" (the first library's
 // layout, or Lazarus's) or "Items.NodeData" (later libraries'); the nodes of a layout the
-// model does not read are left out, and the file keeps the bytes for the save.
+// model does not read are left out, and the file keeps the bytes for the save. Nodes
+// changed in the model are written back in the layout they were read in (new trees: the
+// first library's).
 class TTreeNodes : public TPersistent {
   VCL_CLASS(TTreeNodes, TPersistent)
   const std::vector<std::unique_ptr<TTreeNode>>& TopNodes() const { return nodes_; }
+  std::vector<std::unique_ptr<TTreeNode>>& TopNodes() { return nodes_; }
   TTreeNode* Add(std::string text);
   // Replaces the nodes with those the bytes hold: false (and no nodes) when they are not
   // in a layout the model reads.
   bool ReadData(std::string_view bytes);
   bool ReadNodeData(std::string_view bytes);
+  // The bytes of "Data" or "NodeData"; empty when the nodes are kept under the other name or
+  // there are none. Raises EWriteError for a text the layout cannot hold (over 255 bytes in
+  // the first library's, 255 characters in later libraries').
+  std::string WriteData() const;
+  std::string WriteNodeData() const;
+
+  bool ReadBinaryProperty(std::string_view name, std::string_view bytes) override;
+  void WriteBinaryProperties(const TBinaryPropertyWriter& write) const override;
 
 private:
+  enum class TLayout { Classic, Lazarus, Unicode };
   std::vector<std::unique_ptr<TTreeNode>> nodes_;
+  TLayout layout_ = TLayout::Classic;
 };
 
 enum TSortType { stNone, stData, stText, stBoth };
@@ -45,7 +60,6 @@ class TTreeView : public TWinControl {
   explicit TTreeView(TComponent* owner);
 
   TTreeNodes* Items() const { return items_.get(); }
-  bool ReadBinaryProperty(std::string_view name, std::string_view bytes) override;
 
   TBorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TBorderStyle value) { borderStyle_ = value; }
@@ -147,6 +161,7 @@ class TListItems : public TPersistent {
   // Replaces the items with those the bytes hold: false (and no items) when they are not
   // in the layout the model reads.
   bool ReadData(std::string_view bytes);
+  bool ReadBinaryProperty(std::string_view name, std::string_view bytes) override;
 
 private:
   std::vector<TListItem> items_;
@@ -159,7 +174,6 @@ class TListView : public TWinControl {
 
   TListColumns* Columns() const { return columns_.get(); }
   TListItems* Items() const { return items_.get(); }
-  bool ReadBinaryProperty(std::string_view name, std::string_view bytes) override;
   TViewStyle ViewStyle() const { return viewStyle_; }
   void SetViewStyle(TViewStyle value) { viewStyle_ = value; }
   TBorderStyle BorderStyle() const { return borderStyle_; }

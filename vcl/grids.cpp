@@ -86,6 +86,21 @@ void TCustomGrid::SetColWidths(int col, int value) {
   colWidths_[col] = value;
 }
 
+bool TCustomGrid::ReadUnpublishedProperty(std::string_view name, const TUnpublishedValue& value) {
+  bool cols = SameText(name, "ColWidths");
+  if (!cols && !SameText(name, "RowHeights")) return false;
+  if (!value.List) return true;
+  int count = std::min(static_cast<int>(value.Integers.size()), cols ? ColCount() : RowCount());
+  for (int i = 0; i < count; ++i) {
+    int size = static_cast<int>(value.Integers[static_cast<std::size_t>(i)]);
+    if (cols)
+      SetColWidths(i, size);
+    else
+      SetRowHeights(i, size);
+  }
+  return true;
+}
+
 int TCustomGrid::RowHeights(int row) const {
   auto found = rowHeights_.find(row);
   return found == rowHeights_.end() ? defaultRowHeight_ : found->second;

@@ -61,6 +61,9 @@ class TCustomGrid : public TCustomControl {
   void SetColWidths(int col, int value);
   int RowHeights(int row) const;
   void SetRowHeights(int row, int value);
+  // A form file keeps the sizes as lists of numbers ("ColWidths", "RowHeights"), read for the
+  // picture and never written back.
+  bool ReadUnpublishedProperty(std::string_view name, const TUnpublishedValue& value) override;
   int GridLineWidth() const { return gridLineWidth_; }
   void SetGridLineWidth(int value) { gridLineWidth_ = value; }
   TGridOptions Options() const { return options_; }

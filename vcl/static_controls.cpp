@@ -28,6 +28,15 @@ void TCustomGroupBox::DeclareClientSize(int width, int height) {
   Realign();
 }
 
+bool TCustomGroupBox::ReadUnpublishedProperty(std::string_view name, const TUnpublishedValue& value) {
+  bool width = SameText(name, "ClientWidth");
+  if (!width && !SameText(name, "ClientHeight")) return false;
+  if (value.List) return true;
+  (width ? fileClientWidth_ : fileClientHeight_) = static_cast<int>(value.Integers.front());
+  if (fileClientWidth_ && fileClientHeight_) DeclareClientSize(*fileClientWidth_, *fileClientHeight_);
+  return true;
+}
+
 TRect TCustomGroupBox::ClientRect() const {
   if (!frame_) return TCustomControl::ClientRect();
   return Rect(0, 0, std::max(0, Width() - frame_->Left - frame_->Right),

@@ -452,6 +452,8 @@ class TCustomGroupBox : public TCustomControl {
   // children's positions count from its corner.
   void DeclareClientSize(int width, int height);
   TRect ClientRect() const override;
+  // Lazarus's "ClientWidth" and "ClientHeight": the size is declared once both are read.
+  bool ReadUnpublishedProperty(std::string_view name, const TUnpublishedValue& value) override;
 
 protected:
   void Paint() override;
@@ -460,6 +462,7 @@ protected:
 private:
   // The frame's width on each side (Left, Top, Right, Bottom) once a client size is declared.
   std::optional<TRect> frame_;
+  std::optional<int> fileClientWidth_, fileClientHeight_;
 };
 
 class TGroupBox : public TCustomGroupBox {

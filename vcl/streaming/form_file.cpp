@@ -2,13 +2,10 @@
 
 #include <algorithm>
 
-#include "vcl/bitmap.h"
 #include "vcl/code_pages.h"
 #include "vcl/collections.h"
 #include "vcl/controls.h"
-#include "vcl/grids.h"
 #include "vcl/integer_idents.h"
-#include "vcl/stdctrls.h"
 #include "vcl/streaming/dfm_binary_internal.h"  // the origin's definition, for destroying it
 #include "vcl/streaming/form_placeholders.h"
 #include "vcl/strings.h"
@@ -39,24 +36,6 @@ private:
 namespace {
 
 bool HasProperty(const dfm::Object& node, std::string_view name) { return node.find_property(name) != nullptr; }
-
-// The image of a picture or a glyph, kept in the binary "Data" value. The model reads it to
-// show the image and never writes it back: the file keeps the source bytes. A picture of a
-// class the model cannot decode (a compressed format) stays undrawn.
-bool ReadGraphicData(TObject* instance, std::string_view path, const std::string& bytes) {
-  std::size_t dot = path.rfind('.');
-  if (dot == std::string_view::npos || !SameText(path.substr(dot + 1), "Data")) return false;
-  auto data = std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-  if (auto* picture = Cast<TPicture>(instance)) {
-    if (!picture->CanRead(data)) return true;
-    picture->ReadData(data);
-  } else if (auto* bitmap = Cast<TBitmap>(instance)) {
-    bitmap->ReadData(data);
-  } else {
-    return false;
-  }
-  return true;
-}
 
 // The kind of root a form without a unit declares, judged by what the IDE writes for each.
 TClass InferRootAncestor(const dfm::Object& node) {
@@ -208,20 +187,7 @@ void TFormFile::ReadObject(dfm::Object& node, TComponent* component, TComponent*
   loaded_.push_back(component);
   for (const dfm::Property& property : node.properties) ReadProperty(component, property);
   ReadTextsInCharset(node, component);
-  ReadDeclaredClientSize(node, component);
   ReadChildren(node, component, owner);
-}
-
-// A group box's client size, which the host does not publish but Lazarus writes.
-void TFormFile::ReadDeclaredClientSize(const dfm::Object& node, TComponent* component) {
-  auto* group = Cast<TCustomGroupBox>(component);
-  const dfm::Property* width = group ? node.find_property("ClientWidth") : nullptr;
-  const dfm::Property* height = group ? node.find_property("ClientHeight") : nullptr;
-  if (!width || !height || width->value.kind != dfm::ValueKind::Integer ||
-      height->value.kind != dfm::ValueKind::Integer)
-    return;
-  group->DeclareClientSize(static_cast<int>(doc_.as_integer(width->value)),
-                           static_cast<int>(doc_.as_integer(height->value)));
 }
 
 // A file written before the library was Unicode keeps a text byte by byte, in the code
@@ -273,23 +239,17 @@ void TFormFile::ReadChildren(dfm::Object& node, TComponent* parent, TComponent* 
   }
 }
 
-// A grid keeps the sizes of its columns and rows as lists of numbers (ColWidths,
-// RowHeights), read for the picture and, like the pictures, never written back.
-void TFormFile::ReadGridSizes(TComponent* component, const dfm::Property& property) {
-  auto* grid = Cast<TCustomGrid>(component);
-  bool cols = SameText(property.name, "ColWidths");
-  if (!grid || (!cols && !SameText(property.name, "RowHeights"))) return;
-  const auto& items = property.value.items();
-  int count = std::min(static_cast<int>(items.size()), cols ? grid->ColCount() : grid->RowCount());
-  for (int i = 0; i < count; ++i) {
-    const dfm::Value& item = items[static_cast<std::size_t>(i)];
-    if (item.kind != dfm::ValueKind::Integer) return;
-    int size = static_cast<int>(doc_.as_integer(item));
-    if (cols)
-      grid->SetColWidths(i, size);
-    else
-      grid->SetRowHeights(i, size);
+// A number, or the numbers a list starts with, for an object's own reading; nothing for a
+// value of another kind.
+std::optional<TUnpublishedValue> TFormFile::Unpublished(const dfm::Value& value) const {
+  if (value.kind == dfm::ValueKind::Integer) return TUnpublishedValue{false, {doc_.as_integer(value)}};
+  if (value.kind != dfm::ValueKind::List) return std::nullopt;
+  TUnpublishedValue list{true, {}};
+  for (const dfm::Value& item : value.items()) {
+    if (item.kind != dfm::ValueKind::Integer) break;
+    list.Integers.push_back(doc_.as_integer(item));
   }
+  return list;
 }
 
 TClass TFormFile::DeclaredClass(std::string_view className) {
@@ -319,15 +279,15 @@ void TFormFile::ReadProperty(TComponent* component, const dfm::Property& propert
       return;
     }
     if (!target.Prop) {
-      // Not published: a picture's or glyph's data, a grid's sizes, or what the component reads
-      // itself; the syntax tree keeps it for the save.
-      if (value.kind == dfm::ValueKind::Binary) {
-        std::string bytes = doc_.as_binary(value);
-        if (!target.Instance || !ReadGraphicData(target.Instance, property.name, bytes))
-          component->ReadBinaryProperty(property.name, bytes);
-      } else if (value.kind == dfm::ValueKind::List) {
-        ReadGridSizes(component, property);
-      }
+      // Not published: values that the object holding them reads itself (a picture's data, a
+      // tree's nodes, a grid's sizes); the syntax tree keeps them for the save.
+      auto* holder = Cast<TPersistent>(target.Instance);
+      if (!holder) return;
+      std::string_view name = property.name.substr(property.name.rfind('.') + 1);
+      if (value.kind == dfm::ValueKind::Binary)
+        holder->ReadBinaryProperty(name, doc_.as_binary(value));
+      else if (std::optional<TUnpublishedValue> unpublished = Unpublished(value))
+        holder->ReadUnpublishedProperty(name, *unpublished);
       return;
     }
     ReadValue(component, property.name, target.Instance, target.Prop, value);
@@ -392,7 +352,7 @@ void TFormFile::ReadValue(TComponent* component, std::string_view path, TObject*
       if (!prop->IsComponentReference()) {
         auto* items = Cast<TCollection>(GetObjectProp(instance, prop));
         if (!items || value.kind != dfm::ValueKind::Collection) break;
-        return ReadCollection(component, *items, value);
+        return ReadCollection(component, path, *items, value);
       }
       references_.push_back({component, std::string(path), std::string(doc_.as_ident(value)), value.text});
       return;
@@ -411,18 +371,58 @@ void TFormFile::ReadValue(TComponent* component, std::string_view path, TObject*
   throw EReadError("Invalid property value");
 }
 
-// The items of a collection, each item's values read as a component's are. What the items'
-// class does not publish, and references from items, stay in the file as they are.
-void TFormFile::ReadCollection(TComponent* component, TCollection& items, const dfm::Value& value) {
+namespace {
+// The published property of a collection item that the model reads from a form file; null
+// for what the item's class does not publish and for sub-objects and references of items.
+PPropInfo ReadItemProperty(TObject* item, std::string_view name) {
+  PPropInfo prop = GetPropInfo(item, name);
+  return prop && prop->Kind() != TTypeKind::tkClass ? prop : nullptr;
+}
+
+bool IsCollection(const TStoredValue& value) {
+  return value.Prop && value.Prop->Kind() == TTypeKind::tkClass && !value.Prop->IsComponentReference();
+}
+}  // namespace
+
+// The items of a collection, each item's values read as a component's are. What the model
+// does not read stays in the file, with its item when the collection is written.
+void TFormFile::ReadCollection(TComponent* component, std::string_view path, TCollection& items,
+                               const dfm::Value& value) {
   items.Clear();
+  std::vector<int>& ids = itemIds_[{LinkOf(component), std::string(path)}];
+  ids.clear();
   for (const dfm::CollectionItem& entry : value.entries()) {
     TCollectionItem* item = items.Add();
-    for (const dfm::Property& property : entry.properties) {
-      PPropInfo prop = GetPropInfo(item, property.name);
-      if (!prop || prop->Kind() == TTypeKind::tkClass) continue;
-      ReadValue(component, property.name, item, prop, property.value);
+    ids.push_back(item->ID());
+    for (const dfm::Property& property : entry.properties)
+      if (PPropInfo prop = ReadItemProperty(item, property.name))
+        ReadValue(component, property.name, item, prop, property.value);
+  }
+}
+
+// Gives each item of a collection about to be written the values of the entry it was read
+// from (or last written as) that the model does not read, and remembers the entries' items.
+void TFormFile::KeepItemValues(std::uint32_t link, const TStoredValue& value, const dfm::Value* was,
+                               dfm::Datum& datum) {
+  const auto& items = *static_cast<const TCollection*>(OrdToObject(std::get<NativeInt>(value.Value)));
+  std::vector<int>& ids = itemIds_[{link, std::string(value.Path)}];
+  if (was && was->kind == dfm::ValueKind::Collection) {
+    std::unordered_map<int, std::size_t> entryOf;
+    for (std::size_t i = 0; i < ids.size() && i < was->entries().size(); ++i) entryOf.emplace(ids[i], i);
+    for (int i = 0; i < items.Count(); ++i) {
+      auto found = entryOf.find(items.Items(i)->ID());
+      if (found == entryOf.end()) continue;
+      std::vector<dfm::DatumProperty>& written = datum.entries[static_cast<std::size_t>(i)].properties;
+      for (const dfm::Property& property : was->entries()[found->second].properties) {
+        bool modelled = ReadItemProperty(items.Items(i), property.name) ||
+                        std::any_of(written.begin(), written.end(),
+                                    [&](const dfm::DatumProperty& p) { return SameText(p.name, property.name); });
+        if (!modelled) written.push_back({std::string(property.name), doc_.decode(property.value)});
+      }
     }
   }
+  ids.clear();
+  for (int i = 0; i < items.Count(); ++i) ids.push_back(items.Items(i)->ID());
 }
 
 // A bare name means a component of the referring component's owner (the form, or an
@@ -503,12 +503,15 @@ void TFormFile::WriteValues(dfm::Object& node, TBinding& binding) {
     std::size_t index = static_cast<std::size_t>(existing - node.properties.begin());
     if (IsDefaultValue(value)) {
       if (existing != node.properties.end()) doc_.remove_property(node, index);
-    } else if (existing != node.properties.end()) {
-      doc_.set_value(node, index, ToDatum(value, root_));
-    } else {
-      doc_.insert_property(node, InsertionIndex(node, binding.Component, std::string(value.Path)), value.Path,
-                           ToDatum(value, root_));
+      continue;
     }
+    dfm::Datum datum = ToDatum(value, root_);
+    if (IsCollection(value))
+      KeepItemValues(node.link, value, existing != node.properties.end() ? &existing->value : nullptr, datum);
+    if (existing != node.properties.end())
+      doc_.set_value(node, index, datum);
+    else
+      doc_.insert_property(node, InsertionIndex(node, binding.Component, std::string(value.Path)), value.Path, datum);
   }
   binding.Snapshot = std::move(after);
 }

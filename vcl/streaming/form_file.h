@@ -3,7 +3,9 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -96,14 +98,14 @@ private:
   void ReadObject(dfm::Object& node, TComponent* component, TComponent* owner);
   void ReadChildren(dfm::Object& node, TComponent* parent, TComponent* owner);
   void ReadProperty(TComponent* component, const dfm::Property& property);
-  void ReadGridSizes(TComponent* component, const dfm::Property& property);
   void ReadTextsInCharset(const dfm::Object& node, TComponent* component);
-  void ReadDeclaredClientSize(const dfm::Object& node, TComponent* component);
+  std::optional<TUnpublishedValue> Unpublished(const dfm::Value& value) const;
   // A string value, in the code page of the texts being read again (codePage_) when set.
   std::string Text(const dfm::Value& value) const;
   void ReadValue(TComponent* component, std::string_view path, TObject* instance, PPropInfo prop,
                  const dfm::Value& value);
-  void ReadCollection(TComponent* component, TCollection& items, const dfm::Value& value);
+  void ReadCollection(TComponent* component, std::string_view path, TCollection& items, const dfm::Value& value);
+  void KeepItemValues(std::uint32_t link, const TStoredValue& value, const dfm::Value* was, dfm::Datum& datum);
   void ResolveReferences();
   TComponent* FindReferenced(TComponent* from, std::string_view text) const;
   void Bind(dfm::Object& node, TComponent* component);
@@ -145,6 +147,9 @@ private:
   mutable std::vector<const dfm::Object*> nodes_;
   std::vector<TPendingReference> references_;
   std::vector<TComponent*> loaded_;
+  // The IDs of the items each entry of a collection value holds, in entry order, as last
+  // read or written; by the component's link and the value's path.
+  std::map<std::pair<std::uint32_t, std::string>, std::vector<int>> itemIds_;
   int codePage_ = 0;  // while texts are read again in their font's code page
 };
 

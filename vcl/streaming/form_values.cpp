@@ -5,6 +5,7 @@
 #include <memory>
 #include <unordered_map>
 
+#include "vcl/collections.h"
 #include "vcl/integer_idents.h"
 #include "vcl/streaming/value_snapshot.h"
 #include "vcl/strings.h"
@@ -47,8 +48,9 @@ std::string_view InternPath(std::string_view prefix, std::string_view name) {
 bool IsSubObject(PPropInfo prop) { return prop->Kind() == TTypeKind::tkClass && !prop->IsComponentReference(); }
 
 // Visits every published value of `instance` that a form file can hold, in published order,
-// sub-objects expanded in place: `visit` gets the path, the object holding the property, the
-// property (null for a string list's lines), whether the value is stored, and the value.
+// sub-objects expanded in place and each object's binary values after its published ones:
+// `visit` gets the path, the object holding the property, the property (null for a string
+// list's lines and for binary values), whether the value is stored, and the value.
 template <class Visitor>
 void Walk(TObject* instance, std::string_view prefix, int depth, bool stored, Visitor& visit) {
   static const std::string dot = ".", strings = "Strings";
@@ -69,8 +71,11 @@ void Walk(TObject* instance, std::string_view prefix, int depth, bool stored, Vi
         break;
       case TTypeKind::tkClass:
         if (!prop->IsComponentReference()) {
+          TObject* sub = GetObjectProp(instance, prop);
+          if (auto* items = Cast<TCollection>(sub))
+            visit.Collection(path, instance, prop, stored, *items);
           // Sub-objects nest only a few levels; a cycle would be a modelling fault.
-          if (TObject* sub = GetObjectProp(instance, prop); sub && depth < 4)
+          else if (sub && depth < 4)
             Walk(sub, InternPath(path, dot), depth + 1, stored && prop->IsStoredOn(instance), visit);
           break;
         }
@@ -80,6 +85,10 @@ void Walk(TObject* instance, std::string_view prefix, int depth, bool stored, Vi
         break;
     }
   }
+  if (auto* persistent = Cast<TPersistent>(instance))
+    persistent->WriteBinaryProperties([&](std::string_view name, std::string bytes) {
+      visit.Binary(InternPath(prefix, name), instance, stored, std::move(bytes));
+    });
 }
 
 // Gathers the values as TStoredValue.
@@ -100,6 +109,12 @@ struct TCollector {
   void Ordinal(std::string_view path, TObject* instance, PPropInfo prop, bool stored, NativeInt value) {
     out.push_back({path, instance, prop, value, !stored});
   }
+  void Collection(std::string_view path, TObject* instance, PPropInfo prop, bool stored, TCollection& items) {
+    out.push_back({path, instance, prop, ObjectToOrd(&items), !stored});
+  }
+  void Binary(std::string_view path, TObject* instance, bool stored, std::string bytes) {
+    out.push_back({path, instance, nullptr, std::move(bytes), !stored});
+  }
 };
 
 // Packs the values straight into a snapshot, as TValueSnapshot packs TStoredValues.
@@ -118,19 +133,23 @@ struct TPacker {
     else
       builder.Ordinal(path, value);
   }
+  void Collection(std::string_view path, TObject*, PPropInfo, bool, TCollection& items) {
+    builder.Collection(path, items);
+  }
+  void Binary(std::string_view path, TObject*, bool, const std::string& bytes) { builder.Text(path, bytes); }
 };
 
 }  // namespace
 
-void CollectValues(TComponent* component, std::vector<TStoredValue>& out) {
+void CollectValues(TObject* instance, std::vector<TStoredValue>& out) {
   out.clear();
   TCollector collector{out};
-  Walk(component, {}, 0, true, collector);
+  Walk(instance, {}, 0, true, collector);
 }
 
-TValueSnapshot SnapshotValues(TComponent* component) {
+TValueSnapshot SnapshotValues(TObject* instance) {
   TPacker packer;
-  Walk(component, {}, 0, true, packer);
+  Walk(instance, {}, 0, true, packer);
   return packer.builder.Finish();
 }
 
@@ -153,7 +172,10 @@ bool IsDefaultValue(const TStoredValue& value) {
 }
 
 dfm::Datum ToDatum(const TStoredValue& value, const TComponent* root) {
-  if (!value.Prop) return dfm::Datum::strings(std::get<std::vector<std::string>>(value.Value));
+  if (!value.Prop) {
+    if (const auto* bytes = std::get_if<std::string>(&value.Value)) return dfm::Datum::binary(*bytes);
+    return dfm::Datum::strings(std::get<std::vector<std::string>>(value.Value));
+  }
   const TTypeInfo* type = value.Prop->PropType;
   switch (type->Kind) {
     case TTypeKind::tkMethod:
@@ -178,6 +200,7 @@ dfm::Datum ToDatum(const TStoredValue& value, const TComponent* root) {
     case TTypeKind::tkChar:
       return dfm::Datum::string(std::string(1, static_cast<char>(ord)));
     case TTypeKind::tkClass: {
+      if (!value.Prop->IsComponentReference()) return CollectionDatum(*static_cast<TCollection*>(OrdToObject(ord)), root);
       auto* target = static_cast<const TComponent*>(OrdToObject(ord));
       if (target == root || target->Owner() == root || !target->Owner()) return dfm::Datum::ident(target->Name());
       return dfm::Datum::ident(target->Owner()->Name() + "." + target->Name());
@@ -189,6 +212,18 @@ dfm::Datum ToDatum(const TStoredValue& value, const TComponent* root) {
       return dfm::Datum::integer(ord);
     }
   }
+}
+
+dfm::Datum CollectionDatum(const TCollection& items, const TComponent* root) {
+  std::vector<dfm::DatumItem> entries(static_cast<std::size_t>(items.Count()));
+  std::vector<TStoredValue> values;
+  for (int i = 0; i < items.Count(); ++i) {
+    CollectValues(items.Items(i), values);
+    for (const TStoredValue& value : values)
+      if (!IsDefaultValue(value))
+        entries[static_cast<std::size_t>(i)].properties.push_back({std::string(value.Path), ToDatum(value, root)});
+  }
+  return dfm::Datum::collection(std::move(entries));
 }
 
 TPathTarget ResolvePath(TComponent* component, std::string_view path) {

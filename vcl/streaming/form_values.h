@@ -13,23 +13,25 @@
 
 namespace vcl {
 
+class TCollection;
+
 // A property's value as the model holds it: an ordinal (integers, enumerations, sets,
-// characters, component references as pointers), text (strings, handler names), a float,
-// or the lines of a string list.
+// characters, component references and collections as pointers), text (strings, handler
+// names, the bytes of a binary value), a float, or the lines of a string list.
 using TPropValue = std::variant<NativeInt, std::string, long double, std::vector<std::string>>;
 
 struct TStoredValue {
   std::string_view Path;  // "Caption", "Font.Style", "Lines.Strings" (kept for the program's life)
   TObject* Instance;     // the component or the sub-object that has the property
-  PPropInfo Prop;        // null for the lines of a string list
+  PPropInfo Prop;        // null for the lines of a string list and for binary values
   TPropValue Value;
   bool Unstored = false;  // part of a sub-object that its owner does not store
 };
 
-// Every published value of `component` that can appear in a form file, in published
-// order, sub-objects expanded in place, stored or not; `out` is cleared first and its
-// storage reused.
-void CollectValues(TComponent* component, std::vector<TStoredValue>& out);
+// Every value of `instance` (a component or a collection item) that can appear in a form
+// file, in published order, sub-objects expanded in place, each object's binary values after
+// its published ones, stored or not; `out` is cleared first and its storage reused.
+void CollectValues(TObject* instance, std::vector<TStoredValue>& out);
 
 // True when the IDE leaves the value out of a form file (it equals the default, is empty,
 // zero, null or unassigned, or the property says it is not stored).
@@ -38,6 +40,8 @@ bool IsDefaultValue(const TStoredValue& value);
 // The form-file spelling of a model value. References name their target: a bare name for
 // a component of `root` (or the root itself), "Owner.Name" for one of another module.
 dfm::Datum ToDatum(const TStoredValue& value, const TComponent* root);
+// A collection as the IDE writes it: per item, its values that are not at their default.
+dfm::Datum CollectionDatum(const TCollection& items, const TComponent* root);
 
 // The sub-object and property that a dotted path names on `component`, or a null `Prop`
 // when the model does not publish it. "X.Strings" of a string list gives that list with a

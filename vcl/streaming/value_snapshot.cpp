@@ -4,6 +4,8 @@
 #include <functional>
 #include <limits>
 
+#include "vcl/collections.h"
+
 namespace vcl {
 
 namespace {
@@ -48,6 +50,8 @@ TValueSnapshot::TValueSnapshot(const std::vector<TStoredValue>& values) {
           if constexpr (std::is_same_v<V, NativeInt>) {
             if (value.Prop && value.Prop->IsComponentReference())
               builder.Reference(value.Path, v);
+            else if (value.Prop && value.Prop->Kind() == TTypeKind::tkClass)
+              builder.Collection(value.Path, *static_cast<const TCollection*>(OrdToObject(v)));
             else
               builder.Ordinal(value.Path, v);
           } else if constexpr (std::is_same_v<V, std::string>) {
@@ -65,8 +69,9 @@ TValueSnapshot::TValueSnapshot(const std::vector<TStoredValue>& values) {
   *this = builder.Finish();
 }
 
-// An entry: its size, then the kind of value (the index of its alternative in TPropValue)
-// and its bytes. Written in place: one byte is kept for the size, which nearly always fits.
+// An entry: its size, then the kind of value (the index of its alternative in TPropValue;
+// 4 for a collection) and its bytes. Written in place: one byte is kept for the size, which
+// nearly always fits.
 void TValueSnapshot::TBuilder::Begin(std::string_view path, std::size_t kind) {
   // Paths are interned for the program's life: their addresses identify them.
   paths_ = paths_ * 1099511628211u ^ std::hash<const void*>()(path.data());
@@ -127,6 +132,21 @@ void TValueSnapshot::TBuilder::Line(std::string_view line) {
 }
 
 void TValueSnapshot::TBuilder::EndLines() { End(); }
+
+void TValueSnapshot::TBuilder::Collection(std::string_view path, const TCollection& items) {
+  // Each item's snapshot is made by a builder of its own, before this entry begins.
+  std::string itemBytes;
+  for (int i = 0; i < items.Count(); ++i) {
+    TValueSnapshot item = SnapshotValues(items.Items(i));
+    AppendVarint(itemBytes, item.paths_);
+    AppendVarint(itemBytes, item.bytes_.size());
+    itemBytes += item.bytes_;
+  }
+  Begin(path, 4);
+  AppendVarint(entry_, static_cast<std::size_t>(items.Count()));
+  entry_ += itemBytes;
+  End();
+}
 
 TValueSnapshot TValueSnapshot::TBuilder::Finish() {
   TValueSnapshot snapshot;

@@ -37,6 +37,8 @@ public:
     void BeginLines(std::string_view path, std::size_t count);
     void Line(std::string_view line);
     void EndLines();
+    // A collection: its items' values, item by item.
+    void Collection(std::string_view path, const TCollection& items);
     TValueSnapshot Finish();
 
   private:
@@ -65,8 +67,8 @@ private:
   std::string bytes_;      // per value: its size, then its kind and its bytes
 };
 
-// The snapshot of the values CollectValues gives for `component`, made without collecting
+// The snapshot of the values CollectValues gives for `instance`, made without collecting
 // them.
-TValueSnapshot SnapshotValues(TComponent* component);
+TValueSnapshot SnapshotValues(TObject* instance);
 
 }  // namespace vcl

@@ -16,6 +16,7 @@
 #include "vcl/comctrls_views.h"
 #include "vcl/forms.h"
 #include "vcl/stdctrls.h"
+#include "vcl/streaming/dfm_binary.h"
 #include "vcl/streaming/form_file.h"
 
 using namespace vcl;
@@ -70,9 +71,10 @@ TEST(CommonControls, NewControlsWriteOnlyWhatTheIdeWrites) {
   auto* animate = Add<TAnimate>(*form, "Animate1");
   form->Write();
   // Docked bars write their bounds but not their alignment, which is their default.
-  EXPECT_EQ(WrittenNames(*form, status), (Names{"Left", "Top", "Width", "Height"}));
+  // Collections are written even when empty; a list view's columns only in a report.
+  EXPECT_EQ(WrittenNames(*form, status), (Names{"Left", "Top", "Width", "Height", "Panels"}));
   EXPECT_EQ(WrittenNames(*form, tool), (Names{"Left", "Top", "Width", "Height", "Caption", "TabOrder"}));
-  EXPECT_EQ(WrittenNames(*form, header), (Names{"Left", "Top", "Width", "Height"}));
+  EXPECT_EQ(WrittenNames(*form, header), (Names{"Left", "Top", "Width", "Height", "Sections"}));
   // The bar sizes its buttons: they write their place and caption only.
   EXPECT_EQ(WrittenNames(*form, button), (Names{"Left", "Top", "Caption"}));
   for (TWinControl* control : std::initializer_list<TWinControl*>{track, progress, updown, list, hotKey})
@@ -193,6 +195,121 @@ TEST(CommonControls, ACollectionValueOfTheWrongKindNamesItsPlace) {
   }
 }
 
+// kBars with its status panels as given.
+std::string WithPanels(const std::string& panels) {
+  std::string text = kBars;
+  std::size_t from = text.find("    Panels = <");
+  std::size_t to = text.find("    SimplePanel");
+  return text.replace(from, to - from, panels);
+}
+
+const std::string kPanelsTail =
+    "      item\r\n"
+    "        Bevel = pbRaised\r\n"
+    "        Width = 50\r\n"
+    "      end>\r\n";
+
+std::string BinaryOf(const std::string& text) { return dfm::write_binary(dfm::Document::parse(text, "Unit1.dfm")); }
+
+std::vector<std::string> PanelTexts(const TFormFile& form) {
+  std::vector<std::string> texts;
+  auto* status = As<TStatusBar>(form.Root()->FindComponent("StatusBar1"));
+  for (int i = 0; i < status->Panels()->Count(); ++i) texts.push_back(status->Panels()->Items(i)->Text());
+  return texts;
+}
+
+TEST(CollectionEdits, ChangedAddedDeletedAndEmptiedItemsAreSavedInTextAndBinary) {
+  struct Edit {
+    const char* what;
+    std::function<void(TStatusPanels&)> apply;
+    std::string panels;  // the value expected in the file
+    std::vector<std::string> texts;  // the panels' texts read back
+  };
+  const std::vector<Edit> edits = {
+      {"text changed", [](TStatusPanels& p) { p.Items(0)->SetText("Done"); },
+       "    Panels = <\r\n      item\r\n        Text = 'Done'\r\n        Width = 50\r\n      end\r\n" + kPanelsTail,
+       {"Done", ""}},
+      {"item added", [](TStatusPanels& p) {
+         TStatusPanel* added = p.Add();
+         added->SetText("Line 1");
+         added->SetWidth(120);
+         added->SetAlignment(taCenter);
+       },
+       "    Panels = <\r\n      item\r\n        Text = 'Ready'\r\n        Width = 50\r\n      end\r\n"
+       "      item\r\n        Bevel = pbRaised\r\n        Width = 50\r\n      end\r\n"
+       "      item\r\n        Alignment = taCenter\r\n        Text = 'Line 1'\r\n        Width = 120\r\n      end>\r\n",
+       {"Ready", "", "Line 1"}},
+      {"item deleted", [](TStatusPanels& p) { p.Delete(0); }, "    Panels = <\r\n" + kPanelsTail, {""}},
+      {"emptied", [](TStatusPanels& p) { p.Clear(); }, "    Panels = <>\r\n", {}},
+  };
+  for (bool binary : {false, true}) {
+    for (const Edit& edit : edits) {
+      SCOPED_TRACE(std::string(edit.what) + (binary ? " (binary)" : " (text)"));
+      auto form = TFormFile::Read(binary ? BinaryOf(kBars) : kBars, "Unit1.dfm");
+      edit.apply(*As<TStatusBar>(form->Root()->FindComponent("StatusBar1"))->Panels());
+      std::string saved = form->Write();
+      std::string expected = WithPanels(edit.panels);
+      EXPECT_TRUE(saved == (binary ? BinaryOf(expected) : expected)) << saved;
+      // Saved again unchanged, and read back: the same.
+      EXPECT_TRUE(form->Write() == saved);
+      auto again = TFormFile::Read(saved, "Unit1.dfm");
+      EXPECT_EQ(PanelTexts(*again), edit.texts);
+      EXPECT_TRUE(again->Write() == saved);
+    }
+  }
+}
+
+TEST(CollectionEdits, ValuesTheModelDoesNotKnowStayWithTheirItem) {
+  auto form = Load(kBars);
+  auto* columns = As<TListView>(form->Root()->FindComponent("ListView1"))->Columns();
+  columns->Items(1)->SetWidth(70);
+  std::string expected = kBars;
+  expected.replace(expected.find("        Sparkle = 3\r\n"), 21, "        Width = 70\r\n        Sparkle = 3\r\n");
+  EXPECT_EQ(form->Write(), expected);
+  // A deleted item takes them along; the others keep theirs.
+  columns->Delete(0);
+  columns->Add()->SetCaption("Date");
+  std::string after = form->Write();
+  EXPECT_NE(after.find("Sparkle = 3"), std::string::npos);
+  auto again = Load(after);
+  auto* read = As<TListView>(again->Root()->FindComponent("ListView1"))->Columns();
+  ASSERT_EQ(read->Count(), 2);
+  EXPECT_EQ(read->Items(0)->Caption(), "Size");
+  EXPECT_EQ(read->Items(0)->Width(), 70);
+  EXPECT_EQ(read->Items(1)->Caption(), "Date");
+}
+
+TEST(CollectionEdits, NewComponentsWriteTheirCollections) {
+  auto form = Load(kEmptyForm);
+  auto* list = Add<TListView>(*form, "ListView1");
+  list->SetViewStyle(vsReport);
+  TListColumn* column = list->Columns()->Add();
+  column->SetCaption("Name");
+  column->SetWidth(80);
+  list->Columns()->Add();
+  auto* header = Add<THeaderControl>(*form, "HeaderControl1");
+  header->Sections()->Add()->SetText("First");
+  std::string saved = form->Write();
+  EXPECT_NE(saved.find("    Columns = <\r\n"
+                       "      item\r\n"
+                       "        Caption = 'Name'\r\n"
+                       "        Width = 80\r\n"
+                       "      end\r\n"
+                       "      item\r\n"
+                       "      end>\r\n"),
+            std::string::npos)
+      << saved;
+  auto again = Load(saved);
+  auto* sections = As<THeaderControl>(again->Root()->FindComponent("HeaderControl1"))->Sections();
+  ASSERT_EQ(sections->Count(), 1);
+  EXPECT_EQ(sections->Items(0)->Text(), "First");
+  EXPECT_EQ(As<TListView>(again->Root()->FindComponent("ListView1"))->Columns()->Count(), 2);
+  // Out of a report the columns are not stored.
+  list->SetViewStyle(vsList);
+  list->Columns()->Add();
+  EXPECT_EQ(form->Write().find("Columns ="), std::string::npos);
+}
+
 // Little-endian integers, for building node lists.
 std::string Int32(std::int32_t v) {
   std::string bytes;
@@ -250,6 +367,95 @@ TEST(TreeNodes, LaterLibrariesNodeDataInUtf16) {
   EXPECT_EQ(nodes.TopNodes()[0]->Text, "Gr\xC3\xBC\xC3\x9F" "e");
   EXPECT_EQ(nodes.TopNodes()[0]->Children[0]->Text, "\xF0\x9F\x98\x80");
   EXPECT_FALSE(nodes.ReadNodeData(std::string(1, '\x02').append(Int32(0))));
+}
+
+// The texts of a tree's nodes, depth first, children in brackets.
+std::string Outline(const std::vector<std::unique_ptr<TTreeNode>>& nodes) {
+  std::string out;
+  for (const auto& node : nodes) {
+    out += node->Text;
+    if (!node->Children.empty()) out += "(" + Outline(node->Children) + ")";
+    out += ";";
+  }
+  return out;
+}
+
+std::string TreeForm(const std::string& name, const std::string& bytes) {
+  dfm::Document doc = dfm::Document::parse(kEmptyForm, "Unit1.dfm");
+  dfm::Object& tree = doc.insert_child(doc.root(), 0, "TTreeView", "TreeView1");
+  doc.set_property(tree, "Indent", dfm::Datum::integer(19));
+  doc.set_property(tree, "TabOrder", dfm::Datum::integer(0));
+  if (!bytes.empty()) doc.set_property(tree, name, dfm::Datum::binary(bytes));
+  return doc.write();
+}
+
+TTreeView* Tree(const TFormFile& form) { return As<TTreeView>(form.Root()->FindComponent("TreeView1")); }
+
+std::string SavedNodes(const std::string& saved, const std::string& name) {
+  dfm::Document doc = dfm::is_binary_form(saved) ? dfm::read_binary(saved, "Unit1.dfm").document
+                                                 : dfm::Document::parse(saved, "Unit1.dfm");
+  const dfm::Property* property = doc.root().find_child("TreeView1")->find_property(name);
+  return property ? doc.as_binary(property->value) : std::string();
+}
+
+TEST(TreeNodeEdits, ChangedNodesAreSavedInTheLayoutTheyWereReadIn) {
+  std::string classic = Int32(2) + ClassicNode("Root", 3, 1) + ClassicNode("Child", 4, 0) + ClassicNode("Second", 0, 0);
+  std::string lazarus =
+      Int32(-7) + std::string("\x02\x00", 2) + Int32(1) + LazarusNode("Top", 1, true) + LazarusNode("Leaf", 0, false);
+  for (bool binary : {false, true}) {
+    SCOPED_TRACE(binary ? "binary" : "text");
+    auto read = [&](const std::string& text) {
+      return TFormFile::Read(binary ? BinaryOf(text) : text, "Unit1.dfm");
+    };
+    // Untouched: byte for byte.
+    std::string source = binary ? BinaryOf(TreeForm("Items.Data", classic)) : TreeForm("Items.Data", classic);
+    EXPECT_TRUE(read(TreeForm("Items.Data", classic))->Write() == source);
+
+    auto form = read(TreeForm("Items.Data", classic));
+    TTreeNodes& items = *Tree(*form)->Items();
+    items.TopNodes()[0]->Children[0]->Text = "Kid";
+    TTreeNode* added = items.Add("Third");
+    added->ImageIndex = 5;
+    added->SelectedIndex = 6;
+    std::string saved = form->Write();
+    EXPECT_EQ(SavedNodes(saved, "Items.Data"), Int32(3) + ClassicNode("Root", 3, 1) + ClassicNode("Kid", 4, 0) +
+                                                   ClassicNode("Second", 0, 0) + ClassicNode("Third", 5, 0));
+    EXPECT_EQ(Outline(Tree(*TFormFile::Read(saved, "Unit1.dfm"))->Items()->TopNodes()), "Root(Kid;);Second;Third;");
+
+    auto lazarusForm = read(TreeForm("Items.Data", lazarus));
+    Tree(*lazarusForm)->Items()->TopNodes()[0]->Text = "Top \xC3\xA9";
+    EXPECT_EQ(SavedNodes(lazarusForm->Write(), "Items.Data"), Int32(-7) + std::string("\x02\x00", 2) + Int32(1) +
+                                                                  LazarusNode("Top \xC3\xA9", 1, true) +
+                                                                  LazarusNode("Leaf", 0, false));
+
+    // Later libraries' layout: rewritten in UTF-16 under its own name.
+    auto laterForm = read(TreeForm("Items.NodeData", std::string(1, '\x03') + Int32(0)));
+    Tree(*laterForm)->Items()->Add("Gr\xC3\xBC\xC3\x9F" "e \xF0\x9F\x98\x80");
+    std::string later = laterForm->Write();
+    EXPECT_EQ(SavedNodes(later, "Items.Data"), "");
+    EXPECT_EQ(Outline(Tree(*TFormFile::Read(later, "Unit1.dfm"))->Items()->TopNodes()),
+              "Gr\xC3\xBC\xC3\x9F" "e \xF0\x9F\x98\x80;");
+
+    // Removing every node removes the value.
+    Tree(*form)->Items()->TopNodes().clear();
+    EXPECT_EQ(form->Write().find("Items.Data"), std::string::npos);
+  }
+}
+
+TEST(TreeNodeEdits, ANewTreeWritesItsNodesLastAndATooLongTextIsRefused) {
+  auto form = Load(kEmptyForm);
+  auto* tree = Add<TTreeView>(*form, "TreeView1");
+  tree->Items()->Add("One")->Children.push_back(std::make_unique<TTreeNode>());
+  tree->Items()->TopNodes()[0]->Children[0]->Text = "Two";
+  tree->OnChange.SetHandlerName("TreeView1Change");
+  form->Write();
+  EXPECT_EQ(WrittenNames(*form, tree), (Names{"Left", "Top", "Width", "Height", "Indent", "TabOrder", "OnChange",
+                                              "Items.Data"}));
+  auto again = Load(form->Write());
+  EXPECT_EQ(Outline(Tree(*again)->Items()->TopNodes()), "One(Two;);");
+
+  tree->Items()->Add(std::string(256, 'x'));
+  EXPECT_THROW(form->Write(), EWriteError);
 }
 
 TEST(CommonControls, UpDownAttachesToItsAssociateAndShowsThePosition) {
