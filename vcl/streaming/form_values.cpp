@@ -128,7 +128,8 @@ struct TPacker {
   void Text(std::string_view path, TObject*, PPropInfo, bool, const std::string& value) { builder.Text(path, value); }
   void Float(std::string_view path, TObject*, PPropInfo, bool, long double value) { builder.Float(path, value); }
   void Ordinal(std::string_view path, TObject*, PPropInfo prop, bool, NativeInt value) {
-    if (prop->IsComponentReference())
+    // Walk hands on no class-typed value but a component reference.
+    if (prop->Kind() == TTypeKind::tkClass)
       builder.Reference(path, value);
     else
       builder.Ordinal(path, value);

@@ -40,16 +40,20 @@ std::string ReadWholeFile(const std::string& path) {
 
   std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
   std::size_t length = 0;
+  // Reads into the string where it has room, else into `spare`: the end of a file of the size
+  // stat gave is found without growing the string (which would double its memory).
+  char spare[4096];
   for (;;) {
-    if (length == bytes.size()) {
-      // The file grew while being read: it stays bounded all the same.
-      if (bytes.size() >= kMaxInputFileSize) throw EInOutError(path + " is larger than 256 MB");
-      bytes.resize(bytes.size() + 4096);
-    }
-    const ssize_t count = ::read(fd, bytes.data() + length, bytes.size() - length);
+    const bool full = length == bytes.size();
+    const ssize_t count = full ? ::read(fd, spare, sizeof spare) : ::read(fd, bytes.data() + length, bytes.size() - length);
     if (count < 0 && errno == EINTR) continue;
     if (count < 0) Fail(path, "read", errno);
     if (count == 0) break;
+    if (full) {
+      // The file grew while being read: it stays bounded all the same.
+      if (bytes.size() >= kMaxInputFileSize) throw EInOutError(path + " is larger than 256 MB");
+      bytes.append(spare, static_cast<std::size_t>(count));
+    }
     length += static_cast<std::size_t>(count);
   }
   bytes.resize(length);

@@ -78,8 +78,8 @@ void TValueSnapshot::TBuilder::Begin(std::string_view path, std::size_t kind) {
   ++count_;
   if (bytes_.capacity() == 0) bytes_.reserve(256);  // a typical control's values at once
   entry_ = bytes_.size();
-  bytes_ += '\0';
-  bytes_ += static_cast<char>(kind);
+  const char head[2] = {0, static_cast<char>(kind)};
+  bytes_.append(head, 2);
 }
 
 void TValueSnapshot::TBuilder::End() {

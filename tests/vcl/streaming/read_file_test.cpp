@@ -68,3 +68,12 @@ TEST_F(ReadFile, RefusesFilesOverTheSizeLimit) {
   fs::resize_file(big, 1 << 20);
   EXPECT_EQ(ReadWholeFile(big).size(), std::size_t{1} << 20);
 }
+
+TEST_F(ReadFile, TakesNoMoreMemoryThanTheFile) {
+  // Finding the end of the file must not grow the string: a form of 30 MB would take 60.
+  const std::string form = Path("Form1.dfm");
+  std::ofstream(form, std::ios::binary) << std::string(100'000, 'x');
+  std::string bytes = ReadWholeFile(form);
+  EXPECT_EQ(bytes.size(), 100'000u);
+  EXPECT_LT(bytes.capacity(), 100'000u + 4096u);
+}

@@ -39,6 +39,20 @@ TEST(ValueSnapshot, EqualValuesGiveEqualEntriesAndAChangeShowsInItsEntryOnly) {
             Entries(Values(std::string(), std::string("300"), height))[1]);
 }
 
+// An entry of 128 bytes or more needs a longer size than the one byte kept for it: the entries
+// after it must still be found whole.
+TEST(ValueSnapshot, LongEntriesKeepTheirNeighboursApart) {
+  static const std::string height = "Height";
+  for (std::size_t size : {126u, 127u, 128u, 300u, 20'000u}) {
+    std::string caption(size, 'x');
+    auto entries = Entries(Values(caption, NativeInt{21}, height));
+    ASSERT_EQ(entries.size(), 2u) << size;
+    EXPECT_EQ(entries[0].size(), size + 1) << size;  // its kind, then the text
+    EXPECT_EQ(entries[0].substr(1), caption);
+    EXPECT_EQ(entries[1], Entries(Values(std::string(), NativeInt{21}, height))[1]) << size;
+  }
+}
+
 TEST(ValueSnapshot, OnlySnapshotsOfTheSamePathsCompare) {
   static const std::string height = "Height", width = "Width";
   TValueSnapshot heights(Values(std::string("Name:"), NativeInt{21}, height));
