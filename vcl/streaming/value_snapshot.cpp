@@ -143,8 +143,8 @@ void TValueSnapshot::TBuilder::Collection(std::string_view path, const TCollecti
     itemBytes += item.bytes_;
   }
   Begin(path, 4);
-  AppendVarint(entry_, static_cast<std::size_t>(items.Count()));
-  entry_ += itemBytes;
+  AppendVarint(bytes_, static_cast<std::size_t>(items.Count()));
+  bytes_ += itemBytes;
   End();
 }
 
