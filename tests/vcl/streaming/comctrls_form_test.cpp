@@ -264,7 +264,13 @@ TEST(CollectionEdits, ValuesTheModelDoesNotKnowStayWithTheirItem) {
   std::string expected = kBars;
   expected.replace(expected.find("        Sparkle = 3\r\n"), 21, "        Width = 70\r\n        Sparkle = 3\r\n");
   EXPECT_EQ(form->Write(), expected);
-  // A deleted item takes them along; the others keep theirs.
+  // A deleted item takes them along; the others keep theirs, whatever case the file names
+  // the collection in.
+  std::string lower = expected;
+  lower.replace(lower.find("Columns = <"), 7, "columns");
+  auto cased = Load(lower);
+  As<TListView>(cased->Root()->FindComponent("ListView1"))->Columns()->Items(0)->SetWidth(90);
+  EXPECT_NE(cased->Write().find("Sparkle = 3"), std::string::npos);
   columns->Delete(0);
   columns->Add()->SetCaption("Date");
   std::string after = form->Write();
