@@ -411,8 +411,11 @@ TClass TListView::ClassInfo() {
     PublishStandard(b, "BorderWidth");
     b.Bool("Checkboxes", &L::Checkboxes, &L::SetCheckboxes, false);
     PublishStandard(b, "Color");
-    // Only a report shows its columns, and only then does the IDE store them.
-    b.Object("Columns", &L::Columns).StoredWhen([](L& list) { return list.ViewStyle() == vsReport; });
+    // Only a report and a list (whose column gives its width) show columns, and only then
+    // does the IDE store them.
+    b.Object("Columns", &L::Columns).StoredWhen([](L& list) {
+      return list.ViewStyle() == vsReport || list.ViewStyle() == vsList;
+    });
     b.Bool("ColumnClick", &L::ColumnClick, &L::SetColumnClick, true);
     PublishStandard(b, "Constraints Ctl3D DragCursor DragKind DragMode Enabled Font");
     b.Bool("GridLines", &L::GridLines, &L::SetGridLines, false);

@@ -389,7 +389,7 @@ bool IsCollection(const TStoredValue& value) {
 void TFormFile::ReadCollection(TComponent* component, std::string_view path, TCollection& items,
                                const dfm::Value& value) {
   items.Clear();
-  std::vector<int>& ids = itemIds_[{LinkOf(component), std::string(path)}];
+  std::vector<int>& ids = itemIds_[{LinkOf(component), UpperCase(path)}];
   ids.clear();
   for (const dfm::CollectionItem& entry : value.entries()) {
     TCollectionItem* item = items.Add();
@@ -405,7 +405,7 @@ void TFormFile::ReadCollection(TComponent* component, std::string_view path, TCo
 void TFormFile::KeepItemValues(std::uint32_t link, const TStoredValue& value, const dfm::Value* was,
                                dfm::Datum& datum) {
   const auto& items = *static_cast<const TCollection*>(OrdToObject(std::get<NativeInt>(value.Value)));
-  std::vector<int>& ids = itemIds_[{link, std::string(value.Path)}];
+  std::vector<int>& ids = itemIds_[{link, UpperCase(value.Path)}];
   if (was && was->kind == dfm::ValueKind::Collection) {
     std::unordered_map<int, std::size_t> entryOf;
     for (std::size_t i = 0; i < ids.size() && i < was->entries().size(); ++i) entryOf.emplace(ids[i], i);

@@ -148,7 +148,7 @@ private:
   std::vector<TPendingReference> references_;
   std::vector<TComponent*> loaded_;
   // The IDs of the items each entry of a collection value holds, in entry order, as last
-  // read or written; by the component's link and the value's path.
+  // read or written; by the component's link and the value's path in upper case.
   std::map<std::pair<std::uint32_t, std::string>, std::vector<int>> itemIds_;
   int codePage_ = 0;  // while texts are read again in their font's code page
 };

@@ -85,10 +85,12 @@ void Walk(TObject* instance, std::string_view prefix, int depth, bool stored, Vi
         break;
     }
   }
-  if (auto* persistent = Cast<TPersistent>(instance))
-    persistent->WriteBinaryProperties([&](std::string_view name, std::string bytes) {
+  if (auto* persistent = Cast<TPersistent>(instance)) {
+    auto binary = [&](std::string_view name, std::string bytes) {
       visit.Binary(InternPath(prefix, name), instance, stored, std::move(bytes));
-    });
+    };
+    persistent->WriteBinaryProperties(std::ref(binary));  // by reference: nothing allocated
+  }
 }
 
 // Gathers the values as TStoredValue.
