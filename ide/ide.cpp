@@ -58,7 +58,6 @@ vcl::TClass TDatabaseCommands::ClassInfo() {
 
 TIde::TIde() : tools_(DefaultPalette()) {
   if (vcl::Application) throw vcl::EInvalidOperation("The IDE is running already");
-  vcl::RegisterLibraryClasses();
   application_.reset(new vcl::TApplication(nullptr));
   vcl::Application = application_.get();
   application_->SetTitle("Project1");

@@ -1,32 +1,6 @@
 #include "ide/tool_services.h"
 
-#include "vcl/actnlist.h"
-#include "vcl/buttons.h"
-#include "vcl/checklst.h"
-#include "vcl/comctrls.h"
-#include "vcl/comctrls_bars.h"
-#include "vcl/comctrls_combo_ex.h"
-#include "vcl/comctrls_pickers.h"
-#include "vcl/comctrls_ranges.h"
-#include "vcl/comctrls_views.h"
-#include "vcl/db/db.h"
-#include "vcl/db/dbcgrids.h"
-#include "vcl/db/dbctrls.h"
-#include "vcl/db/dbgrids.h"
-#include "vcl/db/dbtables.h"
-#include "vcl/extctrls.h"
-#include "vcl/filectrl.h"
-#include "vcl/forms.h"
-#include "vcl/grids.h"
-#include "vcl/imglist.h"
-#include "vcl/mask.h"
-#include "vcl/menus.h"
-#include "vcl/notebook.h"
-#include "vcl/scroll_bar.h"
-#include "vcl/spin.h"
-#include "vcl/stdctrls.h"
-#include "vcl/tabnotbk.h"
-#include "vcl/tabs.h"
+#include "vcl/sysutils.h"
 
 namespace ide {
 
@@ -39,35 +13,27 @@ namespace {
 }  // namespace
 
 std::vector<TPalettePage> DefaultPalette() {
-  using namespace vcl;
   return {
       {"Standard",
-       {TMainMenu::ClassInfo(), TPopupMenu::ClassInfo(), TLabel::ClassInfo(), TEdit::ClassInfo(),
-        TMemo::ClassInfo(), TButton::ClassInfo(), TCheckBox::ClassInfo(), TRadioButton::ClassInfo(),
-        TListBox::ClassInfo(), TComboBox::ClassInfo(), TScrollBar::ClassInfo(), TGroupBox::ClassInfo(),
-        TRadioGroup::ClassInfo(),
-        TPanel::ClassInfo(), TActionList::ClassInfo()}},
+       {"TMainMenu", "TPopupMenu", "TLabel", "TEdit", "TMemo", "TButton", "TCheckBox", "TRadioButton",
+        "TListBox", "TComboBox", "TScrollBar", "TGroupBox", "TRadioGroup", "TPanel", "TActionList"}},
       {"Additional",
-       {TBitBtn::ClassInfo(), TSpeedButton::ClassInfo(), TMaskEdit::ClassInfo(), TStringGrid::ClassInfo(),
-        TDrawGrid::ClassInfo(), TImage::ClassInfo(), TShape::ClassInfo(),
-        TBevel::ClassInfo(), TScrollBox::ClassInfo(), TCheckListBox::ClassInfo(), TSplitter::ClassInfo(),
-        TStaticText::ClassInfo()}},
+       {"TBitBtn", "TSpeedButton", "TMaskEdit", "TStringGrid", "TDrawGrid", "TImage", "TShape", "TBevel",
+        "TScrollBox", "TCheckListBox", "TSplitter", "TStaticText"}},
       {"Win32",
-       {TTabControl::ClassInfo(), TPageControl::ClassInfo(), TImageList::ClassInfo(), TRichEdit::ClassInfo(),
-        TTrackBar::ClassInfo(), TProgressBar::ClassInfo(), TUpDown::ClassInfo(), THotKey::ClassInfo(),
-        TAnimate::ClassInfo(), TDateTimePicker::ClassInfo(), TMonthCalendar::ClassInfo(), TTreeView::ClassInfo(), TListView::ClassInfo(),
-        THeaderControl::ClassInfo(), TStatusBar::ClassInfo(), TToolBar::ClassInfo(), TComboBoxEx::ClassInfo()}},
-      {"System", {TPaintBox::ClassInfo()}},
-      {"Data Access", {TDataSource::ClassInfo(), TTable::ClassInfo(), TQuery::ClassInfo(), TDatabase::ClassInfo()}},
+       {"TTabControl", "TPageControl", "TImageList", "TRichEdit", "TTrackBar", "TProgressBar", "TUpDown",
+        "THotKey", "TAnimate", "TDateTimePicker", "TMonthCalendar", "TTreeView", "TListView",
+        "THeaderControl", "TStatusBar", "TToolBar", "TComboBoxEx"}},
+      {"System", {"TPaintBox"}},
+      {"Data Access", {"TDataSource", "TTable", "TQuery", "TDatabase"}},
       {"Data Controls",
-       {TDBGrid::ClassInfo(), TDBNavigator::ClassInfo(), TDBText::ClassInfo(), TDBEdit::ClassInfo(),
-        TDBMemo::ClassInfo(), TDBImage::ClassInfo(), TDBListBox::ClassInfo(), TDBComboBox::ClassInfo(),
-        TDBCheckBox::ClassInfo(), TDBRadioGroup::ClassInfo(), TDBLookupListBox::ClassInfo(),
-        TDBLookupComboBox::ClassInfo(), TDBRichEdit::ClassInfo(), TDBCtrlGrid::ClassInfo()}},
+       {"TDBGrid", "TDBNavigator", "TDBText", "TDBEdit", "TDBMemo", "TDBImage", "TDBListBox",
+        "TDBComboBox", "TDBCheckBox", "TDBRadioGroup", "TDBLookupListBox", "TDBLookupComboBox",
+        "TDBRichEdit", "TDBCtrlGrid"}},
       {"Win 3.1",
-       {TTabSet::ClassInfo(), TTabbedNotebook::ClassInfo(), TNotebook::ClassInfo(), TFileListBox::ClassInfo(),
-        TDirectoryListBox::ClassInfo(), TDriveComboBox::ClassInfo(), TFilterComboBox::ClassInfo()}},
-      {"Samples", {TSpinButton::ClassInfo(), TSpinEdit::ClassInfo()}},
+       {"TTabSet", "TTabbedNotebook", "TNotebook", "TFileListBox", "TDirectoryListBox", "TDriveComboBox",
+        "TFilterComboBox"}},
+      {"Samples", {"TSpinButton", "TSpinEdit"}},
   };
 }
 
@@ -78,12 +44,12 @@ const TPalettePage& TToolServices::Page(int module) const {
 
 std::string TToolServices::GetModuleName(int index) const { return Page(index).Name; }
 
-int TToolServices::GetComponentCount(int module) const { return static_cast<int>(Page(module).Classes.size()); }
+int TToolServices::GetComponentCount(int module) const { return static_cast<int>(Page(module).ClassNames.size()); }
 
 std::string TToolServices::GetComponentName(int module, int index) const {
   const TPalettePage& page = Page(module);
-  if (index < 0 || index >= static_cast<int>(page.Classes.size())) IndexError(index);
-  return page.Classes[static_cast<std::size_t>(index)]->ClassName();
+  if (index < 0 || index >= static_cast<int>(page.ClassNames.size())) IndexError(index);
+  return page.ClassNames[static_cast<std::size_t>(index)];
 }
 
 }  // namespace ide

@@ -6,13 +6,14 @@
 #include <vector>
 
 #include "host/tool_services.h"
-#include "vcl/object.h"
 
 namespace ide {
 
 struct TPalettePage {
   std::string Name;
-  std::vector<vcl::TClass> Classes;  // in the order the page shows them
+  // The classes of the library it holds, in the order the page shows them; each is built when
+  // first used, not when the IDE starts.
+  std::vector<std::string> ClassNames;
 };
 
 // The pages the IDE installs, holding the component classes of the library.

@@ -115,9 +115,12 @@ void UnRegisterClass(TClass cls) {
 }
 
 TClass GetClass(std::string_view name) {
-  // Library classes register themselves on first use; make sure all of them have.
-  RegisterLibraryClasses();
   auto it = Registry().find(name);
+  if (it != Registry().end()) return it->second;
+  // A library class not used yet is built now and registers itself; one that was built and
+  // unregistered since stays unknown.
+  BuildLibraryClass(name);
+  it = Registry().find(name);
   return it == Registry().end() ? nullptr : it->second;
 }
 

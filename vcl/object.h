@@ -137,8 +137,12 @@ T* Cast(TObject* obj) {
   return obj && obj->InheritsFrom(T::ClassInfo()) ? static_cast<T*>(obj) : nullptr;
 }
 
-// Makes sure every class of the library is registered (they register on first use).
+// Makes sure every class of the library is registered (each registers when first used, and
+// GetClass builds the one of the name it is asked for).
 void RegisterLibraryClasses();
+// Builds the library class of that name, which then registers itself, unless it was asked for
+// before; does nothing for a name the library does not have.
+void BuildLibraryClass(std::string_view name);
 
 // The global class registry (`RegisterClass`/`FindClass`), names ignoring case.
 void RegisterClass(TClass cls);

@@ -259,7 +259,7 @@ TEST_F(Wizard, ClosingByTheTitleBarCancels) {
 
 TEST_F(Wizard, WithoutDataAwareClassesOnThePaletteTypedClassesAreStillTaken) {
   Open();
-  ide::TToolServices bare({{"Standard", {TLabel::ClassInfo(), TEdit::ClassInfo()}}});
+  ide::TToolServices bare({{"Standard", {"TLabel", "TEdit"}}});
   struct Installed {
     host::TIToolServices* services = host::ToolServices();
     ~Installed() { host::SetToolServices(services); }

@@ -177,6 +177,7 @@ TEST(ToolServices, ListThePalettePagesAndTheirClasses) {
       std::string name = tools->GetComponentName(module, i);
       TClass cls = GetClass(name);
       ASSERT_NE(cls, nullptr) << name;
+      EXPECT_EQ(cls->ClassName(), name);
       EXPECT_TRUE(cls->InheritsFrom(TComponent::ClassInfo())) << name;
       EXPECT_TRUE(all.insert(name).second) << name << " is on two pages";
     }

@@ -7,6 +7,7 @@
 
 #include "vcl/class_builder.h"
 #include "vcl/classes.h"
+#include "vcl/filectrl.h"
 #include "vcl/typinfo.h"
 
 using namespace vcl;
@@ -99,6 +100,21 @@ TEST(Classes, RegistryFindsClassesIgnoringCase) {
   } catch (const EClassNotFound& e) {
     EXPECT_STREQ(e.what(), "Class TNoSuchThing not found");
   }
+}
+
+TEST(Classes, LibraryClassesAreBuiltWhenFirstAskedForByName) {
+  // Nothing in this program uses the class before the look-up by name, in any case.
+  TClass cls = GetClass("tfilterCOMBOBOX");
+  ASSERT_NE(cls, nullptr);
+  EXPECT_EQ(cls->ClassName(), "TFilterComboBox");
+  EXPECT_EQ(cls, TFilterComboBox::ClassInfo());
+  EXPECT_EQ(FindClass("TFilterComboBox"), cls);
+  EXPECT_EQ(cls->ClassParent(), GetClass("TCustomComboBox"));
+  // A library class taken out of the registry is not built or registered again by a look-up.
+  UnRegisterClass(TDriveComboBox::ClassInfo());
+  EXPECT_EQ(GetClass("TDriveComboBox"), nullptr);
+  RegisterClass(TDriveComboBox::ClassInfo());
+  EXPECT_EQ(GetClass("TDriveComboBox"), TDriveComboBox::ClassInfo());
 }
 
 TEST(Classes, NamesMatchIgnoringTheCaseOfAsciiLettersOnly) {
