@@ -119,7 +119,7 @@ void Replay(TWriter& svg, const TCanvasOp& op, TPoint at) {
     case TCanvasOp::opDraw:
     case TCanvasOp::opStretchDraw:
       if (op.icon) svg.Icon(r, *op.icon);
-      else svg.Image(r, *RecordedBitmap(op));
+      else svg.Image(r, *RecordedBitmap(op), op.transparentColor);
       break;
   }
 }

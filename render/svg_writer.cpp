@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "render/png.h"
 #include "vcl/sysutils.h"
 #include "vcl/text_metrics.h"
 
@@ -278,9 +279,10 @@ void TWriter::EncodedImage(const TRect& r, std::string_view mime, const std::vec
       Base64(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())));
 }
 
-void TWriter::Image(const TRect& r, const TBitmap& bitmap) {
+void TWriter::Image(const TRect& r, const TBitmap& bitmap, TColor transparent) {
   if (bitmap.Empty() || r.Width() <= 0 || r.Height() <= 0) return;
-  EncodedImage(r, "image/bmp", bitmap.SaveToBmp());
+  if (transparent == clNone) return EncodedImage(r, "image/bmp", bitmap.SaveToBmp());
+  EncodedImage(r, "image/png", EncodePng(bitmap, transparent));
 }
 
 void TWriter::Icon(const TRect& r, const std::vector<std::uint8_t>& ico) {

@@ -74,8 +74,9 @@ public:
   // a highlight below and to the right.
   void DisabledCaption(int x, int y, std::string_view caption, const TFont& font, bool showAccel = true);
 
-  // ---- Pictures: the bitmap at (x, y) at its own size, or stretched to `r`.
-  void Image(const TRect& r, const TBitmap& bitmap);
+  // ---- Pictures: the bitmap stretched to `r`; pixels of colour `transparent` (unless
+  // clNone) let what lies beneath show.
+  void Image(const TRect& r, const TBitmap& bitmap, TColor transparent = clNone);
   // An icon (an ICO file) stretched to `r`.
   void Icon(const TRect& r, const std::vector<std::uint8_t>& ico);
 

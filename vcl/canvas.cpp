@@ -139,8 +139,10 @@ TCanvasOp& TCanvas::RecordGraphic(TCanvasOp::Kind kind, const TGraphic* graphic)
   op.graphicClass = graphic->ClassName();
   op.graphicWidth = graphic->Width();
   op.graphicHeight = graphic->Height();
-  if (auto* bitmap = dynamic_cast<const TBitmap*>(graphic))
+  if (auto* bitmap = dynamic_cast<const TBitmap*>(graphic)) {
     op.pixels = std::make_shared<const std::vector<TColor>>(bitmap->PixelData());
+    if (bitmap->Transparent()) op.transparentColor = bitmap->TransparentColor();
+  }
   if (auto* icon = dynamic_cast<const TIcon*>(graphic))
     op.icon = std::make_shared<const std::vector<std::uint8_t>>(icon->Data());
   return op;

@@ -91,6 +91,8 @@ struct TCanvasOp {
   int graphicWidth = 0;
   int graphicHeight = 0;
   std::shared_ptr<const std::vector<TColor>> pixels;
+  // A transparent bitmap's colour that lets what lies beneath show (clNone: opaque).
+  TColor transparentColor = clNone;
   std::shared_ptr<const std::vector<std::uint8_t>> icon;
 };
 

@@ -10,6 +10,7 @@
 #include "render/form_svg.h"
 #include "tests/render/svg_query.h"
 #include "vcl/bitmap.h"
+#include "vcl/extctrls.h"
 #include "vcl/forms.h"
 #include "vcl/grids.h"
 #include "vcl/stdctrls.h"
@@ -202,6 +203,74 @@ TEST(RenderPictures, ImagesAndGlyphsFromTheirFormFileData) {
   // The save keeps the data as the file has it.
   std::string saved = form->Write();
   EXPECT_NE(saved.find("Picture.Data = {0954506E67496D616765}"), std::string::npos);
+}
+
+// The pixels' alpha values of a PNG whose image data is in stored deflate blocks, row by
+// row (empty when it is not such a PNG of 8-bit RGBA pixels).
+std::vector<std::vector<int>> PngAlpha(const std::string& base64) {
+  const std::string digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string bytes;
+  unsigned bits = 0;
+  int count = 0;
+  for (char c : base64) {
+    if (c == '=') break;
+    bits = bits << 6 | static_cast<unsigned>(digits.find(c));
+    if ((count += 6) >= 8) bytes += static_cast<char>(bits >> (count -= 8) & 0xFF);
+  }
+  auto u8 = [&](std::size_t at) { return static_cast<unsigned char>(bytes.at(at)); };
+  auto u32 = [&](std::size_t at) { return u8(at) << 24 | u8(at + 1) << 16 | u8(at + 2) << 8 | u8(at + 3); };
+  if (bytes.substr(1, 3) != "PNG" || bytes.substr(12, 4) != "IHDR" || u8(24) != 8 || u8(25) != 6) return {};
+  unsigned width = u32(16), height = u32(20);
+  std::string raw;
+  for (std::size_t at = 8; at + 8 <= bytes.size(); at += 12 + u32(at)) {
+    if (bytes.substr(at + 4, 4) != "IDAT") continue;
+    for (std::size_t block = at + 10;;) {  // past the zlib header
+      std::size_t size = u8(block + 1) | u8(block + 2) << 8;
+      raw += bytes.substr(block + 5, size);
+      if (u8(block) & 1) break;
+      block += 5 + size;
+    }
+  }
+  std::vector<std::vector<int>> rows;
+  for (unsigned y = 0; y < height; ++y) {
+    std::size_t row = y * (1 + 4 * width);
+    if (raw.at(row) != 0) return {};
+    rows.emplace_back();
+    for (unsigned x = 0; x < width; ++x) rows.back().push_back(static_cast<unsigned char>(raw.at(row + 4 + 4 * x)));
+  }
+  return rows;
+}
+
+// A transparent picture lets the form show through where its pixels have the colour of its
+// bottom-left pixel; an opaque one is embedded as the bitmap it is.
+TEST(RenderPictures, ATransparentImageHidesThePixelsOfItsBottomLeftColour) {
+  TBitmap bitmap;
+  bitmap.SetSize(3, 2);
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 3; ++x) bitmap.SetPixel(x, y, clRed);
+  bitmap.SetPixel(0, 1, clFuchsia);
+  bitmap.SetPixel(2, 0, clFuchsia);
+  TPicture holder;
+  holder.SetGraphic(&bitmap);
+  std::string data = Hex(holder.WriteData());
+  auto form = ReadForm(
+      "  object Image1: TImage\n    Left = 0\n    Top = 0\n    Width = 10\n    Height = 10\n"
+      "    Picture.Data = {" + data + "}\n    Transparent = True\n  end\n"
+      "  object Image2: TImage\n    Left = 20\n    Top = 0\n    Width = 10\n    Height = 10\n"
+      "    Picture.Data = {" + data + "}\n  end\n");
+  std::string svg = Render(*form);
+  auto transparent = Named(svg, "Image1");
+  ASSERT_TRUE(transparent);
+  const std::string prefix = "data:image/png;base64,";
+  std::size_t at = transparent->body.find(prefix);
+  ASSERT_NE(at, std::string::npos) << transparent->body;
+  at += prefix.size();
+  std::string encoded = transparent->body.substr(at, transparent->body.find('"', at) - at);
+  EXPECT_EQ(PngAlpha(encoded), (std::vector<std::vector<int>>{{255, 255, 0}, {0, 255, 255}}));
+  EXPECT_TRUE(Contains(Named(svg, "Image2")->body, "data:image/bmp;base64,Qk"));
+  // Turning it off draws it opaque again.
+  As<TImage>(form->Root()->FindComponent("Image1"))->SetTransparent(false);
+  EXPECT_TRUE(Contains(Named(Render(*form), "Image1")->body, "data:image/bmp;base64,Qk"));
 }
 
 TEST(RenderPictures, ABitmapThatCannotBeReadIsAnErrorAtItsPlace) {
