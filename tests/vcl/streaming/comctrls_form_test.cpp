@@ -669,10 +669,11 @@ TEST(CommonControls, ExtendedComboBoxItemsAndStyles) {
   combo->SetStyle(csExSimple);
   EXPECT_EQ(static_cast<TCustomComboBox*>(combo)->Style(), csSimple);
 
-  // A new one writes what the IDE writes for it: like a combo box, its name as its text.
+  // A new one writes what the IDE writes for it: its empty items, and like a combo box its
+  // name as its text.
   auto* added = Add<TComboBoxEx>(*form, "ComboBoxEx2");
   form->Write();
-  EXPECT_EQ(WrittenNames(*form, added), (Names{"Left", "Top", "Width", "Height", "TabOrder", "Text"}));
+  EXPECT_EQ(WrittenNames(*form, added), (Names{"Left", "Top", "Width", "Height", "ItemsEx", "TabOrder", "Text"}));
   EXPECT_EQ(GetPropInfo(TComboBoxEx::ClassInfo(), "Style")->Default, csExDropDown);
   EXPECT_EQ(GetPropInfo(TComboBoxEx::ClassInfo(), "DropDownCount")->Default, 8);
   EXPECT_TRUE(GetPropInfo(TComboBoxEx::ClassInfo(), "Images")->IsComponentReference());
