@@ -380,7 +380,7 @@ std::string Outline(const std::vector<std::unique_ptr<TTreeNode>>& nodes) {
   std::string out;
   for (const auto& node : nodes) {
     out += node->Text;
-    if (!node->Children.empty()) out += "(" + Outline(node->Children) + ")";
+    if (!node->Children.empty()) out.append(1, '(').append(Outline(node->Children)).append(1, ')');
     out += ";";
   }
   return out;
