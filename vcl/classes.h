@@ -36,14 +36,15 @@ class TPersistent : public TObject {
     (void)name, (void)bytes;
     return false;
   }
-  // The values of that kind the object writes, as it holds them now: `write` gets each name
-  // with its bytes, empty for a value the file leaves out. The same names every time, so
-  // that a change shows as a changed value. Objects that only read such values give none.
   // Takes such a value of another kind (a grid's "ColWidths"); false as above.
   virtual bool ReadUnpublishedProperty(std::string_view name, const TUnpublishedValue& value) {
     (void)name, (void)value;
     return false;
   }
+  // The binary values of that kind the object writes, as it holds them now: `write` gets
+  // each name with its bytes, empty for a value the file leaves out. The same names every
+  // time, so that a change shows as a changed value. Objects that only read such values
+  // give none.
   using TBinaryPropertyWriter = std::function<void(std::string_view name, std::string bytes)>;
   virtual void WriteBinaryProperties(const TBinaryPropertyWriter& write) const { (void)write; }
 
