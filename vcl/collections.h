@@ -1,6 +1,6 @@
 // Collections: owned lists of items of one class (status panels, list columns, header
 // sections). A form file holds them as "Name = < item ... end >"; the model reads their
-// items so that controls can show them, and the file keeps their text for the save.
+// items, sub-objects and references included, and writes them back when they change.
 #pragma once
 
 #include <functional>
@@ -36,7 +36,12 @@ private:
 class TCollection : public TPersistent {
   VCL_CLASS(TCollection, TPersistent)
   using TItemFactory = std::function<std::unique_ptr<TCollectionItem>(TCollection*)>;
-  explicit TCollection(TItemFactory factory) : factory_(std::move(factory)) {}
+  // `owner` is the component the collection belongs to (a grid for its columns): items that
+  // refer to other components hold their references through it.
+  explicit TCollection(TItemFactory factory, TComponent* owner = nullptr)
+      : factory_(std::move(factory)), owner_(owner) {}
+
+  TComponent* Owner() const { return owner_; }
 
   int Count() const { return static_cast<int>(items_.size()); }
   // Raises EListError for an index out of range.
@@ -55,6 +60,7 @@ protected:
 
 private:
   TItemFactory factory_;
+  TComponent* owner_;
   std::vector<std::unique_ptr<TCollectionItem>> items_;
   int nextId_ = 0;
 };
@@ -63,8 +69,9 @@ private:
 template <class Item>
 class TTypedCollection : public TCollection {
 public:
-  TTypedCollection()
-      : TCollection([](TCollection* c) -> std::unique_ptr<TCollectionItem> { return std::make_unique<Item>(c); }) {}
+  explicit TTypedCollection(TComponent* owner = nullptr)
+      : TCollection([](TCollection* c) -> std::unique_ptr<TCollectionItem> { return std::make_unique<Item>(c); },
+                    owner) {}
   Item* Items(int index) const { return static_cast<Item*>(TCollection::Items(index)); }
   Item* Add() { return static_cast<Item*>(TCollection::Add()); }
 };

@@ -265,32 +265,38 @@ TClass TFormFile::DeclaredClass(std::string_view className) {
   return declaredClasses_.emplace(std::move(key), std::move(cls)).first->second.get();
 }
 
+// One value of the file for `object`, which is `component` or one of its collection items.
+void TFormFile::ReadInto(TComponent* component, TObject* object, const dfm::Property& property) {
+  TPathTarget target = ResolvePath(object, property.name);
+  const dfm::Value& value = property.value;
+  if (target.Lines) {
+    auto* list = static_cast<TStrings*>(target.Instance);
+    list->BeginUpdate();
+    list->Clear();
+    if (value.kind != dfm::ValueKind::List) doc_.as_strings(value);  // raises the error
+    for (const dfm::Value& item : value.items()) list->Add(Text(item));
+    list->EndUpdate();
+    return;
+  }
+  if (!target.Prop) {
+    // Not published: values that the object holding them reads itself (a picture's data, a
+    // tree's nodes, a grid's sizes); the syntax tree keeps them for the save.
+    auto* holder = Cast<TPersistent>(target.Instance);
+    if (!holder) return;
+    std::string_view name = property.name.substr(property.name.rfind('.') + 1);
+    if (value.kind == dfm::ValueKind::Binary)
+      holder->ReadBinaryProperty(name, doc_.as_binary(value));
+    else if (std::optional<TUnpublishedValue> unpublished = Unpublished(value))
+      holder->ReadUnpublishedProperty(name, *unpublished);
+    return;
+  }
+  ReadValue(component, property.name, target.Instance, target.Prop, value);
+}
+
 void TFormFile::ReadProperty(TComponent* component, const dfm::Property& property) {
-  TPathTarget target = ResolvePath(component, property.name);
   const dfm::Value& value = property.value;
   try {
-    if (target.Lines) {
-      auto* list = static_cast<TStrings*>(target.Instance);
-      list->BeginUpdate();
-      list->Clear();
-      if (value.kind != dfm::ValueKind::List) doc_.as_strings(value);  // raises the error
-      for (const dfm::Value& item : value.items()) list->Add(Text(item));
-      list->EndUpdate();
-      return;
-    }
-    if (!target.Prop) {
-      // Not published: values that the object holding them reads itself (a picture's data, a
-      // tree's nodes, a grid's sizes); the syntax tree keeps them for the save.
-      auto* holder = Cast<TPersistent>(target.Instance);
-      if (!holder) return;
-      std::string_view name = property.name.substr(property.name.rfind('.') + 1);
-      if (value.kind == dfm::ValueKind::Binary)
-        holder->ReadBinaryProperty(name, doc_.as_binary(value));
-      else if (std::optional<TUnpublishedValue> unpublished = Unpublished(value))
-        holder->ReadUnpublishedProperty(name, *unpublished);
-      return;
-    }
-    ReadValue(component, property.name, target.Instance, target.Prop, value);
+    ReadInto(component, component, property);
   } catch (const EReadError& e) {
     std::string message = e.Message();
     if (message.rfind(doc_.file_name() + ":", 0) == 0) {
@@ -354,7 +360,8 @@ void TFormFile::ReadValue(TComponent* component, std::string_view path, TObject*
         if (!items || value.kind != dfm::ValueKind::Collection) break;
         return ReadCollection(component, path, *items, value);
       }
-      references_.push_back({component, std::string(path), std::string(doc_.as_ident(value)), value.text});
+      references_.push_back({component, instance, prop, std::string(path), std::string(doc_.as_ident(value)),
+                             value.text, readingItem_});
       return;
     default:
       if (value.kind == dfm::ValueKind::Ident) {
@@ -372,15 +379,23 @@ void TFormFile::ReadValue(TComponent* component, std::string_view path, TObject*
 }
 
 namespace {
-// The published property of a collection item that the model reads from a form file; null
-// for what the item's class does not publish and for sub-objects and references of items.
-PPropInfo ReadItemProperty(TObject* item, std::string_view name) {
-  PPropInfo prop = GetPropInfo(item, name);
-  return prop && prop->Kind() != TTypeKind::tkClass ? prop : nullptr;
+// Whether the model reads the value `name` of a collection item: what the item's class
+// publishes (sub-objects and references included) and the lines of its string lists, but
+// not collections inside items, which stay as the file has them.
+bool ItemReads(TObject* item, std::string_view name) {
+  TPathTarget target = ResolvePath(item, name);
+  if (target.Lines) return true;
+  return target.Prop && (target.Prop->Kind() != TTypeKind::tkClass || target.Prop->IsComponentReference() ||
+                         !Cast<TCollection>(GetObjectProp(target.Instance, target.Prop)));
 }
 
 bool IsCollection(const TStoredValue& value) {
   return value.Prop && value.Prop->Kind() == TTypeKind::tkClass && !value.Prop->IsComponentReference();
+}
+
+// The key of an item's reference among those the file keeps as it has them.
+std::string ItemReferenceKey(std::string_view collection, int id, std::string_view path) {
+  return UpperCase(collection) + "\n" + std::to_string(id) + "\n" + UpperCase(path);
 }
 }  // namespace
 
@@ -388,20 +403,26 @@ bool IsCollection(const TStoredValue& value) {
 // does not read stays in the file, with its item when the collection is written.
 void TFormFile::ReadCollection(TComponent* component, std::string_view path, TCollection& items,
                                const dfm::Value& value) {
+  // A collection read twice drops the references its first items were waiting for.
+  std::erase_if(references_, [&](const TPendingReference& ref) {
+    return ref.Item.Item && ref.Item.Item->Collection() == &items;
+  });
   items.Clear();
-  std::vector<int>& ids = itemIds_[{LinkOf(component), UpperCase(path)}];
+  std::uint32_t link = LinkOf(component);
+  std::vector<int>& ids = itemIds_[{link, UpperCase(path)}];
   ids.clear();
   for (const dfm::CollectionItem& entry : value.entries()) {
     TCollectionItem* item = items.Add();
     ids.push_back(item->ID());
+    readingItem_ = {item, std::string(path)};
     for (const dfm::Property& property : entry.properties)
-      if (PPropInfo prop = ReadItemProperty(item, property.name))
-        ReadValue(component, property.name, item, prop, property.value);
+      if (ItemReads(item, property.name)) ReadInto(component, item, property);
+    readingItem_ = {};
   }
 }
 
 // Gives each item of a collection about to be written the values of the entry it was read
-// from (or last written as) that the model does not read, and remembers the entries' items.
+// from (or last written as) that the model does not hold, and remembers the entries' items.
 void TFormFile::KeepItemValues(std::uint32_t link, const TStoredValue& value, const dfm::Value* was,
                                dfm::Datum& datum) {
   const auto& items = *static_cast<const TCollection*>(OrdToObject(std::get<NativeInt>(value.Value)));
@@ -410,14 +431,16 @@ void TFormFile::KeepItemValues(std::uint32_t link, const TStoredValue& value, co
     std::unordered_map<int, std::size_t> entryOf;
     for (std::size_t i = 0; i < ids.size() && i < was->entries().size(); ++i) entryOf.emplace(ids[i], i);
     for (int i = 0; i < items.Count(); ++i) {
-      auto found = entryOf.find(items.Items(i)->ID());
+      TCollectionItem* item = items.Items(i);
+      auto found = entryOf.find(item->ID());
       if (found == entryOf.end()) continue;
       std::vector<dfm::DatumProperty>& written = datum.entries[static_cast<std::size_t>(i)].properties;
       for (const dfm::Property& property : was->entries()[found->second].properties) {
-        bool modelled = ReadItemProperty(items.Items(i), property.name) ||
-                        std::any_of(written.begin(), written.end(),
-                                    [&](const dfm::DatumProperty& p) { return SameText(p.name, property.name); });
-        if (!modelled) written.push_back({std::string(property.name), doc_.decode(property.value)});
+        bool held = (ItemReads(item, property.name) &&
+                     !keptItemReferences_.contains({link, ItemReferenceKey(value.Path, item->ID(), property.name)})) ||
+                    std::any_of(written.begin(), written.end(),
+                                [&](const dfm::DatumProperty& p) { return SameText(p.name, property.name); });
+        if (!held) written.push_back({std::string(property.name), doc_.decode(property.value)});
       }
     }
   }
@@ -443,12 +466,16 @@ TComponent* TFormFile::FindReferenced(TComponent* from, std::string_view text) c
 void TFormFile::ResolveReferences() {
   for (const TPendingReference& ref : references_) {
     TComponent* target = FindReferenced(ref.Component, ref.Target);
-    TPathTarget path = ResolvePath(ref.Component, ref.Path);
     // A reference into another module, or to a component the model cannot hold there (an
     // unknown class), stays as the file has it.
-    if (!target || !target->InheritsFrom(path.Prop->PropType->ClassType())) continue;
+    if (!target || !target->InheritsFrom(ref.Prop->PropType->ClassType())) {
+      if (ref.Item.Item)
+        keptItemReferences_.insert(
+            {LinkOf(ref.Component), ItemReferenceKey(ref.Item.Collection, ref.Item.Item->ID(), ref.Path)});
+      continue;
+    }
     try {
-      SetObjectProp(path.Instance, path.Prop, target);
+      SetObjectProp(ref.Instance, ref.Prop, target);
     } catch (const Exception& e) {
       throw EReadError(At(ref.At) + "Error reading " + ref.Component->Name() + "." + ref.Path + ": " + e.Message());
     }

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -20,6 +21,7 @@
 namespace vcl {
 
 class TCollection;
+class TCollectionItem;
 
 struct TFormReadOptions {
   dfm::ReadOptions Syntax;
@@ -98,6 +100,7 @@ private:
   void ReadObject(dfm::Object& node, TComponent* component, TComponent* owner);
   void ReadChildren(dfm::Object& node, TComponent* parent, TComponent* owner);
   void ReadProperty(TComponent* component, const dfm::Property& property);
+  void ReadInto(TComponent* component, TObject* object, const dfm::Property& property);
   void ReadTextsInCharset(const dfm::Object& node, TComponent* component);
   std::optional<TUnpublishedValue> Unpublished(const dfm::Value& value) const;
   // A string value, in the code page of the texts being read again (codePage_) when set.
@@ -118,11 +121,20 @@ private:
   void RenderNew(dfm::Object& node, TComponent* component);
   std::size_t InsertionIndex(const dfm::Object& node, TComponent* component, const std::string& path) const;
 
+  // The collection item whose values are being read, with the collection's path.
+  struct TItemReading {
+    TCollectionItem* Item = nullptr;
+    std::string Collection;
+  };
+  TItemReading readingItem_;
   struct TPendingReference {
-    TComponent* Component;
-    std::string Path;
+    TComponent* Component;  // the component read, or the one whose collection holds the item
+    TObject* Instance;      // the object with the property: the component, an item, a sub-object
+    PPropInfo Prop;
+    std::string Path;  // of the property on the component or on the item
     std::string Target;
     std::string_view At;
+    TItemReading Item;  // empty for a component's own reference
   };
 
   dfm::Document doc_;
@@ -150,6 +162,9 @@ private:
   // The IDs of the items each entry of a collection value holds, in entry order, as last
   // read or written; by the component's link and the value's path in upper case.
   std::map<std::pair<std::uint32_t, std::string>, std::vector<int>> itemIds_;
+  // The references of items that the model could not resolve (into another module, say),
+  // which the file keeps with their item: by the component's link and ItemReferenceKey.
+  std::set<std::pair<std::uint32_t, std::string>> keptItemReferences_;
   int codePage_ = 0;  // while texts are read again in their font's code page
 };
 

@@ -229,8 +229,8 @@ dfm::Datum CollectionDatum(const TCollection& items, const TComponent* root) {
   return dfm::Datum::collection(std::move(entries));
 }
 
-TPathTarget ResolvePath(TComponent* component, std::string_view path) {
-  TObject* instance = component;
+TPathTarget ResolvePath(TObject* object, std::string_view path) {
+  TObject* instance = object;
   while (true) {
     std::size_t dot = path.find('.');
     std::string_view head = path.substr(0, dot);

@@ -43,7 +43,8 @@ dfm::Datum ToDatum(const TStoredValue& value, const TComponent* root);
 // A collection as the IDE writes it: per item, its values that are not at their default.
 dfm::Datum CollectionDatum(const TCollection& items, const TComponent* root);
 
-// The sub-object and property that a dotted path names on `component`, or a null `Prop`
+// The sub-object and property that a dotted path names on `object` (a component or a
+// collection item), or a null `Prop`
 // when the model does not publish it. "X.Strings" of a string list gives that list with a
 // null `Prop` and `Lines` set.
 struct TPathTarget {
@@ -51,6 +52,6 @@ struct TPathTarget {
   PPropInfo Prop = nullptr;
   bool Lines = false;
 };
-TPathTarget ResolvePath(TComponent* component, std::string_view path);
+TPathTarget ResolvePath(TObject* object, std::string_view path);
 
 }  // namespace vcl
