@@ -96,27 +96,50 @@ void PaintGrid(const TPaintContext& ctx, TControl* control, const TRect& bounds)
 }
 
 void PaintDBGrid(const TPaintContext& ctx, TControl* control, const TRect& bounds) {
-  // Without an open data set the designer shows the titles and the indicator column over
-  // one empty column.
+  // Without an open data set the designer shows the title row and the indicator column:
+  // a title per visible column, as wide as the column, or one empty one without columns.
   auto* grid = static_cast<TCustomDBGrid*>(control);
   TWriter& svg = ctx.svg;
   if (grid->BorderStyle() != bsNone) DrawBorder(svg, bounds, grid->Ctl3D() ? TBorder::Sunken : TBorder::Single);
   TRect client = ClientBounds(grid, bounds);
   svg.Fill(client, grid->Color());
-  TDBGridOptions options = grid->Options();
-  auto has = [&](TDBGridOption option) { return (options & (1u << option)) != 0; };
-  int titleHeight = has(dgTitles) ? MeasureTextHeight(*grid->TitleFont()) + 4 : 0;
-  int indicator = has(dgIndicator) ? 11 : 0;
-  constexpr int kColumn = 64;
+  std::vector<TColumn*> columns;
+  for (int i = 0; i < grid->Columns()->Count(); ++i)
+    if (TColumn* column = grid->Columns()->Items(i); column->Visible()) columns.push_back(column);
+  int titleHeight = 0;
+  if (grid->HasDBOption(dgTitles)) {
+    titleHeight = MeasureTextHeight(*grid->TitleFont());
+    for (TColumn* column : columns) titleHeight = std::max(titleHeight, MeasureTextHeight(*column->Title()->Font()));
+    titleHeight += 4;
+  }
+  int indicator = grid->HasDBOption(dgIndicator) ? 11 : 0;
   svg.OpenViewport(client);
-  auto fixedCell = [&](const TRect& r) {
-    svg.Fill(r, grid->FixedColor());
+  auto fixedCell = [&](const TRect& r, TColor color) {
+    svg.Fill(r, color);
     if (grid->Ctl3D()) svg.Edge(r, clBtnHighlight, clBtnShadow);
     svg.Fill(Bounds(r.Right, r.Top, 1, r.Height() + 1), clBlack);
     svg.Fill(Bounds(r.Left, r.Bottom, r.Width() + 1, 1), clBlack);
   };
-  if (indicator > 0) fixedCell(Bounds(client.Left, client.Top, indicator, titleHeight > 0 ? titleHeight : 0));
-  if (titleHeight > 0) fixedCell(Bounds(client.Left + indicator + (indicator > 0), client.Top, kColumn, titleHeight));
+  if (indicator > 0) fixedCell(Bounds(client.Left, client.Top, indicator, titleHeight), grid->FixedColor());
+  int x = client.Left + indicator + (indicator > 0);
+  if (titleHeight > 0 && columns.empty()) fixedCell(Bounds(x, client.Top, 64, titleHeight), grid->FixedColor());
+  for (TColumn* column : columns) {
+    if (x >= client.Right) break;
+    TRect cell = Bounds(x, client.Top, column->Width(), titleHeight);
+    if (titleHeight > 0) {
+      TColumnTitle* title = column->Title();
+      fixedCell(cell, title->Color());
+      svg.OpenViewport(cell);
+      const TFont& font = *title->Font();
+      int width = MeasureTextWidth(font, title->Caption());
+      int left = title->Alignment() == taLeftJustify    ? cell.Left + 2
+                 : title->Alignment() == taRightJustify ? cell.Right - 2 - width
+                                                        : cell.Left + (cell.Width() - width) / 2;
+      svg.Text(left, cell.Top + 2, title->Caption(), font, grid->Enabled() ? font.Color() : clGrayText);
+      svg.CloseViewport();
+    }
+    x = cell.Right + 1;
+  }
   svg.CloseViewport();
 }
 

@@ -112,6 +112,7 @@ const TLibraryClass kLibraryClasses[] = {
     LIBRARY_CLASS(TDBLookupControl), LIBRARY_CLASS(TDBLookupListBox), LIBRARY_CLASS(TDBLookupComboBox),
     LIBRARY_CLASS(TDBNavigator), LIBRARY_CLASS(TCustomDBGrid), LIBRARY_CLASS(TDBGrid),
     LIBRARY_CLASS(TDBCtrlGrid),
+    LIBRARY_CLASS(TColumnTitle), LIBRARY_CLASS(TColumn), LIBRARY_CLASS(TDBGridColumns),
 };
 
 #undef LIBRARY_CLASS

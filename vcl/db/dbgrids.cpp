@@ -16,23 +16,25 @@ const TTypeInfo* TypeInfoDBGridOptions() {
 }  // namespace
 
 TClass TCustomDBGrid::ClassInfo() {
-  static TClass cls = TClassBuilder<TCustomDBGrid>("TCustomDBGrid", TCustomControl::ClassInfo()).Build();
+  static TClass cls = TClassBuilder<TCustomDBGrid>("TCustomDBGrid", TCustomGrid::ClassInfo()).Build();
   return cls;
 }
 
-TCustomDBGrid::TCustomDBGrid(TComponent* owner) : TCustomControl(owner), titleFont_(std::make_unique<TFont>()) {
-  SetControlStyle(StyleOf(csCaptureMouse) | StyleOf(csOpaque) | StyleOf(csDoubleClicks));
-  // Five columns of 64 pixels and five rows of 24.
-  SetBounds(0, 0, 320, 120);
-  SetTabStop(true);
-  SetParentColor(false);
+TCustomDBGrid::TCustomDBGrid(TComponent* owner)
+    : TCustomGrid(owner), columns_(std::make_unique<TDBGridColumns>(this)), titleFont_(std::make_unique<TFont>()) {
+  columns_->OnChange = [this](TObject*) { Repaint(); };
   titleFont_->OnChange = [this](TObject*) {
     if (!followingFont_ && !IsLoading()) SetParentFont(false);
     Repaint();
   };
 }
 
-TCustomDBGrid::~TCustomDBGrid() { titleFont_->OnChange.Clear(); }
+TCustomDBGrid::~TCustomDBGrid() {
+  titleFont_->OnChange.Clear();
+  columns_->OnChange.Clear();
+  // The columns go first: their references are held through the grid.
+  columns_.reset();
+}
 
 void TCustomDBGrid::FontChanged() {
   TCustomControl::FontChanged();
@@ -41,17 +43,6 @@ void TCustomDBGrid::FontChanged() {
   followingFont_ = true;
   titleFont_->Assign(Font());
   followingFont_ = false;
-}
-
-void TCustomDBGrid::SetBorderStyle(TBorderStyle value) {
-  if (value == borderStyle_) return;
-  borderStyle_ = value;
-  Realign();
-}
-
-int TCustomDBGrid::BorderExtent() const {
-  if (borderStyle_ == bsNone) return 0;
-  return Ctl3D() ? 2 : 1;
 }
 
 TClass TDBGrid::ClassInfo() {
@@ -84,6 +75,9 @@ TClass TDBGrid::ClassInfo() {
     b.Event("OnEditButtonClick", &G::OnEditButtonClick);
     PublishStandard(b, "OnEndDock OnEndDrag OnEnter OnExit OnKeyDown OnKeyPress OnKeyUp OnStartDock OnStartDrag");
     b.Event("OnTitleClick", &G::OnTitleClick, "TDBGridClickEvent");
+    // The grid writes its columns itself, after its other values, and only its user's own.
+    b.Object<TDBGridColumns>("Columns", &G::Columns)
+        .StoredWhen([](G& grid) { return grid.Columns()->State() == csCustomized; });
     return b.Build();
   }();
   return cls;

@@ -1,6 +1,4 @@
 // The data grid: the records of a data source in rows, their fields in columns.
-//
-// Columns are not modelled: a form's Columns stay in the form file as they are.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +6,7 @@
 
 #include "vcl/controls.h"
 #include "vcl/db/db.h"
+#include "vcl/db/dbgrid_columns.h"
 #include "vcl/grids.h"
 
 namespace vcl {
@@ -27,32 +26,29 @@ constexpr TDBGridOptions DefaultDBGridOptions =
                      dgConfirmDelete, dgCancelOnExit});
 
 
-// The column an event concerns (columns are not modelled: null).
-using TDBGridClickEvent = TEvent<TPersistent*>;
+// The column an event concerns.
+using TDBGridClickEvent = TEvent<TColumn*>;
 // Sender, from index, to index.
 using TDrawDataCellEvent = TEvent<TObject*, TRect, TField*, TGridDrawState>;
 // Sender, cell rectangle, data column, column, state.
-using TDrawColumnCellEvent = TEvent<TObject*, TRect, int, TPersistent*, TGridDrawState>;
+using TDrawColumnCellEvent = TEvent<TObject*, TRect, int, TColumn*, TGridDrawState>;
 
-// A grid on a data source. Its title row has a font of its own, which follows the
-// grid's font while that follows the parent's; changing the title font by itself ends
-// that (ParentFont becomes False).
-class TCustomDBGrid : public TCustomControl {
-  VCL_CLASS(TCustomDBGrid, TCustomControl)
+// A grid on a data source, its columns described by Columns. Its title row has a font of
+// its own, which follows the grid's font while that follows the parent's; changing the
+// title font by itself ends that (ParentFont becomes False).
+class TCustomDBGrid : public TCustomGrid {
+  VCL_CLASS(TCustomDBGrid, TCustomGrid)
   explicit TCustomDBGrid(TComponent* owner);
   ~TCustomDBGrid() override;
 
   // Cleared when the data source is destroyed.
   TDataSource* DataSource() const { return dataSource_.get(); }
   void SetDataSource(TDataSource* value) { dataSource_.Set(value); }
-  TBorderStyle BorderStyle() const { return borderStyle_; }
-  void SetBorderStyle(TBorderStyle value);
-  bool DefaultDrawing() const { return defaultDrawing_; }
-  void SetDefaultDrawing(bool value) { defaultDrawing_ = value; }
-  TColor FixedColor() const { return fixedColor_; }
-  void SetFixedColor(TColor value) { fixedColor_ = value; }
+  TDBGridColumns* Columns() const { return columns_.get(); }
+  // The data grid's options, in place of the plain grid's.
   TDBGridOptions Options() const { return options_; }
   void SetOptions(TDBGridOptions value) { options_ = value; }
+  bool HasDBOption(TDBGridOption option) const { return (options_ & (1u << option)) != 0; }
   bool ReadOnly() const { return readOnly_; }
   void SetReadOnly(bool value) { readOnly_ = value; }
   TFont* TitleFont() const { return titleFont_.get(); }
@@ -68,13 +64,10 @@ class TCustomDBGrid : public TCustomControl {
 
 protected:
   void FontChanged() override;
-  int BorderExtent() const override;
 
 private:
   TComponentRef<TDataSource> dataSource_{this};
-  TBorderStyle borderStyle_ = bsSingle;
-  bool defaultDrawing_ = true;
-  TColor fixedColor_ = clBtnFace;
+  std::unique_ptr<TDBGridColumns> columns_;
   TDBGridOptions options_ = DefaultDBGridOptions;
   bool readOnly_ = false;
   std::unique_ptr<TFont> titleFont_;
