@@ -23,7 +23,7 @@ std::vector<TPalettePage> DefaultPalette() {
       {"Win32",
        {"TTabControl", "TPageControl", "TImageList", "TRichEdit", "TTrackBar", "TProgressBar", "TUpDown",
         "THotKey", "TAnimate", "TDateTimePicker", "TMonthCalendar", "TTreeView", "TListView",
-        "THeaderControl", "TStatusBar", "TToolBar", "TComboBoxEx"}},
+        "THeaderControl", "TStatusBar", "TToolBar", "TCoolBar", "TComboBoxEx"}},
       {"System", {"TPaintBox"}},
       {"Data Access", {"TDataSource", "TTable", "TQuery", "TDatabase"}},
       {"Data Controls",

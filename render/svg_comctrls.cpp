@@ -104,29 +104,33 @@ void PaintHeaderControl(const TPaintContext& ctx, TControl* control, const TRect
   if (left < bounds.Right) ButtonFace(ctx.svg, Rect(left, bounds.Top, bounds.Right, bounds.Bottom), false);
 }
 
-void PaintToolBar(const TPaintContext& ctx, TControl* control, const TRect& bounds) {
-  auto* bar = static_cast<TToolBar*>(control);
-  if (!bar->Transparent()) ctx.svg.Fill(bounds, bar->Color());
-  auto has = [bar](TEdgeBorder edge) { return (bar->EdgeBorders() & (NativeInt{1} << edge)) != 0; };
+void ToolWindowEdges(TWriter& svg, const TRect& bounds, NativeInt borders, TEdgeStyle inner, TEdgeStyle outer) {
+  auto has = [borders](TEdgeBorder edge) { return (borders & (NativeInt{1} << edge)) != 0; };
   // Each edge is two lines: the outer style's, then the inner style's.
   auto edge = [&](TRect r, TEdgeStyle style) {
     if (style == esNone) return;
     TColor first = style == esRaised ? clBtnHighlight : clBtnShadow;
     TColor second = style == esRaised ? clBtnShadow : clBtnHighlight;
-    if (has(ebTop)) ctx.svg.Fill(Rect(r.Left, r.Top, r.Right, r.Top + 1), first);
-    if (has(ebLeft)) ctx.svg.Fill(Rect(r.Left, r.Top, r.Left + 1, r.Bottom), first);
-    if (has(ebBottom)) ctx.svg.Fill(Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom), second);
-    if (has(ebRight)) ctx.svg.Fill(Rect(r.Right - 1, r.Top, r.Right, r.Bottom), second);
+    if (has(ebTop)) svg.Fill(Rect(r.Left, r.Top, r.Right, r.Top + 1), first);
+    if (has(ebLeft)) svg.Fill(Rect(r.Left, r.Top, r.Left + 1, r.Bottom), first);
+    if (has(ebBottom)) svg.Fill(Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom), second);
+    if (has(ebRight)) svg.Fill(Rect(r.Right - 1, r.Top, r.Right, r.Bottom), second);
   };
-  edge(bounds, bar->EdgeOuter());
-  TRect inner = bounds;
-  if (bar->EdgeOuter() != esNone) {
-    if (has(ebTop)) ++inner.Top;
-    if (has(ebLeft)) ++inner.Left;
-    if (has(ebBottom)) --inner.Bottom;
-    if (has(ebRight)) --inner.Right;
+  edge(bounds, outer);
+  TRect within = bounds;
+  if (outer != esNone) {
+    if (has(ebTop)) ++within.Top;
+    if (has(ebLeft)) ++within.Left;
+    if (has(ebBottom)) --within.Bottom;
+    if (has(ebRight)) --within.Right;
   }
-  edge(inner, bar->EdgeInner());
+  edge(within, inner);
+}
+
+void PaintToolBar(const TPaintContext& ctx, TControl* control, const TRect& bounds) {
+  auto* bar = static_cast<TToolBar*>(control);
+  if (!bar->Transparent()) ctx.svg.Fill(bounds, bar->Color());
+  ToolWindowEdges(ctx.svg, bounds, bar->EdgeBorders(), bar->EdgeInner(), bar->EdgeOuter());
 }
 
 void PaintToolButton(const TPaintContext& ctx, TControl* control, const TRect& bounds) {

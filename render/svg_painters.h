@@ -11,6 +11,7 @@
 
 #include "render/svg_writer.h"
 #include "vcl/buttons.h"
+#include "vcl/comctrls_bars.h"
 #include "vcl/controls.h"
 
 namespace vcl {
@@ -76,6 +77,9 @@ void ButtonContent(TWriter& svg, const TRect& face, TControl* button, const TBut
 
 // Image `index` of `images` with its top-left corner at (x, y), when the list holds it.
 void ListImage(TWriter& svg, const TCustomImageList* images, int index, int x, int y);
+// The edges of a tool bar or cool bar: on the sides `borders` names (bits of TEdgeBorder),
+// the outer style's line, then the inner style's.
+void ToolWindowEdges(TWriter& svg, const TRect& bounds, NativeInt borders, TEdgeStyle inner, TEdgeStyle outer);
 // A combo box: closed, or (csSimple) with its list open below the edit part. The edit part
 // shows image `imageIndex` of `images` before the text when the list holds it.
 void DrawComboBox(const TPaintContext& ctx, TCustomComboBox* combo, const TRect& bounds,
@@ -119,6 +123,7 @@ void PaintNotebook(const TPaintContext&, TControl*, const TRect&);
 void PaintNotebookPage(const TPaintContext&, TControl*, const TRect&);
 void PaintStatusBar(const TPaintContext&, TControl*, const TRect&);
 void PaintHeaderControl(const TPaintContext&, TControl*, const TRect&);
+void PaintCoolBar(const TPaintContext&, TControl*, const TRect&);
 void PaintToolBar(const TPaintContext&, TControl*, const TRect&);
 void PaintToolButton(const TPaintContext&, TControl*, const TRect&);
 void PaintTrackBar(const TPaintContext&, TControl*, const TRect&);

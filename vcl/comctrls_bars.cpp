@@ -23,17 +23,19 @@ const TTypeInfo* TypeInfoToolButtonStyle() {
   static auto t = MakeEnumType("TToolButtonStyle", {"tbsButton", "tbsCheck", "tbsDropDown", "tbsSeparator", "tbsDivider"});
   return t;
 }
+// The width a drop-down button adds for its arrow.
+constexpr int kDropDownArrowWidth = 14;
+}  // namespace
+
 const TTypeInfo* TypeInfoEdgeBorders() {
   static auto t = MakeSetType("TEdgeBorders", MakeEnumType("TEdgeBorder", {"ebLeft", "ebTop", "ebRight", "ebBottom"}));
   return t;
 }
+
 const TTypeInfo* TypeInfoEdgeStyle() {
   static auto t = MakeEnumType("TEdgeStyle", {"esNone", "esRaised", "esLowered"});
   return t;
 }
-// The width a drop-down button adds for its arrow.
-constexpr int kDropDownArrowWidth = 14;
-}  // namespace
 
 // ---- TStatusBar
 

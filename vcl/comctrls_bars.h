@@ -166,6 +166,8 @@ private:
 
 enum TEdgeBorder { ebLeft, ebTop, ebRight, ebBottom };
 enum TEdgeStyle { esNone, esRaised, esLowered };
+const TTypeInfo* TypeInfoEdgeBorders();
+const TTypeInfo* TypeInfoEdgeStyle();
 
 // A bar of tool buttons (and other controls) along the top of its parent. Its buttons take
 // ButtonWidth x ButtonHeight; the places the form file gives them are kept.

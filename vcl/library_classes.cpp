@@ -8,6 +8,7 @@
 #include "vcl/comctrls.h"
 #include "vcl/comctrls_bars.h"
 #include "vcl/comctrls_combo_ex.h"
+#include "vcl/comctrls_coolbar.h"
 #include "vcl/comctrls_pickers.h"
 #include "vcl/comctrls_ranges.h"
 #include "vcl/comctrls_views.h"
@@ -105,6 +106,7 @@ const TLibraryClass kLibraryClasses[] = {
     LIBRARY_CLASS(TMonthCalendar), LIBRARY_CLASS(THotKey), LIBRARY_CLASS(TAnimate), LIBRARY_CLASS(TRichEdit),
     LIBRARY_CLASS(TComboExItem), LIBRARY_CLASS(TComboExItems), LIBRARY_CLASS(TCustomComboBoxEx),
     LIBRARY_CLASS(TComboBoxEx),
+    LIBRARY_CLASS(TCoolBand), LIBRARY_CLASS(TCoolBands), LIBRARY_CLASS(TCoolBar),
     // data-aware controls
     LIBRARY_CLASS(TCustomRichEdit), LIBRARY_CLASS(TDBText), LIBRARY_CLASS(TDBEdit), LIBRARY_CLASS(TDBMemo),
     LIBRARY_CLASS(TDBRichEdit), LIBRARY_CLASS(TDBImage), LIBRARY_CLASS(TDBCheckBox),

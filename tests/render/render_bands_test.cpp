@@ -39,4 +39,27 @@ TEST(RenderBands, ADataGridShowsAVisibleColumnsTitlesAtTheirWidths) {
   EXPECT_EQ(customer->x, 99 + 64 - 2 - vcl::MeasureTextWidth(vcl::TFont(), "Customer"));
 }
 
+TEST(RenderBands, ACoolBarDrawsItsBandsTextsAndControls) {
+  auto form = ReadForm(
+      "  object CoolBar1: TCoolBar\n    Left = 0\n    Top = 0\n    Width = 312\n    Height = 54\n"
+      "    Bands = <\n"
+      "      item\n        Control = Edit1\n        Text = 'Address'\n        Width = 200\n      end\n"
+      "      item\n        Break = False\n        Text = 'Links'\n      end\n"
+      "      item\n        Text = 'Second row'\n      end>\n"
+      "    object Edit1: TEdit\n      Left = 60\n      Top = 2\n      Width = 130\n      Height = 21\n"
+      "      TabOrder = 0\n    end\n  end\n");
+  std::string svg = Render(*form);
+  auto bar = Named(svg, "CoolBar1");
+  ASSERT_TRUE(bar);
+  EXPECT_FALSE(IsPlaceholder(*bar));
+  auto address = FindText(bar->body, "Address");
+  auto links = FindText(bar->body, "Links");
+  auto second = FindText(bar->body, "Second row");
+  ASSERT_TRUE(address && links && second);
+  EXPECT_EQ(links->y, address->y) << "a band that does not break shares the row";
+  EXPECT_GT(links->x, address->x + 200 - 10);
+  EXPECT_GT(second->y, address->y + 20) << "a band that breaks starts a row";
+  EXPECT_TRUE(Named(bar->body, "Edit1")) << "the band's control is drawn inside the bar";
+}
+
 }  // namespace
