@@ -155,8 +155,8 @@ void AppendInt(std::string& out, std::int32_t value, std::size_t size = 4) {
 }
 
 // A short string's length byte; a longer text cannot be stored in the layout.
-char ShortLength(std::size_t length, const std::string& text) {
-  if (length > 255) throw EWriteError("The tree node text '" + text + "' is too long for the form file");
+char ShortLength(std::size_t length, const std::string& text, const char* what = "tree node") {
+  if (length > 255) throw EWriteError(std::string("The ") + what + " text '" + text + "' is too long for the form file");
   return static_cast<char>(length);
 }
 
@@ -293,16 +293,58 @@ TListItem& TListItems::Add(std::string caption) {
   return items_.back();
 }
 
+TListItem& TListItems::Item(int index) {
+  if (index < 0 || index >= Count()) throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+  return items_[static_cast<std::size_t>(index)];
+}
+
+void TListItems::Delete(int index) {
+  Item(index);  // checks the index
+  items_.erase(items_.begin() + index);
+}
+
 bool TListItems::ReadBinaryProperty(std::string_view name, std::string_view bytes) {
   if (!SameText(name, "Data")) return false;
-  ReadData(bytes);
+  unread_.clear();
+  if (!ReadData(bytes)) unread_ = bytes;
   return true;
+}
+
+void TListItems::WriteBinaryProperties(const TBinaryPropertyWriter& write) const {
+  write("Data", items_.empty() ? unread_ : WriteData());
+}
+
+std::string TListItems::WriteData() const {
+  std::string out;
+  if (items_.empty()) return out;
+  auto shortString = [&out](const std::string& text) {
+    out += ShortLength(text.size(), text, "list item");
+    out += text;
+  };
+  AppendInt(out, 0);  // the block's size, once known
+  AppendInt(out, static_cast<std::int32_t>(items_.size()));
+  for (const TListItem& item : items_) {
+    for (int index : {item.ImageIndex, item.StateIndex, item.OverlayIndex}) AppendInt(out, index);
+    AppendInt(out, static_cast<std::int32_t>(item.SubItems.size()));
+    AppendInt(out, 0);  // data
+    shortString(item.Caption);
+    for (const std::string& sub : item.SubItems) shortString(sub);
+  }
+  std::string size;
+  AppendInt(size, static_cast<std::int32_t>(out.size()));
+  out.replace(0, 4, size);
+  if (subItemImages_)
+    for (const TListItem& item : items_)
+      for (std::size_t i = 0; i < item.SubItems.size(); ++i)
+        AppendInt(out, i < item.SubItemImages.size() ? item.SubItemImages[i] : -1);
+  return out;
 }
 
 // The block's size and the item count, the items, and (from later libraries) an image
 // index for every sub-item of every item after them.
 bool TListItems::ReadData(std::string_view bytes) {
   items_.clear();
+  subItemImages_ = false;
   TByteReader in(bytes);
   std::int32_t size = in.Int32();
   std::int32_t count = in.Int32();
@@ -319,6 +361,7 @@ bool TListItems::ReadData(std::string_view bytes) {
   }
   TByteReader images(bytes.substr(static_cast<std::size_t>(size)));
   if (!block.AtEnd() || (!images.AtEnd() && images.Left() != 4 * subItems)) return items_.clear(), false;
+  subItemImages_ = !images.AtEnd();
   if (images.AtEnd()) return true;
   for (TListItem& item : items_)
     for (std::size_t i = 0; i < item.SubItems.size(); ++i) item.SubItemImages.push_back(images.Int32());

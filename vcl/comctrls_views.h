@@ -151,20 +151,31 @@ struct TListItem {
   std::vector<int> SubItemImages;  // one per sub-item when the file gives them, else empty
 };
 
-// The items of a list view. A form file keeps them as "Items.Data"; bytes in a layout the
-// model does not read give no items, and the file keeps them for the save.
+// The items of a list view. A form file keeps them as "Items.Data", written back in the
+// layout they were read in (with the sub-items' images when the file had them). Bytes in a
+// layout the model does not read give no items and are written back as they were until
+// items are added.
 class TListItems : public TPersistent {
   VCL_CLASS(TListItems, TPersistent)
   const std::vector<TListItem>& Items() const { return items_; }
+  // Raises EListError for an index out of range.
+  TListItem& Item(int index);
   int Count() const { return static_cast<int>(items_.size()); }
   TListItem& Add(std::string caption);
+  void Delete(int index);
+  void Clear() { items_.clear(); }
   // Replaces the items with those the bytes hold: false (and no items) when they are not
   // in the layout the model reads.
   bool ReadData(std::string_view bytes);
+  // The items' bytes; none for no items. Raises EWriteError for a text over 255 bytes.
+  std::string WriteData() const;
   bool ReadBinaryProperty(std::string_view name, std::string_view bytes) override;
+  void WriteBinaryProperties(const TBinaryPropertyWriter& write) const override;
 
 private:
   std::vector<TListItem> items_;
+  bool subItemImages_ = false;  // the layout with an image per sub-item after the items
+  std::string unread_;          // bytes in a layout the model does not read
 };
 
 // A list of items shown as icons, a list, or (vsReport) rows under column headers.

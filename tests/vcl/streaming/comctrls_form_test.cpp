@@ -614,6 +614,83 @@ TEST(CommonControls, ListViewItemsFromItemsData) {
   EXPECT_EQ(form->Write(), text);
 }
 
+std::string ListViewForm(const std::string& bytes) {
+  dfm::Document doc = dfm::Document::parse(kEmptyForm, "Unit1.dfm");
+  dfm::Object& list = doc.insert_child(doc.root(), 0, "TListView", "ListView1");
+  doc.set_property(list, "Left", dfm::Datum::integer(8));
+  doc.set_property(list, "Items.Data", dfm::Datum::binary(bytes));
+  doc.set_property(list, "TabOrder", dfm::Datum::integer(0));
+  return doc.write();
+}
+
+std::string SavedListItems(const std::string& saved) {
+  dfm::Document doc = dfm::is_binary_form(saved) ? dfm::read_binary(saved, "Unit1.dfm").document
+                                                 : dfm::Document::parse(saved, "Unit1.dfm");
+  const dfm::Property* property = doc.root().find_child("ListView1")->find_property("Items.Data");
+  return property ? doc.as_binary(property->value) : std::string();
+}
+
+TEST(ListViewItemEdits, EditedItemsAreSavedInTheLayoutTheyWereReadIn) {
+  for (bool binary : {false, true}) {
+    for (bool images : {false, true}) {
+      SCOPED_TRACE(std::string(binary ? "binary" : "text") + (images ? ", sub-item images" : ""));
+      const std::string text =
+          ListViewForm(ListItemsData({{"Alpha", {"12 KB", "File"}}, {"Beta", {}}}, images ? std::vector{3, -1}
+                                                                                          : std::vector<int>{}));
+      const std::string source = binary ? BinaryOf(text) : text;
+      auto form = TFormFile::Read(source, "Unit1.dfm");
+      EXPECT_TRUE(form->Write() == source) << "untouched: byte for byte";
+      TListItems& items = *As<TListView>(form->Root()->FindComponent("ListView1"))->Items();
+      items.Item(0).Caption = "Omega";
+      items.Item(0).SubItems[1] = "Dir";
+      items.Delete(1);
+      TListItem& added = items.Add("Gamma");
+      added.ImageIndex = 5;
+      added.StateIndex = 2;
+      added.SubItems = {"x"};
+      added.SubItemImages = {7};
+      std::string saved = form->Write();
+      EXPECT_TRUE(dfm::is_binary_form(saved) == binary);
+      EXPECT_EQ(SavedListItems(saved), ListItemsData({{"Omega", {"12 KB", "Dir"}}, {"Gamma", {"x"}}},
+                                                     images ? std::vector{3, -1, 7} : std::vector<int>{}));
+      auto again = TFormFile::Read(saved, "Unit1.dfm");
+      const auto& read = As<TListView>(again->Root()->FindComponent("ListView1"))->Items()->Items();
+      ASSERT_EQ(read.size(), 2u);
+      EXPECT_EQ(read[1].Caption, "Gamma");
+      EXPECT_EQ(read[1].SubItems, Names{"x"});
+      EXPECT_TRUE(again->Write() == saved);
+      // No items left: no value.
+      items.Clear();
+      EXPECT_EQ(SavedListItems(form->Write()), "");
+    }
+  }
+  EXPECT_THROW(TListItems().Item(0), EListError);
+}
+
+TEST(ListViewItemEdits, NewListsWriteTheFirstLayoutAndDamagedBytesStayUntilItemsAreAdded) {
+  auto form = Load(kEmptyForm);
+  auto* list = Add<TListView>(*form, "ListView1");
+  TListItem& item = list->Items()->Add("Alpha");
+  item.ImageIndex = 5;
+  item.StateIndex = 2;
+  EXPECT_EQ(SavedListItems(form->Write()), ListItemsData({{"Alpha", {}}}));
+
+  std::string damaged = ListItemsData({{"Alpha", {"12 KB"}}});
+  damaged.resize(damaged.size() - 3);
+  const std::string text = ListViewForm(damaged);
+  auto kept = Load(text);
+  TListItems& items = *As<TListView>(kept->Root()->FindComponent("ListView1"))->Items();
+  EXPECT_EQ(items.Count(), 0);
+  As<TListView>(kept->Root()->FindComponent("ListView1"))->SetLeft(20);
+  EXPECT_EQ(SavedListItems(kept->Write()), damaged) << "another value changed: the bytes stay";
+  TListItem& beta = items.Add("Beta");
+  beta.ImageIndex = 4;
+  beta.StateIndex = 2;
+  EXPECT_EQ(SavedListItems(kept->Write()), ListItemsData({{"Beta", {}}}));
+  items.Item(0).Caption = std::string(256, 'x');
+  EXPECT_THROW(kept->Write(), EWriteError);
+}
+
 // An extended combo box: its items are a collection, their captions its Items once the form
 // is loaded; the style maps onto the combo box's own; values of later libraries stay.
 TEST(CommonControls, ExtendedComboBoxItemsAndStyles) {
