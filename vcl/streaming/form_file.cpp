@@ -403,10 +403,12 @@ std::string ItemReferenceKey(std::string_view collection, int id, std::string_vi
 // does not read stays in the file, with its item when the collection is written.
 void TFormFile::ReadCollection(TComponent* component, std::string_view path, TCollection& items,
                                const dfm::Value& value) {
-  // A collection read twice drops the references its first items were waiting for.
-  std::erase_if(references_, [&](const TPendingReference& ref) {
-    return ref.Item.Item && ref.Item.Item->Collection() == &items;
-  });
+  // A collection read twice drops the references its first items were waiting for (looked
+  // for only then: a form may hold many collections and many references).
+  if (items.Count() > 0)
+    std::erase_if(references_, [&](const TPendingReference& ref) {
+      return ref.Item.Item && ref.Item.Item->Collection() == &items;
+    });
   items.Clear();
   std::uint32_t link = LinkOf(component);
   std::vector<int>& ids = itemIds_[{link, UpperCase(path)}];

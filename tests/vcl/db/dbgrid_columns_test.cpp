@@ -164,6 +164,19 @@ TEST(DBGridColumnsStreaming, SubObjectsReferencesAndListsAreRead) {
   }
 }
 
+TEST(DBGridColumnsStreaming, ColumnsGivenTwiceTakeTheSecondWithoutTheFirstsReferences) {
+  std::string text = kGridForm;
+  text.insert(text.find("    Columns = <"),
+              "    Columns = <\r\n      item\r\n        PopupMenu = PopupMenu1\r\n      end\r\n"
+              "      item\r\n      end\r\n      item\r\n      end>\r\n");
+  auto form = TFormFile::Read(text, "Unit1.dfm");
+  TDBGridColumns* columns = GridOf(*form)->Columns();
+  ASSERT_EQ(columns->Count(), 2);
+  EXPECT_EQ(columns->Items(0)->FieldName(), "OrderNo");
+  EXPECT_EQ(columns->Items(0)->PopupMenu(), form->Root()->FindComponent("PopupMenu1"));
+  EXPECT_EQ(columns->Items(1)->PopupMenu(), nullptr);
+}
+
 TEST(DBGridColumnsStreaming, EditsAreSavedAndReadBackInTextAndBinary) {
   struct Edit {
     const char* what;
