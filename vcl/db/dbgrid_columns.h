@@ -72,6 +72,8 @@ private:
 
 class TColumn : public TCollectionItem {
   VCL_CLASS(TColumn, TCollectionItem)
+  // A column belongs to a collection with an owner (a grid's columns), through which it
+  // refers to its pop-up menu.
   explicit TColumn(TCollection* collection);
 
   // The grid the column belongs to; null for a collection without one.
