@@ -124,18 +124,14 @@ TEST(PalettePageForms, CorpusFormsGiveRealComponentsAndStillRoundTrip) {
     try {
       auto form = TFormFile::Read(bytes, entry.file);
       bool any = false;
-      std::vector<TComponent*> pending{form->Root()};
-      while (!pending.empty()) {
-        TComponent* component = pending.back();
-        pending.pop_back();
-        for (int i = 0; i < component->ComponentCount(); ++i) pending.push_back(component->Components(i));
+      formtest::ForEachComponent(form->Root(), [&](TComponent* component) {
         const std::string& name = component->ClassName();
-        if (!kPageClasses.count(name)) continue;
+        if (!kPageClasses.count(name)) return;
         any = true;
         bool isReal = component->ClassType() == GetClass(name);
         real[name] += isReal;
         EXPECT_TRUE(isReal) << entry.file << ": " << component->Name() << " of " << name << " is a placeholder";
-      }
+      });
       if (any) {
         EXPECT_TRUE(form->Write() == bytes) << entry.file << " changed on the way through";
       }
