@@ -2,7 +2,9 @@
 // splitters, and whatever else a library adds): their recorded drawing, replayed as SVG.
 #include <fmt/format.h>
 
+#include <cmath>
 #include <memory>
+#include <numbers>
 
 #include "render/svg_painters.h"
 #include "vcl/controls.h"
@@ -64,6 +66,24 @@ void Shape(TWriter& svg, const TCanvasOp& op, const TRect& r, std::string_view e
   svg.Element(fmt::format("<{} {}{}{}{}/>\n", element, geometry, BrushAttributes(op), PenAttributes(op), rendering));
 }
 
+// A pie's wedge: from the centre out along the first radial, round the ellipse anticlockwise
+// to the second radial and back. Equal radials give the whole ellipse.
+void PieWedge(TWriter& svg, const TCanvasOp& op, const TRect& r) {
+  double rx = r.Width() / 2.0, ry = r.Height() / 2.0;
+  if (rx <= 0 || ry <= 0) return;
+  if (op.points[0] == op.points[1]) return Shape(svg, op, r, "ellipse");
+  double cx = r.Left + rx, cy = r.Top + ry;
+  int dx = r.Left - op.rect.Left, dy = r.Top - op.rect.Top;
+  auto angle = [&](const TPoint& p) { return std::atan2(-(p.Y + dy - cy) / ry, (p.X + dx - cx) / rx); };
+  double from = angle(op.points[0]), to = angle(op.points[1]);
+  double sweep = std::remainder(to - from, 2 * std::numbers::pi);
+  if (sweep <= 0) sweep += 2 * std::numbers::pi;
+  auto at = [&](double a) { return fmt::format("{:.2f} {:.2f}", cx + rx * std::cos(a), cy - ry * std::sin(a)); };
+  svg.Element(fmt::format("<path d=\"M{:.2f} {:.2f}L{}A{} {} 0 {} 0 {}Z\"{}{} shape-rendering=\"geometricPrecision\"/>\n", cx,
+                          cy, at(from), rx, ry, sweep > std::numbers::pi ? 1 : 0, at(to), BrushAttributes(op),
+                          PenAttributes(op)));
+}
+
 void Replay(TWriter& svg, const TCanvasOp& op, TPoint at) {
   TRect r = Bounds(op.rect.Left + at.X, op.rect.Top + at.Y, op.rect.Width(), op.rect.Height());
   auto point = [&](const TPoint& p) { return fmt::format("{}.5 {}.5", p.X + at.X, p.Y + at.Y); };
@@ -80,6 +100,7 @@ void Replay(TWriter& svg, const TCanvasOp& op, TPoint at) {
     case TCanvasOp::opRectangle:
     case TCanvasOp::opRoundRect: Shape(svg, op, r, "rect"); break;
     case TCanvasOp::opEllipse: Shape(svg, op, r, "ellipse"); break;
+    case TCanvasOp::opPie: PieWedge(svg, op, r); break;
     case TCanvasOp::opLineTo: {
       if (op.penStyle == psClear) break;
       // The end point is not drawn: a level or upright line covers exactly the pixels

@@ -4,7 +4,9 @@
 
 #include "render/svg_painters.h"
 #include "vcl/actnlist.h"
+#include "vcl/common_dialog.h"
 #include "vcl/db/db.h"
+#include "vcl/ext_timer.h"
 #include "vcl/imglist.h"
 #include "vcl/menus.h"
 #include "vcl/text_metrics.h"
@@ -63,6 +65,25 @@ void ImageListPicture(TWriter& svg, int x, int y) {
   }
 }
 
+// Timers: a clock face with its hands at three o'clock.
+void TimerPicture(TWriter& svg, int x, int y) {
+  svg.Element(fmt::format(
+      "<circle cx=\"{0}\" cy=\"{1}\" r=\"9.5\" fill=\"{2}\" stroke=\"{3}\" shape-rendering=\"geometricPrecision\"/>\n"
+      "<path d=\"M{0} {4}V{1}H{5}\" fill=\"none\" stroke=\"{3}\" stroke-width=\"2\"/>\n",
+      x + 12, y + 12, Hex(clWindow), Hex(clBlack), y + 5, x + 18));
+}
+
+// Common dialogs: a small window with its caption bar and a button.
+void DialogPicture(TWriter& svg, int x, int y) {
+  TRect window = Bounds(x + 2, y + 3, 20, 17);
+  svg.Fill(window, clBtnFace);
+  svg.Fill(Bounds(window.Left, window.Top, window.Width(), 4), clNavy);
+  svg.Frame(window, clBlack);
+  TRect button = Bounds(window.Right - 9, window.Bottom - 6, 7, 4);
+  svg.Fill(button, clWindow);
+  svg.Frame(button, clGray);
+}
+
 // Anything else: the capitals of its class name (without the leading T).
 void GenericPicture(TWriter& svg, int x, int y, const std::string& className) {
   std::string letters;
@@ -95,6 +116,10 @@ void ComponentIcon(TWriter& svg, TComponent* component, TPoint at) {
     ActionListPicture(svg, x, y);
   else if (component->Is<TCustomImageList>())
     ImageListPicture(svg, x, y);
+  else if (component->Is<TTimer>())
+    TimerPicture(svg, x, y);
+  else if (component->Is<TCommonDialog>())
+    DialogPicture(svg, x, y);
   else
     GenericPicture(svg, x, y, component->ClassName());
   TFont font;

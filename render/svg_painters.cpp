@@ -7,6 +7,7 @@
 #include "vcl/comctrls_bars.h"
 #include "vcl/comctrls_combo_ex.h"
 #include "vcl/comctrls_coolbar.h"
+#include "vcl/comctrls_pager.h"
 #include "vcl/comctrls_pickers.h"
 #include "vcl/comctrls_ranges.h"
 #include "vcl/comctrls_views.h"
@@ -58,6 +59,7 @@ TPainter FindPainter(TClass cls) {
       {TTabPage::ClassInfo(), PaintNotebookPage},
       // common controls
       {TStatusBar::ClassInfo(), PaintStatusBar}, {THeaderControl::ClassInfo(), PaintHeaderControl}, {TToolBar::ClassInfo(), PaintToolBar}, {TCoolBar::ClassInfo(), PaintCoolBar}, {TToolButton::ClassInfo(), PaintToolButton}, {TTrackBar::ClassInfo(), PaintTrackBar}, {TProgressBar::ClassInfo(), PaintProgressBar}, {TUpDown::ClassInfo(), PaintUpDown}, {TTreeView::ClassInfo(), PaintTreeView}, {TListView::ClassInfo(), PaintListView}, {TCustomComboBoxEx::ClassInfo(), PaintComboBoxEx}, {TDateTimePicker::ClassInfo(), PaintDateTimePicker}, {TMonthCalendar::ClassInfo(), PaintMonthCalendar}, {THotKey::ClassInfo(), PaintHotKey}, {TAnimate::ClassInfo(), PaintAnimate},
+      {TPageScroller::ClassInfo(), PaintPageScroller},
       {TGraphicControl::ClassInfo(), PaintRecorded},
       {TCustomControl::ClassInfo(), PaintRecorded},
   };

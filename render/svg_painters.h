@@ -132,6 +132,7 @@ void PaintUpDown(const TPaintContext&, TControl*, const TRect&);
 void PaintTreeView(const TPaintContext&, TControl*, const TRect&);
 void PaintListView(const TPaintContext&, TControl*, const TRect&);
 void PaintComboBoxEx(const TPaintContext&, TControl*, const TRect&);
+void PaintPageScroller(const TPaintContext&, TControl*, const TRect&);
 void PaintDateTimePicker(const TPaintContext&, TControl*, const TRect&);
 void PaintMonthCalendar(const TPaintContext&, TControl*, const TRect&);
 void PaintHotKey(const TPaintContext&, TControl*, const TRect&);

@@ -166,6 +166,12 @@ void TCanvas::Ellipse(int left, int top, int right, int bottom) {
   Record(TCanvasOp::opEllipse).rect = Rect(left, top, right, bottom);
 }
 
+void TCanvas::Pie(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2) {
+  TCanvasOp& op = Record(TCanvasOp::opPie);
+  op.rect = Rect(left, top, right, bottom);
+  op.points = {Point(x1, y1), Point(x2, y2)};
+}
+
 void TCanvas::LineTo(int x, int y) {
   Record(TCanvasOp::opLineTo).rect = Rect(penPos_.X, penPos_.Y, x, y);
   penPos_ = Point(x, y);

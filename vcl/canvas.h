@@ -67,12 +67,12 @@ private:
 // One recorded drawing call, with the drawing state it used.
 struct TCanvasOp {
   enum Kind {
-    opFillRect, opFrameRect, opRectangle, opRoundRect, opEllipse, opLineTo, opPolyline,
+    opFillRect, opFrameRect, opRectangle, opRoundRect, opEllipse, opPie, opLineTo, opPolyline,
     opTextOut, opTextRect, opDraw, opStretchDraw, opDrawFocusRect
   };
   Kind kind;
   TRect rect;                 // target rectangle (for a line: from the pen position to the end point)
-  std::vector<TPoint> points; // polyline points; TextOut/Draw position in points[0]
+  std::vector<TPoint> points; // polyline points; TextOut/Draw position in points[0]; a pie's two radial points
   std::string text;
   TPoint corner;              // RoundRect corner ellipse size
   // The state in effect.
@@ -117,6 +117,9 @@ class TCanvas : public TPersistent {
   void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
   void RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight);
   void Ellipse(int left, int top, int right, int bottom);
+  // The wedge of the ellipse in the rectangle from the radial through (x1, y1)
+  // anticlockwise to the radial through (x2, y2), outlined by the pen, filled by the brush.
+  void Pie(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2);
   void MoveTo(int x, int y) { penPos_ = Point(x, y); }
   void LineTo(int x, int y);
   void Polyline(const std::vector<TPoint>& points);

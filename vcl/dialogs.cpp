@@ -57,7 +57,7 @@ const TTypeInfo* TypeInfoOpenOptions() {
 }
 
 TClass TOpenDialog::ClassInfo() {
-  static TClass cls = TClassBuilder<TOpenDialog>("TOpenDialog", TComponent::ClassInfo())
+  static TClass cls = TClassBuilder<TOpenDialog>("TOpenDialog", TCommonDialog::ClassInfo())
                           .Creatable()
                           .String("DefaultExt", &TOpenDialog::DefaultExt, &TOpenDialog::SetDefaultExt)
                           .String("FileName", &TOpenDialog::FileName, &TOpenDialog::SetFileName)
@@ -71,7 +71,7 @@ TClass TOpenDialog::ClassInfo() {
   return cls;
 }
 
-TOpenDialog::TOpenDialog(TComponent* owner) : TComponent(owner) {}
+TOpenDialog::TOpenDialog(TComponent* owner) : TCommonDialog(owner) {}
 
 bool TOpenDialog::Execute() { return UIDriver().ChooseFile(*this, false); }
 
@@ -80,14 +80,17 @@ TClass TSaveDialog::ClassInfo() {
   return cls;
 }
 
-bool TSaveDialog::Execute() {
-  while (UIDriver().ChooseFile(*this, true)) {
+bool ExecuteSaveDialog(TOpenDialog& dialog) {
+  while (UIDriver().ChooseFile(dialog, true)) {
+    const std::string& chosen = dialog.FileName();
     std::error_code error;
-    if (!(Options() & OpenOptionOf(ofOverwritePrompt)) || !std::filesystem::exists(FileName(), error)) return true;
-    if (MessageDlg(FileName() + " already exists. Do you want to replace it?", mtWarning, mbYesNo, 0) == mrYes)
+    if (!(dialog.Options() & OpenOptionOf(ofOverwritePrompt)) || !std::filesystem::exists(chosen, error)) return true;
+    if (MessageDlg(chosen + " already exists. Do you want to replace it?", mtWarning, mbYesNo, 0) == mrYes)
       return true;
   }
   return false;
 }
+
+bool TSaveDialog::Execute() { return ExecuteSaveDialog(*this); }
 
 }  // namespace vcl

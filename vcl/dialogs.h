@@ -5,6 +5,7 @@
 #include <string>
 
 #include "vcl/classes.h"
+#include "vcl/common_dialog.h"
 #include "vcl/ui_driver.h"
 
 namespace vcl {
@@ -39,8 +40,8 @@ const TTypeInfo* TypeInfoOpenOptions();
 
 // The open dialog: FileName (chosen or initial), Filter ("Text|*.txt|All|*.*"),
 // DefaultExt, InitialDir, Title, Options. Execute shows it; false when the user cancels.
-class TOpenDialog : public TComponent {
-  VCL_CLASS(TOpenDialog, TComponent)
+class TOpenDialog : public TCommonDialog {
+  VCL_CLASS(TOpenDialog, TCommonDialog)
   explicit TOpenDialog(TComponent* owner);
 
   const std::string& FileName() const { return fileName_; }
@@ -66,8 +67,10 @@ private:
   TOpenOptions options_ = OpenOptionOf(ofHideReadOnly);
 };
 
-// With ofOverwritePrompt, choosing a file that exists asks whether to replace it; No
-// leaves the dialog open for another choice.
+// Shows `dialog` as a save dialog. With ofOverwritePrompt, choosing a file that exists asks
+// whether to replace it; No leaves the dialog open for another choice.
+bool ExecuteSaveDialog(TOpenDialog& dialog);
+
 class TSaveDialog : public TOpenDialog {
   VCL_CLASS(TSaveDialog, TOpenDialog)
   using TOpenDialog::TOpenDialog;

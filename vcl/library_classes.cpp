@@ -9,15 +9,25 @@
 #include "vcl/comctrls_bars.h"
 #include "vcl/comctrls_combo_ex.h"
 #include "vcl/comctrls_coolbar.h"
+#include "vcl/comctrls_pager.h"
 #include "vcl/comctrls_pickers.h"
 #include "vcl/comctrls_ranges.h"
 #include "vcl/comctrls_views.h"
 #include "vcl/db/db.h"
+#include "vcl/db/db_batch.h"
+#include "vcl/db/db_session.h"
+#include "vcl/db/db_stored_proc.h"
 #include "vcl/db/dbcgrids.h"
 #include "vcl/db/dbctrls.h"
 #include "vcl/db/dbgrids.h"
 #include "vcl/db/dbtables.h"
+#include "vcl/ddeman.h"
 #include "vcl/dialogs.h"
+#include "vcl/dialogs_find.h"
+#include "vcl/dialogs_pick.h"
+#include "vcl/dialogs_print.h"
+#include "vcl/ext_dialogs.h"
+#include "vcl/ext_timer.h"
 #include "vcl/extctrls.h"
 #include "vcl/filectrl.h"
 #include "vcl/forms.h"
@@ -28,6 +38,8 @@
 #include "vcl/mask.h"
 #include "vcl/menus.h"
 #include "vcl/notebook.h"
+#include "vcl/samples_colorgrd.h"
+#include "vcl/samples_gauges.h"
 #include "vcl/scroll_bar.h"
 #include "vcl/spin.h"
 #include "vcl/stdctrls.h"
@@ -115,6 +127,20 @@ const TLibraryClass kLibraryClasses[] = {
     LIBRARY_CLASS(TDBNavigator), LIBRARY_CLASS(TCustomDBGrid), LIBRARY_CLASS(TDBGrid),
     LIBRARY_CLASS(TDBCtrlGrid),
     LIBRARY_CLASS(TColumnTitle), LIBRARY_CLASS(TColumn), LIBRARY_CLASS(TDBGridColumns),
+    // the System page
+    LIBRARY_CLASS(TTimer), LIBRARY_CLASS(TDdeClientConv), LIBRARY_CLASS(TDdeClientItem),
+    LIBRARY_CLASS(TDdeServerConv), LIBRARY_CLASS(TDdeServerItem),
+    // the Dialogs page
+    LIBRARY_CLASS(TCommonDialog), LIBRARY_CLASS(TOpenPictureDialog), LIBRARY_CLASS(TSavePictureDialog),
+    LIBRARY_CLASS(TFontDialog), LIBRARY_CLASS(TColorDialog), LIBRARY_CLASS(TPrintDialog),
+    LIBRARY_CLASS(TPrinterSetupDialog), LIBRARY_CLASS(TFindDialog), LIBRARY_CLASS(TReplaceDialog),
+    // more of the Data Access page
+    LIBRARY_CLASS(TSession), LIBRARY_CLASS(TStoredProc), LIBRARY_CLASS(TBatchMove), LIBRARY_CLASS(TUpdateSQL),
+    LIBRARY_CLASS(TNestedTable),
+    // more of the Samples page
+    LIBRARY_CLASS(TGauge), LIBRARY_CLASS(TColorGrid),
+    // more of the Win32 page
+    LIBRARY_CLASS(TPageScroller),
 };
 
 #undef LIBRARY_CLASS

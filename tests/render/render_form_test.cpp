@@ -66,7 +66,9 @@ TEST(RenderForm, NonVisualComponentsAtTheirDesignerPositions) {
       "  object DataSource1: TDataSource\n    Left = 200\n    Top = 65533\n  end\n"
       "  object Table1: TTable\n    Left = 40\n    Top = 100\n"
       "    object Table1Name: TStringField\n      FieldName = 'Name'\n    end\n  end\n"
-      "  object Timer1: TTimer\n    Left = 80\n    Top = 100\n  end\n");
+      "  object Timer1: TTimer\n    Left = 80\n    Top = 100\n  end\n"
+      "  object OpenDialog1: TOpenDialog\n    Left = 120\n    Top = 100\n  end\n"
+      "  object JvTimer1: TJvTimer\n    Left = 160\n    Top = 100\n  end\n");
   std::string svg = Render(*form);
   // Top = 65533 stands for -3: the icon overlaps the caption bar's edge and is clipped there.
   auto source = Named(svg, "DataSource1");
@@ -80,11 +82,20 @@ TEST(RenderForm, NonVisualComponentsAtTheirDesignerPositions) {
   EXPECT_EQ(name->y, 20 + 28 + 2 + 11);
   EXPECT_TRUE(Contains(Named(svg, "Table1")->body, IconEdge(44, 123)));
   EXPECT_FALSE(Named(svg, "Table1Name")) << "fields live inside their data set";
-  // A class the library does not model still shows as an icon, with its initials.
+  // A timer shows a clock face, a dialog a small window.
   auto timer = Named(svg, "Timer1");
   ASSERT_TRUE(timer);
   EXPECT_TRUE(Contains(timer->body, IconEdge(84, 123)));
-  EXPECT_TRUE(FindText(timer->body, "T"));
+  EXPECT_TRUE(Contains(timer->body, "<circle cx=\"98\" cy=\"137\" r=\"9.5\"")) << timer->body;
+  auto dialog = Named(svg, "OpenDialog1");
+  ASSERT_TRUE(dialog);
+  EXPECT_TRUE(Contains(dialog->body, "<rect x=\"128\" y=\"128\" width=\"20\" height=\"4\" fill=\"#000080\"/>"))
+      << dialog->body;
+  // A class the library does not model still shows as an icon, with its initials.
+  auto unknown = Named(svg, "JvTimer1");
+  ASSERT_TRUE(unknown);
+  EXPECT_TRUE(Contains(unknown->body, IconEdge(164, 123)));
+  EXPECT_TRUE(FindText(unknown->body, "JT"));
   // Icons lie above the controls.
   EXPECT_LT(svg.find("data-name=\"Button1\""), svg.find("data-name=\"DataSource1\""));
   // The icons are clipped to the client area.

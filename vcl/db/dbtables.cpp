@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "vcl/class_builder.h"
+#include "vcl/db/dataset_events.h"
 
 namespace vcl {
 
@@ -35,38 +36,24 @@ std::string DatabasePath(const std::string& databaseName) {
 // ---- TDBDataSet
 
 TClass TDBDataSet::ClassInfo() {
-  static TClass cls =
-      TClassBuilder<TDBDataSet>("TDBDataSet", TDataSet::ClassInfo())
-          .Bool("Active", &TDataSet::Active, &TDataSet::SetActive, false)
-          .Bool("AutoCalcFields", &TDataSet::AutoCalcFields, &TDataSet::SetAutoCalcFields, true)
-          .String("DatabaseName", &TDBDataSet::DatabaseName, &TDBDataSet::SetDatabaseName)
-          .String("Filter", &TDataSet::Filter, &TDataSet::SetFilter)
-          .Bool("Filtered", &TDataSet::Filtered, &TDataSet::SetFiltered, false)
-          .Set("FilterOptions", TypeInfoFilterOptions(), &TDataSet::FilterOptions, &TDataSet::SetFilterOptions, 0)
-          .String("SessionName", &TDBDataSet::SessionName, &TDBDataSet::SetSessionName)
-          .Event("BeforeOpen", &TDataSet::BeforeOpen, "TDataSetNotifyEvent")
-          .Event("AfterOpen", &TDataSet::AfterOpen, "TDataSetNotifyEvent")
-          .Event("BeforeClose", &TDataSet::BeforeClose, "TDataSetNotifyEvent")
-          .Event("AfterClose", &TDataSet::AfterClose, "TDataSetNotifyEvent")
-          .Event("BeforeInsert", &TDataSet::BeforeInsert, "TDataSetNotifyEvent")
-          .Event("AfterInsert", &TDataSet::AfterInsert, "TDataSetNotifyEvent")
-          .Event("BeforeEdit", &TDataSet::BeforeEdit, "TDataSetNotifyEvent")
-          .Event("AfterEdit", &TDataSet::AfterEdit, "TDataSetNotifyEvent")
-          .Event("BeforePost", &TDataSet::BeforePost, "TDataSetNotifyEvent")
-          .Event("AfterPost", &TDataSet::AfterPost, "TDataSetNotifyEvent")
-          .Event("BeforeCancel", &TDataSet::BeforeCancel, "TDataSetNotifyEvent")
-          .Event("AfterCancel", &TDataSet::AfterCancel, "TDataSetNotifyEvent")
-          .Event("BeforeDelete", &TDataSet::BeforeDelete, "TDataSetNotifyEvent")
-          .Event("AfterDelete", &TDataSet::AfterDelete, "TDataSetNotifyEvent")
-          .Event("BeforeScroll", &TDataSet::BeforeScroll, "TDataSetNotifyEvent")
-          .Event("AfterScroll", &TDataSet::AfterScroll, "TDataSetNotifyEvent")
-          .Event("OnCalcFields", &TDataSet::OnCalcFields, "TDataSetNotifyEvent")
-          .Event("OnDeleteError", &TDBDataSet::OnDeleteError, "TDataSetErrorEvent")
-          .Event("OnEditError", &TDBDataSet::OnEditError, "TDataSetErrorEvent")
-          .Event("OnFilterRecord", &TDBDataSet::OnFilterRecord, "TFilterRecordEvent")
-          .Event("OnNewRecord", &TDataSet::OnNewRecord, "TDataSetNotifyEvent")
-          .Event("OnPostError", &TDBDataSet::OnPostError, "TDataSetErrorEvent")
-          .Build();
+  static TClass cls = [] {
+    using D = TDBDataSet;
+    TClassBuilder<D> b("TDBDataSet", TDataSet::ClassInfo());
+    b.Bool("Active", &TDataSet::Active, &TDataSet::SetActive, false)
+        .Bool("AutoCalcFields", &TDataSet::AutoCalcFields, &TDataSet::SetAutoCalcFields, true)
+        .String("DatabaseName", &D::DatabaseName, &D::SetDatabaseName)
+        .String("Filter", &TDataSet::Filter, &TDataSet::SetFilter)
+        .Bool("Filtered", &TDataSet::Filtered, &TDataSet::SetFiltered, false)
+        .Set("FilterOptions", TypeInfoFilterOptions(), &TDataSet::FilterOptions, &TDataSet::SetFilterOptions, 0)
+        .String("SessionName", &D::SessionName, &D::SetSessionName);
+    PublishDataSetEvents(b);
+    b.Event("OnDeleteError", &D::OnDeleteError, "TDataSetErrorEvent")
+        .Event("OnEditError", &D::OnEditError, "TDataSetErrorEvent")
+        .Event("OnFilterRecord", &D::OnFilterRecord, "TFilterRecordEvent")
+        .Event("OnNewRecord", &TDataSet::OnNewRecord, "TDataSetNotifyEvent")
+        .Event("OnPostError", &D::OnPostError, "TDataSetErrorEvent");
+    return b.Build();
+  }();
   return cls;
 }
 

@@ -40,4 +40,16 @@ inline std::vector<CorpusEntry> CorpusEntries() {
   return entries;
 }
 
+// Calls `visit` for `root` and every component it owns, directly or through others.
+template <class C, class F>
+void ForEachComponent(C* root, F visit) {
+  std::vector<C*> pending{root};
+  while (!pending.empty()) {
+    C* component = pending.back();
+    pending.pop_back();
+    for (int i = 0; i < component->ComponentCount(); ++i) pending.push_back(component->Components(i));
+    visit(component);
+  }
+}
+
 }  // namespace formtest
