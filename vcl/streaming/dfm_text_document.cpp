@@ -236,12 +236,12 @@ Datum Document::decode(const Value& value) const {
 
 const Nodes<Value>& Value::items() const {
   static const Nodes<Value> none;
-  return kind == ValueKind::List ? contents_->items : none;
+  return contents() && kind == ValueKind::List ? contents_->items : none;
 }
 
 const Nodes<CollectionItem>& Value::entries() const {
   static const Nodes<CollectionItem> none;
-  return kind == ValueKind::Collection ? contents_->entries : none;
+  return contents() && kind == ValueKind::Collection ? contents_->entries : none;
 }
 
 const Property* Object::find_property(std::string_view name) const {
