@@ -51,7 +51,7 @@ std::unique_ptr<TFormDesigner> TFormDesigner::Open(const std::string& formPath) 
   auto ancestry = std::make_shared<TClassAncestry>(folder.empty() ? "." : folder);
   options.DeclaredAncestor = [ancestry](std::string_view className) { return ancestry->ModelledAncestor(className); };
   TFormSyntax syntax = TFormSyntax::Parse(std::move(bytes), formPath, options.Syntax);
-  std::string rootClass(syntax.Document.root().class_name);
+  std::string rootClass(syntax.Document.root().class_name());
   if (std::filesystem::exists(unitPath)) {
     designer->unitPath_ = unitPath.string();
     designer->unit_.emplace(TUnitSource::Load(designer->unitPath_, rootClass));

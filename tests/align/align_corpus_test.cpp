@@ -56,23 +56,23 @@ bool IsContainer(const TComponent* c) {
 using Values = std::map<std::string, std::map<std::string, std::string>>;
 
 std::string TextOf(const dfm::Value& value) {
-  std::string text(value.text);
+  std::string text(value.text());
   for (const dfm::Value& item : value.items()) text.append(" ").append(TextOf(item));
   for (const dfm::CollectionItem& entry : value.entries())
-    for (const dfm::Property& p : entry.properties) text.append(" ").append(p.name).append("=").append(TextOf(p.value));
+    for (const dfm::Property& p : entry.properties) text.append(" ").append(p.name()).append("=").append(TextOf(p.value));
   return text;
 }
 
 void Collect(const dfm::Object& object, const std::string& path, Values& into) {
   auto& values = into[path];
-  for (const dfm::Property& p : object.properties) values[std::string(p.name)] = TextOf(p.value);
-  for (const dfm::Object& child : object.children) Collect(child, path + "." + std::string(child.name), into);
+  for (const dfm::Property& p : object.properties) values[std::string(p.name())] = TextOf(p.value);
+  for (const dfm::Object& child : object.children) Collect(child, path + "." + std::string(child.name()), into);
 }
 
 Values ValuesOf(const std::string& bytes, const std::string& name) {
   Values values;
   dfm::Document document = dfm::Document::parse(bytes, name);
-  Collect(document.root(), std::string(document.root().name), values);
+  Collect(document.root(), std::string(document.root().name()), values);
   return values;
 }
 

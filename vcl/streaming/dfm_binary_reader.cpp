@@ -420,7 +420,7 @@ BinaryForm read_binary(std::string bytes, std::string file_name, CodePage code_p
   flavour.utf8 = false;
   flavour.code_page = code_page;
   flavour.fixed_floats = false;
-  origin->source = std::string_view(document.root().keyword.data(), text_size);
+  origin->source = std::string_view(document.root().keyword().data(), text_size);
   return BinaryForm(std::move(document), std::move(origin));
 }
 

@@ -54,10 +54,10 @@ public:
     if (!origin_ || origin_->header) {
       out_ += "\xFF\x0A";
       out_ += '\0';
-      if (origin_ && (origin_->in_source(root.class_name) || SameText(header_name(), root.class_name)))
+      if (origin_ && (origin_->in_source(root.class_name()) || SameText(header_name(), root.class_name())))
         out_ += header_name();
       else
-        out_ += UpperCase(root.class_name);
+        out_ += UpperCase(root.class_name());
       out_ += '\0';
       if (origin_)
         out_.append(origin_->bytes, origin_->stream - 6, 2);
@@ -122,52 +122,52 @@ private:
   }
 
   bool header_untouched(const Object& object) {
-    if (!origin_ || !origin_->in_source(object.class_name)) return false;
-    const BinaryOrigin::Piece* piece = origin_->exact(object.keyword);
+    if (!origin_ || !origin_->in_source(object.class_name())) return false;
+    const BinaryOrigin::Piece* piece = origin_->exact(object.keyword());
     if (!piece) return false;
     // The header ends with the name; an empty name is a single 0.
     const bool had_name = origin_->bytes[piece->offset + piece->size - 1] != '\0';
-    return object.name.empty() ? !had_name : had_name && origin_->in_source(object.name);
+    return object.name().empty() ? !had_name : had_name && origin_->in_source(object.name());
   }
 
   void object(const Object& object) {
-    if (!header_untouched(object) || !copy(object.keyword)) {
+    if (!header_untouched(object) || !copy(object.keyword())) {
       std::uint8_t flags = object.kind == ObjectKind::Inherited ? detail::kFlagInherited
                            : object.kind == ObjectKind::Inline  ? detail::kFlagInline
                                                                 : 0;
       if (object.position) flags |= detail::kFlagPosition;
       if (flags) out_ += static_cast<char>(0xF0 | flags);
       if (object.position) integer(*object.position);
-      short_string(object.class_name, "The class name");
-      short_string(object.name, "The object name");
+      short_string(object.class_name(), "The class name");
+      short_string(object.name(), "The object name");
     }
     properties(object.properties);
     for (const Object& child : object.children) this->object(child);
     out_ += '\0';
   }
 
-  void properties(const std::pmr::vector<Property>& properties) {
+  void properties(const Nodes<Property>& properties) {
     for (const Property& property : properties) {
-      short_string(property.name, "The property name");
+      short_string(property.name(), "The property name");
       value(property.value, false);
     }
     out_ += '\0';
   }
 
   void value(const Value& value, bool in_list) {
-    if (copy(value.text)) return;
+    if (copy(value.text())) return;
     switch (value.kind) {
       case ValueKind::Integer:
         integer(document_.as_integer(value));
         break;
       case ValueKind::Float:
-        real(value.text);
+        real(value.text());
         break;
       case ValueKind::String:
         string(document_.as_string(value));
         break;
       case ValueKind::Ident:
-        ident(value.text, in_list);
+        ident(value.text(), in_list);
         break;
       case ValueKind::Set:
         tag(Tag::Set);

@@ -7,9 +7,10 @@
 // it, in the file's flavour.
 //
 // A node's leading text holds the line break and blanks before it; removing a node removes the
-// lines it stands on. Nodes live in the document's arena and die with it. References to nodes
-// stay valid until their container changes: inserting or removing a property or child object
-// invalidates references to its siblings.
+// lines it stands on. Nodes live in the document's arena and die with it; they are plain values
+// (a pointer into the text and sizes), so copying one is cheap. References to nodes stay valid
+// until their container changes: inserting or removing a property or child object invalidates
+// references to its siblings.
 #pragma once
 
 #include <cstddef>
@@ -71,69 +72,154 @@ struct Location {
 struct Value;
 struct Property;
 struct CollectionItem;
+struct Object;
+class Document;
+namespace detail {
+class Parser;
+struct Access;
+}  // namespace detail
 
-// Containers of nodes use the document's memory resource; nodes without containers of their
-// own are trivially copyable.
+// Nodes of one container, in the document's arena: a pointer and a count, copied with the
+// node that holds them. Only the document changes them.
+template <typename T>
+class Nodes {
+public:
+  T* begin() { return data_; }
+  T* end() { return data_ + size_; }
+  const T* begin() const { return data_; }
+  const T* end() const { return data_ + size_; }
+  std::size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  T& operator[](std::size_t index) { return data_[index]; }
+  const T& operator[](std::size_t index) const { return data_[index]; }
+  T& front() { return data_[0]; }
+  const T& front() const { return data_[0]; }
+  T& back() { return data_[size_ - 1]; }
+  const T& back() const { return data_[size_ - 1]; }
+
+private:
+  friend struct detail::Access;
+  T* data_ = nullptr;
+  std::uint32_t size_ = 0;
+  std::uint32_t capacity_ = 0;
+};
+
+// Nodes hold views into the document's text as a pointer and sizes: the pieces of one node
+// lie next to each other in the text, each accessor returns its own stretch.
 
 // What a list or a collection holds, and the blanks and bracket that close it.
 struct Contents {
-  // Defined where Value and CollectionItem are complete.
-  explicit Contents(std::pmr::memory_resource* arena);
-  std::pmr::vector<Value> items;             // List
-  std::pmr::vector<CollectionItem> entries;  // Collection
+  Nodes<Value> items;             // List
+  Nodes<CollectionItem> entries;  // Collection
   std::string_view close;
 };
 
 struct Value {
-  ValueKind kind = ValueKind::Integer;
-  std::uint32_t prefix_size = 0;  // the prefix comes right before the text
-  std::string_view text;          // a scalar's whole text; "(" of a list, "<" of a collection
-  Contents* contents = nullptr;   // lists and collections only; owned by the document
-
+  // A scalar's whole text; "(" of a list, "<" of a collection.
+  std::string_view text() const { return {text_, has_contents() ? 1 : size_}; }
   // Before the value: " = " of a property, blanks before a list item.
-  std::string_view prefix() const { return {text.data() - prefix_size, prefix_size}; }
-  const std::pmr::vector<Value>& items() const;             // empty unless a list
-  const std::pmr::vector<CollectionItem>& entries() const;  // empty unless a collection
+  std::string_view prefix() const { return {text_ - prefix_, prefix_}; }
+  // The prefix and the text.
+  std::string_view whole() const { return {text_ - prefix_, prefix_ + text().size()}; }
+  const Nodes<Value>& items() const;             // empty unless a list
+  const Nodes<CollectionItem>& entries() const;  // empty unless a collection
+  const Contents* contents() const { return has_contents() ? contents_ : nullptr; }
+
+private:
+  friend struct detail::Access;
+  friend class detail::Parser;
+  bool has_contents() const { return kind == ValueKind::List || kind == ValueKind::Collection; }
+
+  const char* text_ = nullptr;
+  union {
+    std::size_t size_ = 0;  // scalars
+    Contents* contents_;    // lists and collections; owned by the document
+  };
+  std::uint32_t prefix_ = 0;
+
+public:
+  ValueKind kind = ValueKind::Integer;
 };
 
 struct Property {
-  std::string_view leading;  // line break and blanks before the name
+  Value value;
+
+  // Line break and blanks before the name.
+  std::string_view leading() const { return {name_ - leading_, leading_}; }
   // The dotted name without blanks ("Font.Name"); one written with blanks around its dots
   // ("Font . Name") is still written back as it was.
-  std::string_view name;
-  Value value;
+  std::string_view name() const { return {name_, name_size_}; }
+
+private:
+  friend struct detail::Access;
+  friend class detail::Parser;
+  const char* name_ = nullptr;  // the leading text comes right before the name
+  std::uint32_t leading_ = 0;
+  std::uint32_t name_size_ = 0;
 };
 
 struct CollectionItem {
-  explicit CollectionItem(std::pmr::memory_resource* arena) : properties(arena) {}
-  std::string_view leading, keyword, position_text, end_leading, end_keyword;
   std::optional<std::int32_t> position;  // "item [n]"
-  std::pmr::vector<Property> properties;
+  Nodes<Property> properties;
+
+  std::string_view leading() const { return {start_, leading_}; }
+  std::string_view keyword() const { return {start_ + leading_, 4}; }
+  std::string_view position_text() const { return {start_ + leading_ + 4, position_size_}; }
+  std::string_view end_leading() const { return {end_, end_leading_}; }
+  std::string_view end_keyword() const { return {end_ + end_leading_, 3}; }
+
+private:
+  friend struct detail::Access;
+  friend class detail::Parser;
+  const char* start_ = nullptr;  // leading, "item", position text
+  const char* end_ = nullptr;    // blanks, "end"
+  std::uint32_t leading_ = 0, position_size_ = 0, end_leading_ = 0;
 };
 
 struct Object {
-  explicit Object(std::pmr::memory_resource* arena) : properties(arena), children(arena) {}
-  Object(Object&&) = default;
-  Object& operator=(Object&&) = default;
+  Nodes<Property> properties;
+  Nodes<Object> children;
 
-  ObjectKind kind = ObjectKind::Object;
-  std::uint32_t level = 0;               // nesting depth, 0 for the root
-  std::optional<std::int32_t> position;  // child position "[n]"
   // Header "object Name: TClass [n]" and "end", piece by piece. Without a name, `name` and
   // `colon` are empty.
-  std::string_view leading, keyword, gap, name, colon, class_name, position_text;
-  std::string_view end_leading, end_keyword;
-  std::pmr::vector<Property> properties;
-  std::pmr::vector<Object> children;
-  // Free for whoever builds something from the tree to find what it made of this object
-  // (a form file: its binding to a component); 0 when unused. Kept when the object moves.
-  std::uint32_t link = 0;
+  std::string_view leading() const { return {leading_text_, leading_}; }
+  std::string_view keyword() const { return {header_, keyword_size()}; }
+  std::string_view gap() const { return {header_ + keyword_size(), gap_}; }
+  std::string_view name() const { return {header_ + keyword_size() + gap_, name_}; }
+  std::string_view colon() const { return {name().data() + name_, colon_}; }
+  std::string_view class_name() const { return {colon().data() + colon_, class_}; }
+  std::string_view position_text() const { return {class_name().data() + class_, position_size_}; }
+  // The header from the keyword to the position.
+  std::string_view header() const {
+    return {header_, keyword_size() + gap_ + name_ + colon_ + class_ + position_size_};
+  }
+  std::string_view end_leading() const { return {end_, end_leading_}; }
+  std::string_view end_keyword() const { return {end_ + end_leading_, 3}; }
 
   // Lookups ignore case; null when absent.
   const Property* find_property(std::string_view name) const;
   Property* find_property(std::string_view name);
   const Object* find_child(std::string_view name) const;
   Object* find_child(std::string_view name);
+
+private:
+  friend struct detail::Access;
+  friend class detail::Parser;
+  std::size_t keyword_size() const { return kind == ObjectKind::Inherited ? 9 : 6; }
+
+  const char* leading_text_ = nullptr;
+  const char* header_ = nullptr;  // keyword, gap, name, colon, class name, position text
+  const char* end_ = nullptr;     // blanks, "end"
+  std::uint32_t leading_ = 0, gap_ = 0, name_ = 0, colon_ = 0, class_ = 0, position_size_ = 0;
+  std::uint32_t end_leading_ = 0;
+
+public:
+  std::uint32_t level = 0;  // nesting depth, 0 for the root
+  // Free for whoever builds something from the tree to find what it made of this object
+  // (a form file: its binding to a component); 0 when unused. Kept when the object moves.
+  std::uint32_t link = 0;
+  std::optional<std::int32_t> position;  // child position "[n]"
+  ObjectKind kind = ObjectKind::Object;
 };
 
 struct DatumItem;
@@ -241,8 +327,6 @@ private:
 
   Document();
   [[noreturn]] void fail(std::string_view at, std::string_view message) const;
-  void detach_lines(std::string_view leading, std::string_view& next_leading);
-  void open_line(std::string_view& next_leading, std::uint32_t level);
 
   // One block (text, arena, tree), so that moving a document keeps every view valid.
   std::unique_ptr<State> state_;

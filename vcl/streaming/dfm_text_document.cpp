@@ -73,10 +73,20 @@ std::string_view TextStore::keep(std::string text) {
   return *texts_.back();
 }
 
-std::string_view TextStore::keep_spelled(std::string name, std::string_view spelling) {
-  std::string_view kept = keep(std::move(name));
+std::string_view TextStore::keep_spelled(std::string_view leading, std::string name, std::string_view spelling) {
+  std::string_view kept = keep(std::string(leading) + name);
+  kept.remove_prefix(leading.size());
   spellings_.emplace(kept.data(), spelling);
   return kept;
+}
+
+void TextStore::respell(const char* from, const char* to) {
+  if (spellings_.empty()) return;
+  auto found = spellings_.find(from);
+  if (found == spellings_.end()) return;
+  std::string_view spelling = found->second;
+  spellings_.erase(found);
+  spellings_.emplace(to, spelling);
 }
 
 std::string_view TextStore::spelling(std::string_view name) const {
@@ -84,8 +94,6 @@ std::string_view TextStore::spelling(std::string_view name) const {
   auto found = spellings_.find(name.data());
   return found == spellings_.end() ? name : found->second;
 }
-
-Contents::Contents(std::pmr::memory_resource* arena) : items(arena), entries(arena) {}
 
 Document::Document() : state_(std::make_unique<State>()) {}
 Document::Document(Document&&) noexcept = default;
@@ -145,44 +153,44 @@ void Document::fail(std::string_view at, std::string_view message) const {
 }
 
 std::int64_t Document::as_integer(const Value& value) const {
-  if (value.kind != ValueKind::Integer) fail(value.text, "integer value expected");
-  return detail::decode_integer(value.text);
+  if (value.kind != ValueKind::Integer) fail(value.text(), "integer value expected");
+  return detail::decode_integer(value.text());
 }
 
 Float Document::as_float(const Value& value) const {
   if (value.kind == ValueKind::Integer)
     return {static_cast<long double>(as_integer(value)), FloatSuffix::None};
-  if (value.kind != ValueKind::Float) fail(value.text, "float value expected");
-  return detail::decode_float(value.text);
+  if (value.kind != ValueKind::Float) fail(value.text(), "float value expected");
+  return detail::decode_float(value.text());
 }
 
 std::string Document::as_string(const Value& value) const {
-  if (value.kind != ValueKind::String) fail(value.text, "string value expected");
-  return detail::decode_string(value.text, state_->flavour);
+  if (value.kind != ValueKind::String) fail(value.text(), "string value expected");
+  return detail::decode_string(value.text(), state_->flavour);
 }
 
 std::optional<std::string> Document::string_bytes(const Value& value) const {
   if (value.kind != ValueKind::String) return std::nullopt;
-  return detail::string_bytes(value.text, state_->flavour);
+  return detail::string_bytes(value.text(), state_->flavour);
 }
 
 std::string_view Document::as_ident(const Value& value) const {
-  if (value.kind != ValueKind::Ident) fail(value.text, "identifier expected");
-  return value.text;
+  if (value.kind != ValueKind::Ident) fail(value.text(), "identifier expected");
+  return value.text();
 }
 
 std::vector<std::string_view> Document::as_set(const Value& value) const {
-  if (value.kind != ValueKind::Set) fail(value.text, "set value expected");
-  return detail::decode_set(value.text);
+  if (value.kind != ValueKind::Set) fail(value.text(), "set value expected");
+  return detail::decode_set(value.text());
 }
 
 std::string Document::as_binary(const Value& value) const {
-  if (value.kind != ValueKind::Binary) fail(value.text, "binary value expected");
-  return detail::decode_binary(value.text);
+  if (value.kind != ValueKind::Binary) fail(value.text(), "binary value expected");
+  return detail::decode_binary(value.text());
 }
 
 std::vector<std::string> Document::as_strings(const Value& value) const {
-  if (value.kind != ValueKind::List) fail(value.text, "list of strings expected");
+  if (value.kind != ValueKind::List) fail(value.text(), "list of strings expected");
   std::vector<std::string> lines;
   lines.reserve(value.items().size());
   for (const Value& item : value.items()) lines.push_back(as_string(item));
@@ -200,7 +208,7 @@ Datum Document::decode(const Value& value) const {
     case ValueKind::String:
       return Datum::string(as_string(value));
     case ValueKind::Ident:
-      return Datum::ident(value.text);
+      return Datum::ident(value.text());
     case ValueKind::Set: {
       std::vector<std::string> elements;
       for (std::string_view element : as_set(value)) elements.emplace_back(element);
@@ -221,24 +229,24 @@ Datum Document::decode(const Value& value) const {
     DatumItem& entry = entries.emplace_back();
     entry.position = item.position;
     for (const Property& property : item.properties)
-      entry.properties.push_back({std::string(property.name), decode(property.value)});
+      entry.properties.push_back({std::string(property.name()), decode(property.value)});
   }
   return Datum::collection(std::move(entries));
 }
 
-const std::pmr::vector<Value>& Value::items() const {
-  static const std::pmr::vector<Value> none;
-  return contents ? contents->items : none;
+const Nodes<Value>& Value::items() const {
+  static const Nodes<Value> none;
+  return contents() && kind == ValueKind::List ? contents_->items : none;
 }
 
-const std::pmr::vector<CollectionItem>& Value::entries() const {
-  static const std::pmr::vector<CollectionItem> none;
-  return contents ? contents->entries : none;
+const Nodes<CollectionItem>& Value::entries() const {
+  static const Nodes<CollectionItem> none;
+  return contents() && kind == ValueKind::Collection ? contents_->entries : none;
 }
 
 const Property* Object::find_property(std::string_view name) const {
   for (const Property& property : properties)
-    if (SameText(property.name, name)) return &property;
+    if (SameText(property.name(), name)) return &property;
   return nullptr;
 }
 
@@ -248,7 +256,7 @@ Property* Object::find_property(std::string_view name) {
 
 const Object* Object::find_child(std::string_view name) const {
   for (const Object& child : children)
-    if (SameText(child.name, name)) return &child;
+    if (SameText(child.name(), name)) return &child;
   return nullptr;
 }
 

@@ -15,42 +15,96 @@ void check_index(std::size_t index, std::size_t count) {
   if (index >= count) throw EListError(fmt::format("List index out of bounds ({})", index));
 }
 
-// The leading text of whatever follows the property at `index`: the next property, the first
-// child or the object's "end".
-std::string_view& leading_after_property(Object& object, std::size_t index) {
-  if (index + 1 < object.properties.size()) return object.properties[index + 1].leading;
-  if (!object.children.empty()) return object.children.front().leading;
-  return object.end_leading;
+// The leading text of whatever follows a node: the next property, the next child or the
+// object's "end".
+struct Next {
+  Property* property = nullptr;
+  Object* object = nullptr;  // its leading text
+  Object* end = nullptr;     // the blanks before its "end"
+
+  std::string_view text() const {
+    return property ? property->leading() : object ? object->leading() : end->end_leading();
+  }
+  void set(std::string_view text, TextStore& store) const {
+    if (property)
+      detail::Access::set_leading(*property, text, store);
+    else if (object)
+      detail::Access::set_leading(*object, text);
+    else
+      detail::Access::set_end_leading(*end, text, store);
+  }
+};
+
+Next after_property(Object& object, std::size_t index) {
+  if (index + 1 < object.properties.size()) return {&object.properties[index + 1]};
+  if (!object.children.empty()) return {nullptr, &object.children.front()};
+  return {nullptr, nullptr, &object};
 }
 
-std::string_view& leading_after_child(Object& object, std::size_t index) {
-  if (index + 1 < object.children.size()) return object.children[index + 1].leading;
-  return object.end_leading;
+Next after_child(Object& object, std::size_t index) {
+  if (index + 1 < object.children.size()) return {nullptr, &object.children[index + 1]};
+  return {nullptr, nullptr, &object};
 }
-
-}  // namespace
 
 // Unhooks the lines of a node that starts with `leading` from the text that follows it. The
 // blanks ending the line before the node stay; the node's own line goes with the node.
-void Document::detach_lines(std::string_view leading, std::string_view& next_leading) {
+void detach_lines(TextStore& store, std::string_view leading, const Next& next) {
   std::size_t node_break = first_break(leading);
   if (node_break == std::string_view::npos) return;  // the node shares the line before it
+  std::string_view next_leading = next.text();
   std::size_t next_break = first_break(next_leading);
   if (next_break == std::string_view::npos) {  // what follows takes over the node's line
-    next_leading = leading;
+    next.set(leading, store);
     return;
   }
   std::string_view kept = leading.substr(0, node_break);
   next_leading = next_leading.substr(next_break);
-  if (!kept.empty()) next_leading = state_->store.keep(fmt::format("{}{}", kept, next_leading));
+  if (!kept.empty()) next_leading = store.keep(fmt::format("{}{}", kept, next_leading));
+  next.set(next_leading, store);
 }
 
-// A node inserted before `next_leading` ends its line; what follows starts a new one.
-void Document::open_line(std::string_view& next_leading, std::uint32_t level) {
-  if (first_break(next_leading) != std::string_view::npos) return;
-  next_leading = state_->store.keep(
-      fmt::format("{}{:{}}", newline_text(state_->flavour.newline), "", 2 * level));
+// A node inserted before `next` ends its line; what follows starts a new one.
+void open_line(TextStore& store, Newline newline, const Next& next, std::uint32_t level) {
+  if (first_break(next.text()) != std::string_view::npos) return;
+  next.set(store.keep(fmt::format("{}{:{}}", newline_text(newline), "", 2 * level)), store);
 }
+
+}  // namespace
+
+namespace detail {
+
+void Access::set_leading(Property& property, std::string_view leading, TextStore& store) {
+  if (leading.data() + leading.size() != property.name_) {
+    std::string_view kept = store.keep(fmt::format("{}{}", leading, property.name()));
+    const char* moved = kept.data() + leading.size();
+    store.respell(property.name_, moved);
+    property.name_ = moved;
+  }
+  property.leading_ = static_cast<std::uint32_t>(leading.size());
+}
+
+void Access::set_end_leading(Object& object, std::string_view leading, TextStore& store) {
+  if (leading.data() + leading.size() == object.end_keyword().data())
+    object.end_ = leading.data();
+  else
+    object.end_ = store.keep(fmt::format("{}{}", leading, object.end_keyword())).data();
+  object.end_leading_ = static_cast<std::uint32_t>(leading.size());
+}
+
+void Access::set_header(Object& object, std::string_view name, std::string_view colon,
+                        std::string_view class_name, TextStore& store) {
+  object.header_ = store
+                       .keep(fmt::format("{}{}{}{}{}{}", object.keyword(), object.gap(), name, colon,
+                                         class_name, object.position_text()))
+                       .data();
+  object.name_ = static_cast<std::uint32_t>(name.size());
+  object.colon_ = static_cast<std::uint32_t>(colon.size());
+  object.class_ = static_cast<std::uint32_t>(class_name.size());
+}
+
+}  // namespace detail
+
+using detail::Access;
 
 void Document::set_value(Object& object, std::size_t index, const Datum& value) {
   check_index(index, object.properties.size());
@@ -61,7 +115,7 @@ void Document::set_value(Object& object, std::size_t index, const Datum& value) 
 
 Property& Document::set_property(Object& object, std::string_view name, const Datum& value) {
   for (std::size_t i = 0; i < object.properties.size(); ++i) {
-    if (SameText(object.properties[i].name, name)) {
+    if (SameText(object.properties[i].name(), name)) {
       set_value(object, i, value);
       return object.properties[i];
     }
@@ -75,21 +129,20 @@ Property& Document::insert_property(Object& object, std::size_t index, std::stri
   Property property =
       state_->read_back(detail::render_property(name, value, state_->flavour, object.level + 1))
           .parse_property_fragment();
+  State& state = *state_;
   if (index < object.properties.size())
-    open_line(object.properties[index].leading, object.level + 1);
+    open_line(state.store, state.flavour.newline, {&object.properties[index]}, object.level + 1);
   else if (!object.children.empty())
-    open_line(object.children.front().leading, object.level + 1);
+    open_line(state.store, state.flavour.newline, {nullptr, &object.children.front()}, object.level + 1);
   else
-    open_line(object.end_leading, object.level);
-  auto at = object.properties.insert(object.properties.begin() + static_cast<std::ptrdiff_t>(index),
-                                     std::move(property));
-  return *at;
+    open_line(state.store, state.flavour.newline, {nullptr, nullptr, &object}, object.level);
+  return Access::insert(object.properties, index, property, state.arena);
 }
 
 void Document::remove_property(Object& object, std::size_t index) {
   check_index(index, object.properties.size());
-  detach_lines(object.properties[index].leading, leading_after_property(object, index));
-  object.properties.erase(object.properties.begin() + static_cast<std::ptrdiff_t>(index));
+  detach_lines(state_->store, object.properties[index].leading(), after_property(object, index));
+  Access::erase(object.properties, index);
 }
 
 Object& Document::insert_child(Object& parent, std::size_t index, std::string_view class_name,
@@ -97,19 +150,18 @@ Object& Document::insert_child(Object& parent, std::size_t index, std::string_vi
                                std::optional<std::int32_t> position) {
   check_index(index, parent.children.size() + 1);
   Object child = make_child(parent, class_name, name, kind, position);
+  State& state = *state_;
   if (index < parent.children.size())
-    open_line(parent.children[index].leading, parent.level + 1);
+    open_line(state.store, state.flavour.newline, {nullptr, &parent.children[index]}, parent.level + 1);
   else
-    open_line(parent.end_leading, parent.level);
-  auto at = parent.children.insert(parent.children.begin() + static_cast<std::ptrdiff_t>(index),
-                                   std::move(child));
-  return *at;
+    open_line(state.store, state.flavour.newline, {nullptr, nullptr, &parent}, parent.level);
+  return Access::insert(parent.children, index, child, state.arena);
 }
 
 void Document::remove_child(Object& parent, std::size_t index) {
   check_index(index, parent.children.size());
-  detach_lines(parent.children[index].leading, leading_after_child(parent, index));
-  parent.children.erase(parent.children.begin() + static_cast<std::ptrdiff_t>(index));
+  detach_lines(state_->store, parent.children[index].leading(), after_child(parent, index));
+  Access::erase(parent.children, index);
 }
 
 Object Document::make_child(const Object& parent, std::string_view class_name, std::string_view name,
@@ -125,18 +177,22 @@ void Document::insert_children(Object& parent, std::vector<std::pair<std::size_t
   for (std::size_t i = 0; i < inserts.size(); ++i)
     if (inserts[i].first > count || (i > 0 && inserts[i].first < inserts[i - 1].first))
       throw EListError(fmt::format("List index out of bounds ({})", inserts[i].first));
-  std::pmr::vector<Object> merged(parent.children.get_allocator());
-  merged.reserve(count + inserts.size());
+  State& state = *state_;
+  Nodes<Object> merged;
+  Access::reserve(merged, count + inserts.size(), state.arena);
   auto next = inserts.begin();
   for (std::size_t i = 0; i <= count; ++i) {
     if (next != inserts.end() && next->first == i) {
       // What follows the inserted objects starts a line of its own.
-      open_line(i < count ? parent.children[i].leading : parent.end_leading, i < count ? parent.level + 1 : parent.level);
-      for (; next != inserts.end() && next->first == i; ++next) merged.push_back(std::move(next->second));
+      if (i < count)
+        open_line(state.store, state.flavour.newline, {nullptr, &parent.children[i]}, parent.level + 1);
+      else
+        open_line(state.store, state.flavour.newline, {nullptr, nullptr, &parent}, parent.level);
+      for (; next != inserts.end() && next->first == i; ++next) Access::push_back(merged, next->second, state.arena);
     }
-    if (i < count) merged.push_back(std::move(parent.children[i]));
+    if (i < count) Access::push_back(merged, parent.children[i], state.arena);
   }
-  parent.children = std::move(merged);
+  parent.children = merged;
 }
 
 void Document::remove_children(Object& parent, const std::vector<std::size_t>& indexes) {
@@ -151,28 +207,28 @@ void Document::remove_children(Object& parent, const std::vector<std::size_t>& i
   for (std::size_t i = 0; i < parent.children.size(); ++i) {
     if (next != indexes.end() && *next == i) {
       ++next;
-      detach_lines(parent.children[i].leading, leading_after_child(parent, i));
+      detach_lines(state_->store, parent.children[i].leading(), after_child(parent, i));
       continue;
     }
-    if (kept != i) parent.children[kept] = std::move(parent.children[i]);
+    if (kept != i) parent.children[kept] = parent.children[i];
     ++kept;
   }
-  parent.children.erase(parent.children.begin() + static_cast<std::ptrdiff_t>(kept), parent.children.end());
+  Access::truncate(parent.children, kept);
 }
 
 void Document::rename(Object& object, std::string_view name) {
   if (name.empty()) {
-    object.name = object.colon = object.class_name.substr(0, 0);
+    Access::set_header(object, {}, {}, object.class_name(), state_->store);
     return;
   }
   detail::check_name(name, false);
-  object.name = state_->store.keep(std::string(name));
-  if (object.colon.empty()) object.colon = ": ";
+  Access::set_header(object, name, object.colon().empty() ? ": " : object.colon(), object.class_name(),
+                     state_->store);
 }
 
 void Document::set_class(Object& object, std::string_view class_name) {
   detail::check_name(class_name, true);
-  object.class_name = state_->store.keep(std::string(class_name));
+  Access::set_header(object, object.name(), object.colon(), class_name, state_->store);
 }
 
 }  // namespace vcl::dfm

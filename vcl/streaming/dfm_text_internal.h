@@ -2,7 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <algorithm>
 #include <iterator>
+#include <limits>
+#include <memory_resource>
+#include <stdexcept>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,10 +24,13 @@ public:
   // Keeps `text` and returns a view of it that lives as long as the store. The byte after the
   // view is always a NUL.
   std::string_view keep(std::string text);
-  // Keeps a name normalised for lookups, remembering how the file spelled it.
-  std::string_view keep_spelled(std::string name, std::string_view spelling);
+  // Keeps `leading` followed by a name normalised for lookups, remembering how the file
+  // spelled the name; returns the view of the name.
+  std::string_view keep_spelled(std::string_view leading, std::string name, std::string_view spelling);
   // How to write `name`: its remembered spelling, or itself.
   std::string_view spelling(std::string_view name) const;
+  // The name once at `from` now stands at `to`: its spelling follows it.
+  void respell(const char* from, const char* to);
 
 private:
   std::vector<std::unique_ptr<std::string>> texts_;
@@ -63,13 +70,71 @@ inline std::string_view span(const char* from, const char* to) {
   return {from, static_cast<std::size_t>(to - from)};
 }
 
-// Moves the nodes a container pushed on `stack` since `mark` into its own exact-sized vector.
-template <typename T>
-void take_from(std::vector<T>& stack, std::size_t mark, std::pmr::vector<T>& into) {
-  into.assign(std::make_move_iterator(stack.begin() + static_cast<std::ptrdiff_t>(mark)),
-              std::make_move_iterator(stack.end()));
-  stack.erase(stack.begin() + static_cast<std::ptrdiff_t>(mark), stack.end());
-}
+// Changes containers and pieces of nodes, for the reader and the edits.
+struct Access {
+  // Moves the nodes a container pushed on `stack` since `mark` into exact-sized storage.
+  template <typename T>
+  static void take_from(std::vector<T>& stack, std::size_t mark, Nodes<T>& into,
+                        std::pmr::memory_resource& arena) {
+    const std::size_t count = stack.size() - mark;
+    into.size_ = into.capacity_ = static_cast<std::uint32_t>(count);
+    into.data_ = count ? static_cast<T*>(arena.allocate(count * sizeof(T), alignof(T))) : nullptr;
+    std::uninitialized_copy(stack.begin() + static_cast<std::ptrdiff_t>(mark), stack.end(), into.data_);
+    stack.resize(mark);
+  }
+
+  // Room for `count` nodes; the storage a container outgrows stays in the arena, so growing by
+  // doubling wastes at most what the container holds.
+  template <typename T>
+  static void reserve(Nodes<T>& nodes, std::size_t count, std::pmr::memory_resource& arena) {
+    if (count <= nodes.capacity_) return;
+    if (count > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("too many nodes");
+    std::size_t capacity = std::max<std::size_t>(count, 2 * std::size_t{nodes.capacity_});
+    capacity = std::min<std::size_t>(capacity, std::numeric_limits<std::uint32_t>::max());
+    T* data = static_cast<T*>(arena.allocate(capacity * sizeof(T), alignof(T)));
+    std::uninitialized_copy(nodes.begin(), nodes.end(), data);
+    nodes.data_ = data;
+    nodes.capacity_ = static_cast<std::uint32_t>(capacity);
+  }
+
+  template <typename T>
+  static T& insert(Nodes<T>& nodes, std::size_t index, T node, std::pmr::memory_resource& arena) {
+    reserve(nodes, std::size_t{nodes.size_} + 1, arena);
+    std::copy_backward(nodes.data_ + index, nodes.data_ + nodes.size_, nodes.data_ + nodes.size_ + 1);
+    nodes.data_[index] = node;
+    ++nodes.size_;
+    return nodes.data_[index];
+  }
+
+  template <typename T>
+  static void push_back(Nodes<T>& nodes, T node, std::pmr::memory_resource& arena) {
+    insert(nodes, nodes.size_, node, arena);
+  }
+
+  template <typename T>
+  static void erase(Nodes<T>& nodes, std::size_t index) {
+    std::copy(nodes.data_ + index + 1, nodes.data_ + nodes.size_, nodes.data_ + index);
+    --nodes.size_;
+  }
+
+  template <typename T>
+  static void truncate(Nodes<T>& nodes, std::size_t size) {
+    nodes.size_ = static_cast<std::uint32_t>(size);
+  }
+
+  static void set_leading(Object& object, std::string_view leading) {
+    object.leading_text_ = leading.data();
+    object.leading_ = static_cast<std::uint32_t>(leading.size());
+  }
+  // The leading text stands right before the name: a new one that does not end there is kept
+  // with a copy of the name.
+  static void set_leading(Property& property, std::string_view leading, TextStore& store);
+  // The blanks stand right before "end", likewise.
+  static void set_end_leading(Object& object, std::string_view leading, TextStore& store);
+  // Keeps a new header text (keyword to position) with the given name, colon and class name.
+  static void set_header(Object& object, std::string_view name, std::string_view colon,
+                         std::string_view class_name, TextStore& store);
+};
 
 inline bool is_blank(char c) { return static_cast<unsigned char>(c) < 33; }
 inline bool is_digit(char c) { return c >= '0' && c <= '9'; }
@@ -184,7 +249,7 @@ struct Document::State {
   std::string_view source;  // without the BOM
   std::string_view bom, trailing;
   Flavour flavour;
-  Object root{&arena};
+  Object root;
 
   // A reader of text rendered for an edit, which the store keeps.
   detail::Parser read_back(std::string text) {

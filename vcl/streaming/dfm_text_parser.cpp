@@ -145,7 +145,7 @@ void Parser::finish_fragment() {
 }
 
 Object Parser::parse_file(std::string_view& trailing) {
-  Object root(arena_);
+  Object root;
   std::string_view leading = blanks();
   object(root, leading, 0);
   trailing = blanks();
@@ -154,7 +154,7 @@ Object Parser::parse_file(std::string_view& trailing) {
 }
 
 Object Parser::parse_object_fragment(std::uint32_t level) {
-  Object result(arena_);
+  Object result;
   std::string_view leading = blanks();
   object(result, leading, level);
   finish_fragment();
@@ -180,7 +180,7 @@ Value Parser::parse_assignment_fragment() {
 
 void Parser::object(Object& object, std::string_view leading, std::uint32_t level) {
   enter();
-  object.leading = leading;
+  Access::set_leading(object, leading);
   object.level = level;
   std::string_view word = peek_ident();
   if (is_keyword(word, "object"))
@@ -191,9 +191,9 @@ void Parser::object(Object& object, std::string_view leading, std::uint32_t leve
     object.kind = ObjectKind::Inline;
   else
     expected("'object', 'inherited' or 'inline'");
+  object.header_ = p_;
   p_ += word.size();
-  object.keyword = word;
-  object.gap = blanks();
+  object.gap_ = static_cast<std::uint32_t>(blanks().size());
 
   std::string_view first = dotted_ident("class name");
   const char* after = p_;
@@ -202,15 +202,14 @@ void Parser::object(Object& object, std::string_view leading, std::uint32_t leve
     if (first.find('.') != std::string_view::npos) fail(first.data(), "invalid component name");
     ++p_;
     blanks();
-    object.name = first;
-    object.colon = span(after, p_);
-    object.class_name = dotted_ident("class name");
+    object.name_ = static_cast<std::uint32_t>(first.size());
+    object.colon_ = static_cast<std::uint32_t>(p_ - after);
+    object.class_ = static_cast<std::uint32_t>(dotted_ident("class name").size());
   } else {
     p_ = after;
-    object.name = object.colon = first.substr(0, 0);
-    object.class_name = first;
+    object.class_ = static_cast<std::uint32_t>(first.size());
   }
-  object.position_text = position(object.position);
+  object.position_size_ = static_cast<std::uint32_t>(position(object.position).size());
 
   std::string_view lead;
   const std::size_t property_mark = property_stack_.size();
@@ -223,21 +222,21 @@ void Parser::object(Object& object, std::string_view leading, std::uint32_t leve
     this->property(property, lead, word);
     property_stack_.push_back(property);
   }
-  take_from(property_stack_, property_mark, object.properties);
+  Access::take_from(property_stack_, property_mark, object.properties, *arena_);
 
   const std::size_t child_mark = object_stack_.size();
   while (!is_keyword(word, "end")) {
-    Object child(arena_);
+    Object child;
     this->object(child, lead, level + 1);
-    object_stack_.push_back(std::move(child));
+    object_stack_.push_back(child);
     lead = blanks();
     word = peek_ident();
     if (word.empty()) expected("'end'");
     if (!is_keyword(word, "end") && !is_object_keyword(word)) fail(p_, "'end' expected");
   }
-  take_from(object_stack_, child_mark, object.children);
-  object.end_leading = lead;
-  object.end_keyword = word;
+  Access::take_from(object_stack_, child_mark, object.children, *arena_);
+  object.end_ = lead.data();
+  object.end_leading_ = static_cast<std::uint32_t>(lead.size());
   p_ += word.size();
   leave();
 }
@@ -245,7 +244,6 @@ void Parser::object(Object& object, std::string_view leading, std::uint32_t leve
 // Name "=" value; a dotted name may have blanks around its dots.
 // `first` is the identifier at p_, already looked at by the caller.
 void Parser::property(Property& property, std::string_view leading, std::string_view first) {
-  property.leading = leading;
   const char* start = p_;
   p_ += first.size();
   bool blank_inside = false;
@@ -261,13 +259,16 @@ void Parser::property(Property& property, std::string_view leading, std::string_
     blank_inside = blank_inside || !before.empty() || !after.empty();
     ident("property name");
   }
-  property.name = span(start, p_);
+  std::string_view name = span(start, p_);
   if (blank_inside) {
-    std::string name;
-    for (char c : property.name)
-      if (!is_blank(c)) name += c;
-    property.name = store_.keep_spelled(std::move(name), property.name);
+    std::string normal;
+    for (char c : name)
+      if (!is_blank(c)) normal += c;
+    name = store_.keep_spelled(leading, std::move(normal), name);
   }
+  property.name_ = name.data();
+  property.name_size_ = static_cast<std::uint32_t>(name.size());
+  property.leading_ = static_cast<std::uint32_t>(leading.size());
   assignment(property.value);
 }
 
@@ -281,18 +282,18 @@ void Parser::assignment(Value& value) {
 }
 
 void Parser::item(CollectionItem& item, std::string_view leading) {
-  item.leading = leading;
-  item.keyword = span(p_, p_ + 4);
+  item.start_ = leading.data();
+  item.leading_ = static_cast<std::uint32_t>(leading.size());
   p_ += 4;
-  item.position_text = position(item.position);
+  item.position_size_ = static_cast<std::uint32_t>(position(item.position).size());
   const std::size_t mark = property_stack_.size();
   for (;;) {
     std::string_view lead = blanks();
     std::string_view word = peek_ident();
     if (word.empty()) expected("property name or 'end'");
     if (is_keyword(word, "end")) {
-      item.end_leading = lead;
-      item.end_keyword = word;
+      item.end_ = lead.data();
+      item.end_leading_ = static_cast<std::uint32_t>(lead.size());
       p_ += word.size();
       break;
     }
@@ -300,7 +301,7 @@ void Parser::item(CollectionItem& item, std::string_view leading) {
     this->property(property, lead, word);
     property_stack_.push_back(property);
   }
-  take_from(property_stack_, mark, item.properties);
+  Access::take_from(property_stack_, mark, item.properties, *arena_);
 }
 
 }  // namespace vcl::dfm::detail

@@ -11,7 +11,8 @@ namespace vcl::dfm::detail {
 // The value at p_, whose prefix starts at `prefix`.
 void Parser::value(Value& value, const char* prefix) {
   const char* start = p_;
-  value.prefix_size = static_cast<std::uint32_t>(start - prefix);
+  value.text_ = start;
+  value.prefix_ = static_cast<std::uint32_t>(start - prefix);
   switch (*p_) {
     case '\'':
     case '#':
@@ -45,11 +46,9 @@ void Parser::value(Value& value, const char* prefix) {
       break;
     case '(':
       list(value);
-      value.text = span(start, start + 1);
       return;
     case '<':
       collection(value);
-      value.text = span(start, start + 1);
       return;
     default:
       if (!is_ident_start(*p_)) {
@@ -59,7 +58,7 @@ void Parser::value(Value& value, const char* prefix) {
       dotted_ident("identifier");
       value.kind = ValueKind::Ident;
   }
-  value.text = span(start, p_);
+  value.size_ = static_cast<std::size_t>(p_ - start);
 }
 
 // Quoted parts and #n codes, joined directly or by "+" across blanks and lines.
@@ -186,7 +185,7 @@ void Parser::set_value() {
 }
 
 Contents* Parser::new_contents() {
-  return new (arena_->allocate(sizeof(Contents), alignof(Contents))) Contents(arena_);
+  return new (arena_->allocate(sizeof(Contents), alignof(Contents))) Contents{};
 }
 
 void Parser::list(Value& value) {
@@ -205,9 +204,9 @@ void Parser::list(Value& value) {
     this->value(item, lead.data());
     value_stack_.push_back(item);
   }
-  take_from(value_stack_, mark, contents->items);
+  Access::take_from(value_stack_, mark, contents->items, *arena_);
   value.kind = ValueKind::List;
-  value.contents = contents;
+  value.contents_ = contents;
   leave();
 }
 
@@ -240,13 +239,13 @@ void Parser::collection(Value& value) {
       break;
     }
     if (!is_keyword(peek_ident(), "item")) expected("'item' or '>'");
-    CollectionItem entry(arena_);
+    CollectionItem entry;
     item(entry, lead);
-    item_stack_.push_back(std::move(entry));
+    item_stack_.push_back(entry);
   }
-  take_from(item_stack_, mark, contents->entries);
+  Access::take_from(item_stack_, mark, contents->entries, *arena_);
   value.kind = ValueKind::Collection;
-  value.contents = contents;
+  value.contents_ = contents;
   leave();
 }
 

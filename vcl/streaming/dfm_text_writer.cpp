@@ -24,13 +24,12 @@ public:
   }
 
   void object(const Object& object) {
-    for (std::string_view piece : {object.leading, object.keyword, object.gap, object.name,
-                                   object.colon, object.class_name, object.position_text})
-      put(piece);
+    put(object.leading());
+    put(object.header());
     for (const Property& property : object.properties) this->property(property);
     for (const Object& child : object.children) this->object(child);
-    put(object.end_leading);
-    put(object.end_keyword);
+    put(object.end_leading());
+    put(object.end_keyword());
   }
 
 private:
@@ -41,25 +40,25 @@ private:
   }
 
   void property(const Property& property) {
-    put(property.leading);
-    put(store_.spelling(property.name));
+    put(property.leading());
+    put(store_.spelling(property.name()));
     value(property.value);
   }
 
   void value(const Value& value) {
-    put(value.prefix());
-    put(value.text);
-    if (!value.contents) return;
-    for (const Value& item : value.contents->items) this->value(item);
-    for (const CollectionItem& item : value.contents->entries) {
-      put(item.leading);
-      put(item.keyword);
-      put(item.position_text);
+    put(value.whole());
+    const Contents* contents = value.contents();
+    if (!contents) return;
+    for (const Value& item : contents->items) this->value(item);
+    for (const CollectionItem& item : contents->entries) {
+      put(item.leading());
+      put(item.keyword());
+      put(item.position_text());
       for (const Property& property : item.properties) this->property(property);
-      put(item.end_leading);
-      put(item.end_keyword);
+      put(item.end_leading());
+      put(item.end_keyword());
     }
-    put(value.contents->close);
+    put(contents->close);
   }
 
   std::string& out_;

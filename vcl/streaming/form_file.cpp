@@ -43,7 +43,7 @@ TClass InferRootAncestor(const dfm::Object& node) {
   for (const char* formOnly : {"PixelsPerInch", "ClientWidth", "ClientHeight", "Caption", "BorderStyle", "Position"})
     if (HasProperty(node, formOnly)) return FindClass("TForm");
   bool anyControl = std::any_of(node.children.begin(), node.children.end(), [](const dfm::Object& child) {
-    TClass cls = GetClass(child.class_name);
+    TClass cls = GetClass(child.class_name());
     return !cls || IsControlClass(cls);
   });
   return anyControl || node.children.empty() ? FindClass("TForm") : FindClass("TDataModule");
@@ -115,11 +115,11 @@ std::unique_ptr<TFormFile> TFormFile::Read(TFormSyntax syntax, const TFormReadOp
 TComponent* TFormFile::CreateRoot(const TFormReadOptions& options) {
   if (options.Root) return options.Root;
   dfm::Object& node = doc_.root();
-  TClass ancestor = options.RootAncestor ? options.RootAncestor : GetClass(node.class_name);
+  TClass ancestor = options.RootAncestor ? options.RootAncestor : GetClass(node.class_name());
   if (!ancestor || !ancestor->InheritsFrom(TComponent::ClassInfo())) ancestor = InferRootAncestor(node);
   TClass cls = ancestor;
-  if (!SameText(ancestor->ClassName(), node.class_name)) {
-    rootClass_ = TMetaClass::CreateDescendant(std::string(node.class_name), ancestor);
+  if (!SameText(ancestor->ClassName(), node.class_name())) {
+    rootClass_ = TMetaClass::CreateDescendant(std::string(node.class_name()), ancestor);
     cls = rootClass_.get();
   }
   auto* root = As<TComponent>(cls->Create(options.RootOwner));
@@ -130,9 +130,9 @@ TComponent* TFormFile::CreateRoot(const TFormReadOptions& options) {
 void TFormFile::ReadTree() {
   dfm::Object& node = doc_.root();
   try {
-    root_->SetName(std::string(node.name));
+    root_->SetName(std::string(node.name()));
   } catch (const Exception& e) {
-    throw EReadError(At(node.name) + e.Message());
+    throw EReadError(At(node.name()) + e.Message());
   }
   ReadObject(node, root_, root_);
   ResolveReferences();
@@ -217,22 +217,22 @@ void TFormFile::ReadChildren(dfm::Object& node, TComponent* parent, TComponent* 
   bool parentIsPlaceholder = std::any_of(placeholderClasses_.begin(), placeholderClasses_.end(),
                                          [&](const auto& cls) { return parent->ClassType() == cls.get(); });
   for (dfm::Object& child : node.children) {
-    TClass cls = GetClass(child.class_name);
-    if (!cls) cls = DeclaredClass(child.class_name);
+    TClass cls = GetClass(child.class_name());
+    if (!cls) cls = DeclaredClass(child.class_name());
     if (!cls || !cls->InheritsFrom(TComponent::ClassInfo()) || cls->IsAbstract()) {
       placeholderClasses_.push_back(MakePlaceholderClass(child));
       cls = placeholderClasses_.back().get();
     }
     // Components of an unknown class may own what they hold (their names then live apart
     // from the form's); such a child is recognised by a name the form already has.
-    TComponent* childOwner = parentIsPlaceholder && owner->FindComponent(child.name) ? parent : owner;
+    TComponent* childOwner = parentIsPlaceholder && owner->FindComponent(child.name()) ? parent : owner;
     auto* component = As<TComponent>(cls->Create(childOwner));
     try {
-      component->SetName(std::string(child.name));
+      component->SetName(std::string(child.name()));
       component->SetParentComponent(parent);
     } catch (const Exception& e) {
       component->Free();
-      throw EReadError(At(child.name.empty() ? child.keyword : child.name) + e.Message());
+      throw EReadError(At(child.name().empty() ? child.keyword() : child.name()) + e.Message());
     }
     // An inline frame owns the components inside it.
     ReadObject(child, component, child.kind == dfm::ObjectKind::Inline ? component : childOwner);
@@ -267,7 +267,7 @@ TClass TFormFile::DeclaredClass(std::string_view className) {
 
 // One value of the file for `object`, which is `component` or one of its collection items.
 void TFormFile::ReadInto(TComponent* component, TObject* object, const dfm::Property& property) {
-  TPathTarget target = ResolvePath(object, property.name);
+  TPathTarget target = ResolvePath(object, property.name());
   const dfm::Value& value = property.value;
   if (target.Lines) {
     auto* list = static_cast<TStrings*>(target.Instance);
@@ -283,14 +283,14 @@ void TFormFile::ReadInto(TComponent* component, TObject* object, const dfm::Prop
     // tree's nodes, a grid's sizes); the syntax tree keeps them for the save.
     auto* holder = Cast<TPersistent>(target.Instance);
     if (!holder) return;
-    std::string_view name = property.name.substr(property.name.rfind('.') + 1);
+    std::string_view name = property.name().substr(property.name().rfind('.') + 1);
     if (value.kind == dfm::ValueKind::Binary)
       holder->ReadBinaryProperty(name, doc_.as_binary(value));
     else if (std::optional<TUnpublishedValue> unpublished = Unpublished(value))
       holder->ReadUnpublishedProperty(name, *unpublished);
     return;
   }
-  ReadValue(component, property.name, target.Instance, target.Prop, value);
+  ReadValue(component, property.name(), target.Instance, target.Prop, value);
 }
 
 void TFormFile::ReadProperty(TComponent* component, const dfm::Property& property) {
@@ -304,11 +304,11 @@ void TFormFile::ReadProperty(TComponent* component, const dfm::Property& propert
       // A line and column of the text rendered from a binary form mean nothing to the user.
       message.erase(0, message.find(": ", doc_.file_name().size() + 1) + 2);
     }
-    throw EReadError(At(value.text) + "Error reading " + component->Name() + "." +
-                     std::string(property.name) + ": " + message);
+    throw EReadError(At(value.text()) + "Error reading " + component->Name() + "." +
+                     std::string(property.name()) + ": " + message);
   } catch (const Exception& e) {
-    throw EReadError(At(value.text) + "Error reading " + component->Name() + "." +
-                     std::string(property.name) + ": " + e.Message());
+    throw EReadError(At(value.text()) + "Error reading " + component->Name() + "." +
+                     std::string(property.name()) + ": " + e.Message());
   }
 }
 
@@ -361,7 +361,7 @@ void TFormFile::ReadValue(TComponent* component, std::string_view path, TObject*
         return ReadCollection(component, path, *items, value);
       }
       references_.push_back({component, instance, prop, std::string(path), std::string(doc_.as_ident(value)),
-                             value.text, readingItem_});
+                             value.text(), readingItem_});
       return;
     default:
       if (value.kind == dfm::ValueKind::Ident) {
@@ -418,7 +418,7 @@ void TFormFile::ReadCollection(TComponent* component, std::string_view path, TCo
     ids.push_back(item->ID());
     readingItem_ = {item, std::string(path)};
     for (const dfm::Property& property : entry.properties)
-      if (ItemReads(item, property.name)) ReadInto(component, item, property);
+      if (ItemReads(item, property.name())) ReadInto(component, item, property);
     readingItem_ = {};
   }
 }
@@ -438,11 +438,11 @@ void TFormFile::KeepItemValues(std::uint32_t link, const TStoredValue& value, co
       if (found == entryOf.end()) continue;
       std::vector<dfm::DatumProperty>& written = datum.entries[static_cast<std::size_t>(i)].properties;
       for (const dfm::Property& property : was->entries()[found->second].properties) {
-        bool held = (ItemReads(item, property.name) &&
-                     !keptItemReferences_.contains({link, ItemReferenceKey(value.Path, item->ID(), property.name)})) ||
+        bool held = (ItemReads(item, property.name()) &&
+                     !keptItemReferences_.contains({link, ItemReferenceKey(value.Path, item->ID(), property.name())})) ||
                     std::any_of(written.begin(), written.end(),
-                                [&](const dfm::DatumProperty& p) { return SameText(p.name, property.name); });
-        if (!held) written.push_back({std::string(property.name), doc_.decode(property.value)});
+                                [&](const dfm::DatumProperty& p) { return SameText(p.name, property.name()); });
+        if (!held) written.push_back({std::string(property.name()), doc_.decode(property.value)});
       }
     }
   }
@@ -501,8 +501,8 @@ void TFormFile::RenameRootClass(const std::string& name) {
 void TFormFile::WriteObject(dfm::Object& node) {
   // By index: writing new components adds bindings, which may move the others.
   TComponent* component = bindings_[node.link].Component;
-  if (component->Name() != node.name) doc_.rename(node, component->Name());
-  if (!SameText(component->ClassName(), node.class_name)) doc_.set_class(node, component->ClassName());
+  if (component->Name() != node.name()) doc_.rename(node, component->Name());
+  if (!SameText(component->ClassName(), node.class_name())) doc_.set_class(node, component->ClassName());
   WriteValues(node, bindings_[node.link]);
   std::vector<std::size_t> destroyed;
   for (std::size_t i = 0; i < node.children.size(); ++i) {
@@ -528,7 +528,7 @@ void TFormFile::WriteValues(dfm::Object& node, TBinding& binding) {
     std::string_view before = was.Next();
     if (before == now.Next() && comparable) continue;
     auto existing = std::find_if(node.properties.begin(), node.properties.end(),
-                                 [&](const dfm::Property& p) { return SameText(p.name, value.Path); });
+                                 [&](const dfm::Property& p) { return SameText(p.name(), value.Path); });
     std::size_t index = static_cast<std::size_t>(existing - node.properties.begin());
     if (IsDefaultValue(value)) {
       if (existing != node.properties.end()) doc_.remove_property(node, index);
@@ -549,7 +549,7 @@ std::size_t TFormFile::InsertionIndex(const dfm::Object& node, TComponent* compo
   std::vector<int> key = OrderKey(component, path);
   std::size_t after = 0;
   for (std::size_t i = 0; i < node.properties.size(); ++i) {
-    std::vector<int> other = OrderKey(component, node.properties[i].name);
+    std::vector<int> other = OrderKey(component, node.properties[i].name());
     if (other.empty() || other.front() < 0) continue;  // not published by the model
     if (other > key) return i;
     after = i + 1;

@@ -64,7 +64,7 @@ TClass PlaceholderBase(const dfm::Object& node) {
 }  // namespace
 
 std::unique_ptr<TMetaClass> MakePlaceholderClass(const dfm::Object& node) {
-  return TMetaClass::CreateDescendant(std::string(node.class_name), PlaceholderBase(node));
+  return TMetaClass::CreateDescendant(std::string(node.class_name()), PlaceholderBase(node));
 }
 
 bool IsControlClass(TClass cls) { return cls->InheritsFrom(TControl::ClassInfo()); }

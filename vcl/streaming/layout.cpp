@@ -13,9 +13,9 @@ namespace {
 std::string PositionOf(const TFormFile& file, const TComponent* component, std::string_view property) {
   std::string_view at;
   if (const dfm::Object* node = file.Node(component)) {
-    at = node->name.empty() ? node->keyword : node->name;
+    at = node->name().empty() ? node->keyword() : node->name();
     for (const dfm::Property& p : node->properties)
-      if (SameText(p.name, property)) at = p.name;
+      if (SameText(p.name(), property)) at = p.name();
   }
   if (at.empty()) return file.FileName() + ": ";
   dfm::Location where = file.Syntax().location(at);

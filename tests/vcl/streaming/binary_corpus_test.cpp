@@ -33,17 +33,17 @@ std::vector<std::pair<std::string, std::string>> BinaryForms() {
 // The two trees hold the same objects and the same decoded values.
 void ExpectSameValues(const Document& a, const Object& x, const Document& b, const Object& y,
                       const std::string& where) {
-  const std::string path = where + "/" + std::string(x.name);
+  const std::string path = where + "/" + std::string(x.name());
   EXPECT_EQ(x.kind, y.kind) << path;
-  EXPECT_EQ(x.name, y.name) << path;
-  EXPECT_EQ(x.class_name, y.class_name) << path;
+  EXPECT_EQ(x.name(), y.name()) << path;
+  EXPECT_EQ(x.class_name(), y.class_name()) << path;
   EXPECT_EQ(x.position, y.position) << path;
   ASSERT_EQ(x.properties.size(), y.properties.size()) << path;
   for (std::size_t i = 0; i < x.properties.size(); ++i) {
-    EXPECT_EQ(x.properties[i].name, y.properties[i].name) << path;
+    EXPECT_EQ(x.properties[i].name(), y.properties[i].name()) << path;
     EXPECT_TRUE(a.decode(x.properties[i].value) == b.decode(y.properties[i].value))
-        << path << "." << x.properties[i].name << ": " << x.properties[i].value.text << " <> "
-        << y.properties[i].value.text;
+        << path << "." << x.properties[i].name() << ": " << x.properties[i].value.text() << " <> "
+        << y.properties[i].value.text();
   }
   ASSERT_EQ(x.children.size(), y.children.size()) << path;
   for (std::size_t i = 0; i < x.children.size(); ++i)

@@ -289,6 +289,43 @@ TEST(DfmEdit, NameSpelledWithBlanksSurvivesAnEditOfItsValue) {
             "object A: TA\n  Font . Size = 10\nend\n");
 }
 
+TEST(DfmEdit, NodesNextToAnEditKeepTheirSpellingAndPlace) {
+  // The name written with blanks takes over the removed property's line.
+  Document document = Document::parse("object A: TA\n  X = 1 Font . Size = 8\n  Y = 2\nend\n", "form.dfm");
+  document.remove_property(document.root(), 0);
+  EXPECT_EQ(document.write(), "object A: TA\n  Font . Size = 8\n  Y = 2\nend\n");
+  ASSERT_NE(document.root().find_property("font.size"), nullptr);
+  EXPECT_EQ(document.location(document.root().properties[0].value.text()).line, 2u);
+  // A property whose line stays keeps its place in the file for messages.
+  document.remove_property(document.root(), 0);
+  EXPECT_EQ(document.write(), "object A: TA\n  Y = 2\nend\n");
+  Location where = document.location(document.root().properties[0].name());
+  EXPECT_EQ(where.line, 3u);
+  EXPECT_EQ(where.column, 3u);
+}
+
+TEST(DfmEdit, ContainersGrowAndShrinkOneNodeAtATime) {
+  Document document = Document::parse("object A: TA\n  Last = 0\n  object B: TB\n  end\nend\n", "form.dfm");
+  std::string expected;
+  for (int i = 1; i <= 100; ++i) {
+    document.insert_property(document.root(), 0, "P" + std::to_string(i), Datum::integer(i));
+    expected = "\n  P" + std::to_string(i) + " = " + std::to_string(i) + expected;
+  }
+  for (int i = 0; i < 50; ++i) document.insert_child(document.root(), 0, "TC", "C" + std::to_string(i));
+  for (int i = 0; i < 50; ++i) document.remove_child(document.root(), 0);
+  for (int i = 0; i < 50; ++i) document.remove_property(document.root(), 50);
+  const Object& root = document.root();
+  ASSERT_EQ(root.properties.size(), 51u);
+  EXPECT_EQ(root.properties[0].name(), "P100");
+  EXPECT_EQ(root.properties[49].name(), "P51");
+  EXPECT_EQ(root.properties[50].name(), "Last");
+  EXPECT_EQ(document.as_integer(root.properties[49].value), 51);
+  ASSERT_EQ(root.children.size(), 1u);
+  EXPECT_EQ(root.children[0].name(), "B");
+  expected = expected.substr(0, expected.find("\n  P50 ="));
+  EXPECT_EQ(document.write(), "object A: TA" + expected + "\n  Last = 0\n  object B: TB\n  end\nend\n");
+}
+
 TEST(DfmEdit, MovedDocumentKeepsItsTreeAndEdits) {
   Document first = Document::parse(kMemo, "form.dfm");
   first.rename(first.root(), "Main");

@@ -25,7 +25,7 @@ std::unique_ptr<TFormFile> Load(const std::string& body) { return TFormFile::Rea
 std::vector<std::string> WrittenNames(const TFormFile& form, const TComponent* component) {
   std::vector<std::string> names;
   if (const dfm::Object* node = form.Node(component))
-    for (const dfm::Property& property : node->properties) names.emplace_back(property.name);
+    for (const dfm::Property& property : node->properties) names.emplace_back(property.name());
   return names;
 }
 

@@ -59,8 +59,8 @@ const char* const kForm =
 TEST(DfmParse, BuildsTheTreeAndDecodesEveryKindOfValue) {
   Document document = read(kForm);
   const Object& root = document.root();
-  EXPECT_EQ(root.name, "Form1");
-  EXPECT_EQ(root.class_name, "TForm1");
+  EXPECT_EQ(root.name(), "Form1");
+  EXPECT_EQ(root.class_name(), "TForm1");
   ASSERT_EQ(root.properties.size(), 13u);
   auto value = [&](std::string_view name) -> const Value& {
     const Property* property = root.find_property(name);
@@ -71,7 +71,7 @@ TEST(DfmParse, BuildsTheTreeAndDecodesEveryKindOfValue) {
   EXPECT_EQ(document.as_integer(value("Tag")), 0x7FFF);
   EXPECT_EQ(document.as_integer(value("Big")), INT64_MAX);
   EXPECT_EQ(document.as_float(value("Ratio")).value, 2.5L);
-  EXPECT_EQ(value("Ratio").text, "2.500000000000000000");
+  EXPECT_EQ(value("Ratio").text(), "2.500000000000000000");
   Float price = document.as_float(value("Price"));
   EXPECT_EQ(price.suffix, FloatSuffix::Currency);
   EXPECT_EQ(price.value, 1.2345L);
@@ -103,7 +103,7 @@ TEST(DfmParse, BuildsTheTreeAndDecodesEveryKindOfValue) {
 
 TEST(DfmParse, ValueOfTheWrongKindIsAPositionedError) {
   Document document = read("object A: TA\n  Caption = 12\nend\n", "a.dfm");
-  EXPECT_EQ(document.location(document.root().properties[0].value.text).line, 2u);
+  EXPECT_EQ(document.location(document.root().properties[0].value.text()).line, 2u);
   EXPECT_THROW(
       {
         try {
@@ -127,19 +127,19 @@ TEST(DfmParse, ReadsEveryFormOfObjectHeader) {
   const Object& root = document.root();
   EXPECT_EQ(root.kind, ObjectKind::Inherited);
   ASSERT_EQ(root.children.size(), 4u);
-  EXPECT_EQ(root.children[0].name, "");
-  EXPECT_EQ(root.children[0].class_name, "TLabel");
+  EXPECT_EQ(root.children[0].name(), "");
+  EXPECT_EQ(root.children[0].class_name(), "TLabel");
   EXPECT_EQ(root.children[1].kind, ObjectKind::Inline);
   EXPECT_EQ(root.children[1].position, 0);
-  EXPECT_EQ(root.children[1].position_text, " [0]");
+  EXPECT_EQ(root.children[1].position_text(), " [0]");
   EXPECT_EQ(root.children[2].position, 2);
-  EXPECT_EQ(root.children[3].class_name, "Vcl.Grids.TStringGrid");
+  EXPECT_EQ(root.children[3].class_name(), "Vcl.Grids.TStringGrid");
 }
 
 TEST(DfmParse, DottedNamesMayHaveBlanksAroundTheirDots) {
   const std::string text = "object A: TA\n  Font . Name = 'Arial'\nend\n";
   Document document = read(text);
-  EXPECT_EQ(document.root().properties[0].name, "Font.Name");
+  EXPECT_EQ(document.root().properties[0].name(), "Font.Name");
   EXPECT_NE(document.root().find_property("FONT.NAME"), nullptr);
   EXPECT_EQ(document.write(), text);
 }
@@ -170,7 +170,7 @@ TEST(DfmParse, FloatsKeepTheirSpellingAndSuffix) {
   const auto& properties = document.root().properties;
   EXPECT_EQ(document.as_float(properties[0].value).suffix, FloatSuffix::Single);
   EXPECT_EQ(document.as_float(properties[1].value).suffix, FloatSuffix::Date);
-  EXPECT_EQ(properties[1].value.text, "36892.4147108796D");
+  EXPECT_EQ(properties[1].value.text(), "36892.4147108796D");
   EXPECT_EQ(document.as_float(properties[2].value).value, -1500.0L);
   EXPECT_EQ(properties[3].value.kind, ValueKind::Float);
   EXPECT_FALSE(document.flavour().fixed_floats);
