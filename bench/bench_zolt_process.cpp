@@ -148,12 +148,18 @@ BENCHMARK(BM_AlignCorpusForm)->UseManualTime()->Unit(benchmark::kMillisecond);
 // A folder of 200 forms of 40 components each (buttons, labelled edits, check boxes), the
 // starter prefixes stored: every component renamed and every form written. The forms are laid
 // anew before each run, outside the measured time.
+bool LoadStarterPrefixes(benchmark::State& state) {
+  if (RunZolt({"prefixes", "load", (fs::path(ZOLT_SOURCE_DIR) / "examples/prefixes/Zol-t.prl").string(), "--yes"})
+          .status == 0)
+    return true;
+  state.SkipWithError("the starter prefixes could not be loaded");
+  return false;
+}
+
 void BM_NameAllTwoHundredForms(benchmark::State& state) {
   const fs::path folder = WorkDir() / "forms200";
   const std::string form = bench::OnePanelForm(40);
-  if (RunZolt({"prefixes", "load", (fs::path(ZOLT_SOURCE_DIR) / "examples/prefixes/Zol-t.prl").string(), "--yes"})
-          .status != 0)
-    return state.SkipWithError("the starter prefixes could not be loaded");
+  if (!LoadStarterPrefixes(state)) return;
   double cpu = 0;
   for (auto _ : state) {
     fs::remove_all(folder);
@@ -167,6 +173,15 @@ void BM_NameAllTwoHundredForms(benchmark::State& state) {
   state.counters["cpu_ms"] = 1000 * cpu / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_NameAllTwoHundredForms)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Every component of one panel of N controls renamed, the starter prefixes stored: the labels,
+// the edits and the check boxes each numbered after one prefix. A dry run, so that the form
+// stays as generated.
+void BM_NameAllOnePanel(benchmark::State& state) {
+  std::string form = OnePanel(static_cast<int>(state.range(0)));
+  if (LoadStarterPrefixes(state)) RunCommand(state, form, {"name", form, "--all", "--dry-run"});
+}
+BENCHMARK(BM_NameAllOnePanel)->Arg(4'000)->Arg(40'000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // A command without a form, from start to exit.
 void RunBare(benchmark::State& state, const std::vector<std::string>& args) {

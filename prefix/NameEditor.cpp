@@ -1,11 +1,14 @@
 #include "prefix/NameEditor.h"
 
+#include <cstdint>
+#include <map>
 #include <string_view>
-#include <unordered_set>
+#include <utility>
 
 #include "prefix/ZoltPrefix.h"
 #include "prefix/dlgPrefix.h"
 #include "vcl/application.h"
+#include "vcl/name_releases.h"
 
 namespace zolt {
 
@@ -25,25 +28,60 @@ std::string LookupClass(const TComponent& component) {
   return component.ClassName();
 }
 
-// The names of the owner's components, compared byte for byte; the edited one is among them.
-class TNamesInUse {
+// Whether the owner has a component of that name, compared byte for byte: its names are
+// unique ignoring case, so the one it finds by name is the only candidate.
+bool NameExists(const TComponent& owner, const std::string& name) {
+  const TComponent* found = owner.FindComponent(name);
+  return found && found->Name() == name;
+}
+
+// The first free number after each prefix in each owner, remembered between edits: naming
+// many components asks for the same prefixes over and over, and each search would otherwise
+// start again from 1. What it remembers stays true while names are only taken; a name given
+// up elsewhere makes it forget everything, and the one an edit gives up is accounted for.
+class TFreeNumbers {
 public:
-  explicit TNamesInUse(const TComponent& owner) {
-    names_.reserve(static_cast<std::size_t>(owner.ComponentCount()));
-    for (int i = 0; i < owner.ComponentCount(); ++i) names_.insert(owner.Components(i)->Name());
+  // The prefix followed by the first number from 1 that is free in the owner.
+  std::string FirstFree(const TComponent& owner, const std::string& prefix) {
+    if (released_ != ComponentNamesReleased()) {
+      firstFree_.clear();
+      released_ = ComponentNamesReleased();
+    }
+    int& number = firstFree_.try_emplace({&owner, prefix}, 1).first->second;
+    while (NameExists(owner, prefix + std::to_string(number))) ++number;
+    return prefix + std::to_string(number);
   }
-  bool NameExists(const std::string& name) const { return names_.count(name) != 0; }
-  // The prefix followed by the first number from 1 that is free.
-  std::string FirstFree(const std::string& prefix) const {
-    for (int i = 1;; ++i) {
-      std::string name = prefix + std::to_string(i);
-      if (!NameExists(name)) return name;
+
+  // A component of the owner gave up `oldName` while the count of names given up went from
+  // `before` to one more: when the name is a number remembered as taken, it is free again.
+  void Renamed(const TComponent& owner, const std::string& oldName, std::uint64_t before) {
+    if (released_ != before || ComponentNamesReleased() != before + 1) return;
+    released_ = ComponentNamesReleased();
+    for (auto it = firstFree_.lower_bound({&owner, std::string()}); it != firstFree_.end() && it->first.first == &owner;
+         ++it) {
+      const std::string& prefix = it->first.second;
+      if (oldName.size() <= prefix.size() || oldName.compare(0, prefix.size(), prefix) != 0) continue;
+      const std::string digits = oldName.substr(prefix.size());
+      if (digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) continue;
+      const int number = std::stoi(digits);
+      if (std::to_string(number) == digits && number < it->second) it->second = number;
     }
   }
 
 private:
-  std::unordered_set<std::string> names_;
+  std::uint64_t released_ = 0;
+  std::map<std::pair<const TComponent*, std::string>, int> firstFree_;
 };
+
+TFreeNumbers& FreeNumbers() {
+  static TFreeNumbers numbers;
+  return numbers;
+}
+
+// The prefix itself, or the first free numbered name when a component has it.
+std::string FreeName(const TComponent& owner, const std::string& prefix) {
+  return NameExists(owner, prefix) ? FreeNumbers().FirstFree(owner, prefix) : prefix;
+}
 
 }  // namespace
 
@@ -58,14 +96,16 @@ void TNameEditor::Edit() {
   TComponent* owner = component->Owner();
   const std::string lookupClass = LookupClass(*component);
   std::string prefix = FindPrefix(lookupClass);
+  // Gives the component its new name, accounting for the one it gives up.
+  auto rename = [&](const std::string& name) {
+    const std::string oldName = component->Name();
+    const std::uint64_t before = ComponentNamesReleased();
+    SetStrValue(name);
+    if (owner) FreeNumbers().Renamed(*owner, oldName, before);
+  };
   if (!prefix.empty()) {
     if (component->Name().rfind(prefix, 0) == 0) return;
-    std::string name = prefix;
-    if (owner && owner->ClassName() != DataModuleWindow) {
-      TNamesInUse names(*owner);
-      if (names.NameExists(prefix)) name = names.FirstFree(prefix);
-    }
-    SetStrValue(name);
+    rename(owner && owner->ClassName() != DataModuleWindow ? FreeName(*owner, prefix) : prefix);
     Designer()->Modified();
     return;
   }
@@ -74,12 +114,7 @@ void TNameEditor::Edit() {
     dialog->edtName->SetText(lookupClass);
     if (dialog->ShowModal() == mrOk) {
       prefix = dialog->edtPrefix->Text();
-      std::string name = prefix;
-      if (owner) {
-        TNamesInUse names(*owner);
-        if (names.NameExists(prefix)) name = names.FirstFree(prefix);
-      }
-      SetStrValue(name);
+      rename(owner ? FreeName(*owner, prefix) : prefix);
     }
   } catch (...) {
     dialog->Free();

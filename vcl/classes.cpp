@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "vcl/class_builder.h"
+#include "vcl/name_releases.h"
 #include "vcl/sysutils.h"
 
 namespace vcl {
@@ -151,8 +152,15 @@ void TComponent::IndexName(TComponent* component) {
     nameIndex_.Insert(HashText(component->name_), component);
 }
 
+namespace {
+std::uint64_t namesReleased = 0;
+}  // namespace
+
+std::uint64_t ComponentNamesReleased() { return namesReleased; }
+
 void TComponent::UnindexName(TComponent* component) {
   if (component->name_.empty()) return;
+  ++namesReleased;
   nameIndex_.Erase(HashText(component->name_), [component](const TComponent* c) { return c == component; });
 }
 

@@ -46,6 +46,22 @@ void TControlActionLink::SetVisible(bool value) {
 
 // ---- TControl
 
+// A control's font: a change of it clears the control's ParentFont and tells the control.
+class TControlFont final : public TFont {
+public:
+  explicit TControlFont(TControl* control) : control_(control) {}
+
+protected:
+  void ReportChange() override {
+    control_->parentFont_ = false;
+    control_->FontChanged();
+    TFont::ReportChange();
+  }
+
+private:
+  TControl* control_;
+};
+
 TClass TControl::ClassInfo() {
   static TClass cls = TClassBuilder<TControl>("TControl", TComponent::ClassInfo())
                           .Integer("Left", &TControl::Left, &TControl::SetLeft)
@@ -61,15 +77,9 @@ TClass TControl::ClassInfo() {
 
 TControl::TControl(TComponent* owner)
     : TComponent(owner),
-      font_(std::make_unique<TFont>()),
+      font_(std::make_unique<TControlFont>(this)),
       controlStyle_(StyleOf(csCaptureMouse) | StyleOf(csClickEvents) | StyleOf(csSetCaption) |
-                    StyleOf(csDoubleClicks)) {
-  font_->OnChange = [this](TObject*) {
-    parentFont_ = false;
-    FontChanged();
-  };
-  constraints_.OnChange = [this](TObject*) { AdjustSize(); };
-}
+                    StyleOf(csDoubleClicks)) {}
 
 TControl::~TControl() {
   Destroying();

@@ -19,6 +19,7 @@ namespace vcl {
 class TWinControl;
 class TCustomForm;
 class TControl;
+class TControlFont;
 
 // Keeps a control in step with its action: caption, enabled state, hint, visibility (and,
 // for windowed controls, help context) follow the action while they still show its value.
@@ -247,26 +248,31 @@ protected:
 
 private:
   bool CheckNewSize(int& width, int& height);
+  // Its font and constraints tell the control of their changes directly.
+  friend class TControlFont;
+  friend class TSizeConstraints;
 
+  // Strings and pointers first, then the four-byte values, then the flags, so that no
+  // member leaves padding behind it.
   std::string text_;
-  TColor color_ = clWindow;
-  bool parentColor_ = true;
-  std::unique_ptr<TFont> font_;
-  bool parentFont_ = true;
   std::string hint_;
-  bool showHint_ = false;
-  bool parentShowHint_ = true;
+  std::unique_ptr<TFont> font_;
+  std::unique_ptr<TControlActionLink> actionLink_;
+  TComponentRef<TPopupMenu> popupMenu_{this};
+  TColor color_ = clWindow;
   TBiDiMode biDiMode_ = bdLeftToRight;
-  bool parentBiDiMode_ = true;
-  bool enabled_ = true;
-  bool visible_ = true;
   TCursor cursor_ = crDefault;
   TCursor dragCursor_ = crDrag;
   TDragKind dragKind_ = dkDrag;
   TDragMode dragMode_ = dmManual;
-  TComponentRef<TPopupMenu> popupMenu_{this};
   TControlStyle controlStyle_;
-  std::unique_ptr<TControlActionLink> actionLink_;
+  bool parentColor_ = true;
+  bool parentFont_ = true;
+  bool showHint_ = false;
+  bool parentShowHint_ = true;
+  bool parentBiDiMode_ = true;
+  bool enabled_ = true;
+  bool visible_ = true;
   bool windowed_ = false;  // a TWinControl (known also while it is being destroyed)
 
   TPoint anchorRules_;
@@ -428,22 +434,22 @@ private:
   std::vector<TWinControl*> winControls_;
   mutable std::vector<TWinControl*> tabList_;  // null where a child left, until the gaps close
   mutable std::size_t tabGaps_ = 0;
+  std::string imeName_;
   int tabOrder_ = -1;  // the value read from a form file, until Loaded places it
   int tabIndex_ = -1;  // where the control stands in its parent's tab list, gaps included
+  int helpContext_ = 0;
+  TImeMode imeMode_ = imDontCare;
+  int borderWidth_ = 0;
+  int alignLevel_ = 0;
+  // How many children a realignment can move; with none it has nothing to do.
+  int movedByRealign_ = 0;
   bool tabStop_ = false;
   bool ctl3D_ = false;
   bool parentCtl3D_ = true;
-  int helpContext_ = 0;
-  TImeMode imeMode_ = imDontCare;
-  std::string imeName_;
-  int borderWidth_ = 0;
   bool dockSite_ = false;
   bool useDockManager_ = false;
-  int alignLevel_ = 0;
   bool alignNeeded_ = false;
   bool calibrating_ = false;  // a realignment that records offsets and moves nothing
-  // How many children a realignment can move; with none it has nothing to do.
-  int movedByRealign_ = 0;
 };
 
 // A control without a window that draws itself on a canvas.
@@ -451,8 +457,9 @@ class TGraphicControl : public TControl {
   VCL_CLASS(TGraphicControl, TControl)
   explicit TGraphicControl(TComponent* owner);
   ~TGraphicControl() override;
-  // The canvas, whose font follows the control's.
-  TCanvas* Canvas() const { return canvas_.get(); }
+  // The canvas, whose font follows the control's; made when first asked for, since most
+  // controls of a form are never drawn.
+  TCanvas* Canvas() const;
   // Clears the canvas's record and paints.
   void Repaint() override;
 
@@ -461,7 +468,7 @@ protected:
   void FontChanged() override;
 
 private:
-  std::unique_ptr<TCanvas> canvas_;
+  mutable std::unique_ptr<TCanvas> canvas_;
 };
 
 // A windowed control that draws itself on a canvas.
@@ -469,7 +476,8 @@ class TCustomControl : public TWinControl {
   VCL_CLASS(TCustomControl, TWinControl)
   explicit TCustomControl(TComponent* owner);
   ~TCustomControl() override;
-  TCanvas* Canvas() const { return canvas_.get(); }
+  // Made when first asked for, as a graphic control's.
+  TCanvas* Canvas() const;
   void Repaint() override;
 
 protected:
@@ -477,7 +485,7 @@ protected:
   void FontChanged() override;
 
 private:
-  std::unique_ptr<TCanvas> canvas_;
+  mutable std::unique_ptr<TCanvas> canvas_;
 };
 
 // The form that (directly or through its parents) holds the control; null when none.

@@ -18,13 +18,13 @@ void TGraphicsObject::Changed() {
     changedWhileLocked_ = true;
     return;
   }
-  OnChange(this);
+  ReportChange();
 }
 
 void TGraphicsObject::Unlock() {
   if (--lockCount_ == 0 && changedWhileLocked_) {
     changedWhileLocked_ = false;
-    OnChange(this);
+    ReportChange();
   }
 }
 

@@ -18,6 +18,9 @@ class TGraphicsObject : public TPersistent {
 protected:
   TGraphicsObject() = default;
   void Changed();
+  // Reports a change: runs OnChange. An object held by another overrides it to tell its
+  // holder first, without binding an event.
+  virtual void ReportChange() { OnChange(this); }
   // While locked, changes are collected and reported once by the last Unlock.
   void Lock() { ++lockCount_; }
   void Unlock();

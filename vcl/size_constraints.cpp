@@ -4,6 +4,7 @@
 
 #include "vcl/class_builder.h"
 #include "vcl/control_types.h"
+#include "vcl/controls.h"
 
 namespace vcl {
 
@@ -21,6 +22,11 @@ TClass TSizeConstraints::ClassInfo() {
                    NamedIntegerType("TConstraintSize"))
           .Build();
   return cls;
+}
+
+void TSizeConstraints::Change() {
+  if (control_) control_->AdjustSize();
+  OnChange(this);
 }
 
 void TSizeConstraints::SetMaxHeight(int value) {

@@ -8,8 +8,8 @@ namespace vcl {
 class TControl;
 
 // Each limit is 0 for none. Raising a minimum above its maximum raises the maximum; lowering
-// a maximum below its minimum lowers the minimum. Every change runs OnChange; the owning
-// control then re-applies the limits to its size.
+// a maximum below its minimum lowers the minimum. Every change makes the owning control
+// re-apply the limits to its size, then runs OnChange.
 class TSizeConstraints : public TPersistent {
   VCL_CLASS(TSizeConstraints, TPersistent)
   explicit TSizeConstraints(TControl* control = nullptr) : control_(control) {}
@@ -33,7 +33,8 @@ protected:
   void AssignTo(TPersistent* dest) override;
 
 private:
-  void Change() { OnChange(this); }
+  // Re-applies the limits to the control's size, then runs OnChange.
+  void Change();
 
   TControl* control_;
   int maxHeight_ = 0;

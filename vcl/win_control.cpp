@@ -480,16 +480,31 @@ TClass TGraphicControl::ClassInfo() {
   return cls;
 }
 
-TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner), canvas_(std::make_unique<TCanvas>()) {
-  canvas_->Font()->Assign(Font());
+namespace {
+
+// A control's canvas, made on the first request with the control's font.
+TCanvas* CanvasOf(const TControl& control, std::unique_ptr<TCanvas>& canvas) {
+  if (!canvas) {
+    canvas = std::make_unique<TCanvas>();
+    canvas->Font()->Assign(control.Font());
+  }
+  return canvas.get();
 }
+
+}  // namespace
+
+TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
 
 TGraphicControl::~TGraphicControl() = default;
 
-void TGraphicControl::FontChanged() { canvas_->Font()->Assign(Font()); }
+TCanvas* TGraphicControl::Canvas() const { return CanvasOf(*this, canvas_); }
+
+void TGraphicControl::FontChanged() {
+  if (canvas_) canvas_->Font()->Assign(Font());
+}
 
 void TGraphicControl::Repaint() {
-  canvas_->ClearOperations();
+  Canvas()->ClearOperations();
   Paint();
 }
 
@@ -498,19 +513,19 @@ TClass TCustomControl::ClassInfo() {
   return cls;
 }
 
-TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner), canvas_(std::make_unique<TCanvas>()) {
-  canvas_->Font()->Assign(Font());
-}
+TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {}
 
 TCustomControl::~TCustomControl() = default;
 
+TCanvas* TCustomControl::Canvas() const { return CanvasOf(*this, canvas_); }
+
 void TCustomControl::FontChanged() {
-  canvas_->Font()->Assign(Font());
+  if (canvas_) canvas_->Font()->Assign(Font());
   TWinControl::FontChanged();
 }
 
 void TCustomControl::Repaint() {
-  canvas_->ClearOperations();
+  Canvas()->ClearOperations();
   Paint();
 }
 

@@ -18,6 +18,10 @@ std::string Button(const std::string& name) {
          "    TabOrder = 0\n  end\n";
 }
 
+std::string Label(const std::string& name) {
+  return "  object " + name + ": TLabel\n    Left = 8\n    Top = 40\n    Width = 30\n    Height = 13\n  end\n";
+}
+
 class NameEditor : public prefix_test::PrefixIdeTest {
 protected:
   void Open(const std::string& form, const std::string& file = "Form1.dfm") {
@@ -86,6 +90,23 @@ TEST_F(NameEditor, NumberingTakesTheFirstGapAndComparesNamesExactly) {
   Open(FormWith(Button("Button1") + Button("BTN")), "Form3.dfm");
   EXPECT_THROW(Edit("Button1"), EComponentError);
   EXPECT_NE(designer_->FindComponent("Button1"), nullptr);
+}
+
+TEST_F(NameEditor, NumbersGivenUpBetweenEditsAreFreeAgain) {
+  Store("TButton", "btn");
+  Store("TLabel", "lbl");
+  Open(FormWith(Button("btn") + Button("Button1") + Button("Button2") + Button("Button3") + Button("Button4") +
+                Label("lbl") + Button("lbl1") + Label("Label1") + Label("Label2")));
+  EXPECT_EQ(Edit("Button1"), "btn1");
+  EXPECT_EQ(Edit("Button2"), "btn2");
+  designer_->FindComponent("btn1")->SetName("Other");
+  EXPECT_EQ(Edit("Button3"), "btn1") << "renamed elsewhere";
+  designer_->FindComponent("btn2")->Free();
+  EXPECT_EQ(Edit("Button4"), "btn2") << "destroyed";
+
+  EXPECT_EQ(Edit("Label1"), "lbl2");
+  EXPECT_EQ(Edit("lbl1"), "btn3") << "a button that had a label's name";
+  EXPECT_EQ(Edit("Label2"), "lbl1") << "the name the button gave up";
 }
 
 TEST_F(NameEditor, TheDesignedFormUsesThePrefixOfTFormWithoutNumbering) {

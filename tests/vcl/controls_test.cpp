@@ -709,6 +709,13 @@ TEST_F(ControlsTest, PaintBoxCanvasUsesTheInheritedFont) {
   EXPECT_EQ(paints, 1);
   ASSERT_EQ(box->Canvas()->Operations().size(), 1u);
   EXPECT_EQ(box->Canvas()->Operations()[0].fontName, "Courier New");
+  // A canvas made before a change of the font follows it, as one made after does.
+  panel->Font()->SetName("Arial");
+  EXPECT_EQ(box->Canvas()->Font()->Name(), "Arial");
+  EXPECT_EQ(panel->Canvas()->Font()->Name(), "Arial");
+  panel->Font()->SetHeight(-20);
+  EXPECT_EQ(panel->Canvas()->Font()->Height(), -20);
+  EXPECT_EQ(box->Canvas()->Font()->Height(), -20);
   delete box;
   EXPECT_EQ(panel->ControlCount(), 0);
 }
