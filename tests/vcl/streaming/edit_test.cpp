@@ -307,11 +307,14 @@ TEST(DfmEdit, NodesNextToAnEditKeepTheirSpellingAndPlace) {
 TEST(DfmEdit, ContainersGrowAndShrinkOneNodeAtATime) {
   Document document = Document::parse("object A: TA\n  Last = 0\n  object B: TB\n  end\nend\n", "form.dfm");
   std::string expected;
+  // Names are built by appending: g++ 12 at -O3 misreads "literal" + string as an overlapping copy.
+  auto numbered = [](std::string prefix, int i) { return prefix.append(std::to_string(i)); };
   for (int i = 1; i <= 100; ++i) {
-    document.insert_property(document.root(), 0, "P" + std::to_string(i), Datum::integer(i));
-    expected = "\n  P" + std::to_string(i) + " = " + std::to_string(i) + expected;
+    std::string name = numbered("P", i);
+    document.insert_property(document.root(), 0, name, Datum::integer(i));
+    expected = numbered("\n  " + name + " = ", i).append(expected);
   }
-  for (int i = 0; i < 50; ++i) document.insert_child(document.root(), 0, "TC", "C" + std::to_string(i));
+  for (int i = 0; i < 50; ++i) document.insert_child(document.root(), 0, "TC", numbered("C", i));
   for (int i = 0; i < 50; ++i) document.remove_child(document.root(), 0);
   for (int i = 0; i < 50; ++i) document.remove_property(document.root(), 50);
   const Object& root = document.root();
