@@ -12,8 +12,6 @@ using namespace rendertest;
 
 namespace {
 
-bool IsPlaceholder(const Fragment& control) { return Contains(control.body, "stroke=\"#808080\" stroke-dasharray"); }
-
 TEST(RenderBands, ADataGridShowsAVisibleColumnsTitlesAtTheirWidths) {
   auto form = ReadForm(
       "  object DBGrid1: TDBGrid\n    Left = 0\n    Top = 0\n    Width = 300\n    Height = 100\n"

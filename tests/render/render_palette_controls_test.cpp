@@ -50,8 +50,6 @@ std::string BitmapData(bool picture) {
   return Hex(holder.WriteData());
 }
 
-bool IsPlaceholder(const Fragment& control) { return Contains(control.body, "stroke=\"#808080\" stroke-dasharray"); }
-
 TEST(RenderGrids, FixedCellsLinesAndScrollBarsWhereTheCellsDoNotFit) {
   auto form = ReadForm(
       "  object Grid1: TStringGrid\n    Left = 0\n    Top = 0\n    Width = 320\n    Height = 120\n"

@@ -101,4 +101,9 @@ inline bool Contains(const std::string& haystack, const std::string& needle) {
   return haystack.find(needle) != std::string::npos;
 }
 
+// A control drawn as a placeholder: the dashed grey outline of a class the model does not know.
+inline bool IsPlaceholder(const Fragment& control) {
+  return Contains(control.body, "stroke=\"#808080\" stroke-dasharray");
+}
+
 }  // namespace rendertest
