@@ -1,5 +1,8 @@
 #include "vcl/object.h"
 
+#include <array>
+
+#include "vcl/class_listeners.h"
 #include "vcl/classes.h"
 #include "vcl/sysutils.h"
 #include "vcl/typinfo.h"
@@ -20,7 +23,21 @@ TMetaClass::TMetaClass(std::string name, TClass parent, Factory factory)
   }
 }
 
-TMetaClass::~TMetaClass() = default;
+namespace {
+// Plain storage, valid at any time of the program: a class destroyed at exit still finds it.
+constinit std::array<TClassDestroyed, 4> destroyedListeners{};
+constinit std::size_t destroyedListenerCount = 0;
+}  // namespace
+
+void ListenForDestroyedClasses(TClassDestroyed listener) {
+  if (destroyedListenerCount == destroyedListeners.size())
+    throw EInvalidOperation("Too many listeners for destroyed classes");
+  destroyedListeners[destroyedListenerCount++] = listener;
+}
+
+TMetaClass::~TMetaClass() {
+  for (std::size_t i = 0; i < destroyedListenerCount; ++i) destroyedListeners[i](this);
+}
 
 bool TMetaClass::InheritsFrom(TClass ancestor) const {
   for (TClass c = this; c; c = c->parent_)

@@ -142,7 +142,7 @@ void TFormFile::ReadTree() {
   for (TComponent* component : loaded_)
     if (auto* control = Cast<TWinControl>(component)) control->CalibrateAlignment();
   for (TBinding& binding : bindings_)
-    if (binding.Component) binding.Snapshot = SnapshotValues(binding.Component);
+    if (binding.Component) binding.Snapshot = SnapshotValues(binding.Component, snapshotBuilder_);
 }
 
 std::uint32_t TFormFile::LinkOf(const TComponent* component) const {
@@ -519,14 +519,9 @@ void TFormFile::WriteObject(dfm::Object& node) {
 }
 
 void TFormFile::WriteValues(dfm::Object& node, TBinding& binding) {
-  TValueSnapshot after = SnapshotValues(binding.Component);
-  if (after == binding.Snapshot) return;  // nothing changed: the file holds it as it is
-  CollectValues(binding.Component, values_);
-  TValueSnapshot::TCursor was(binding.Snapshot), now(after);
-  const bool comparable = after.SamePaths(binding.Snapshot);
+  // Nothing changed: the file holds the values as they are.
+  if (!ChangedValues(binding.Component, binding.Snapshot, snapshotBuilder_, values_)) return;
   for (const TStoredValue& value : values_) {
-    std::string_view before = was.Next();
-    if (before == now.Next() && comparable) continue;
     auto existing = std::find_if(node.properties.begin(), node.properties.end(),
                                  [&](const dfm::Property& p) { return SameText(p.name(), value.Path); });
     std::size_t index = static_cast<std::size_t>(existing - node.properties.begin());
@@ -542,7 +537,7 @@ void TFormFile::WriteValues(dfm::Object& node, TBinding& binding) {
     else
       doc_.insert_property(node, InsertionIndex(node, binding.Component, std::string(value.Path)), value.Path, datum);
   }
-  binding.Snapshot = std::move(after);
+  binding.Snapshot = snapshotBuilder_.Finish();
 }
 
 std::size_t TFormFile::InsertionIndex(const dfm::Object& node, TComponent* component, const std::string& path) const {
@@ -593,8 +588,8 @@ void TFormFile::WriteNewChildren(dfm::Object& node, TComponent* component) {
 void TFormFile::RenderNew(dfm::Object& node, TComponent* component) {
   Bind(node, component);
   TBinding& binding = bindings_[node.link];
+  binding.Snapshot = SnapshotValues(component, snapshotBuilder_);
   CollectValues(component, values_);
-  binding.Snapshot = TValueSnapshot(values_);
   for (const TStoredValue& value : values_)
     if (!IsDefaultValue(value) && value.Path != "Name")
       doc_.insert_property(node, node.properties.size(), value.Path, ToDatum(value, root_));

@@ -93,6 +93,7 @@ private:
   // The values of the component at hand while reading or writing, one at a time: its
   // storage serves every component in turn.
   std::vector<TStoredValue> values_;
+  TValueSnapshot::TBuilder snapshotBuilder_;
 
   TFormFile(dfm::Document doc, std::unique_ptr<dfm::BinaryOrigin> binary);
   void ReadTree();

@@ -1,12 +1,10 @@
 #include "vcl/streaming/form_values.h"
 
-#include <array>
 #include <cstdint>
-#include <memory>
-#include <unordered_map>
 
 #include "vcl/collections.h"
 #include "vcl/integer_idents.h"
+#include "vcl/streaming/value_plan.h"
 #include "vcl/streaming/value_snapshot.h"
 #include "vcl/strings.h"
 #include "vcl/sysutils.h"
@@ -15,87 +13,12 @@ namespace vcl {
 
 namespace {
 
-// The dotted path of `name` under `prefix` ("Font." + "Name"), made once: the same few
-// paths recur for every component of a form.
-std::string_view InternPath(std::string_view prefix, std::string_view name) {
-  using Key = std::pair<std::string_view, std::string_view>;
-  struct KeyHash {
-    std::size_t operator()(const Key& key) const noexcept {
-      return std::hash<std::string_view>()(key.first) * 31 + std::hash<std::string_view>()(key.second);
-    }
-  };
-  struct Entry {
-    std::string prefix, name, path;
-  };
-  static std::unordered_map<Key, std::unique_ptr<Entry>, KeyHash> paths;
-  // Every component asks for the same paths with the same pieces (interned prefixes, the
-  // properties' own names): a small table by the pieces' addresses answers most asks without
-  // hashing their text. Its entries are checked by content, so a reused address is harmless.
-  static std::array<const Entry*, 512> recent{};
-  const std::uint64_t mixed = reinterpret_cast<std::uintptr_t>(prefix.data()) * 0x9E3779B97F4A7C15u ^
-                              reinterpret_cast<std::uintptr_t>(name.data()) * 0xC2B2AE3D27D4EB4Fu;
-  const std::size_t slot = static_cast<std::size_t>(mixed >> 55);  // the top 9 bits: 0..511
-  if (const Entry* hit = recent[slot]; hit && hit->prefix == prefix && hit->name == name) return hit->path;
-  auto found = paths.find({prefix, name});
-  if (found == paths.end()) {
-    auto entry = std::make_unique<Entry>(Entry{std::string(prefix), std::string(name), std::string(prefix).append(name)});
-    found = paths.emplace(Key{entry->prefix, entry->name}, std::move(entry)).first;
-  }
-  recent[slot] = found->second.get();
-  return found->second->path;
-}
-
 bool IsSubObject(PPropInfo prop) { return prop->Kind() == TTypeKind::tkClass && !prop->IsComponentReference(); }
-
-// Visits every published value of `instance` that a form file can hold, in published order,
-// sub-objects expanded in place and each object's binary values after its published ones:
-// `visit` gets the path, the object holding the property, the property (null for a string
-// list's lines and for binary values), whether the value is stored, and the value.
-template <class Visitor>
-void Walk(TObject* instance, std::string_view prefix, int depth, bool stored, Visitor& visit) {
-  static const std::string dot = ".", strings = "Strings";
-  if (auto* list = Cast<TStrings>(instance)) return visit.Lines(InternPath(prefix, strings), list, stored);
-  for (PPropInfo prop : instance->ClassType()->Properties()) {
-    // A component's name stands in its object's header, not among its values.
-    if (depth == 0 && prop->Name == "Name") continue;
-    std::string_view path = depth == 0 ? std::string_view(prop->Name) : InternPath(prefix, prop->Name);
-    switch (prop->Kind()) {
-      case TTypeKind::tkMethod:
-        visit.Text(path, instance, prop, stored, prop->Event(instance)->HandlerName());
-        break;
-      case TTypeKind::tkString:
-        visit.Text(path, instance, prop, stored, GetStrProp(instance, prop));
-        break;
-      case TTypeKind::tkFloat:
-        visit.Float(path, instance, prop, stored, GetFloatProp(instance, prop));
-        break;
-      case TTypeKind::tkClass:
-        if (!prop->IsComponentReference()) {
-          TObject* sub = GetObjectProp(instance, prop);
-          if (auto* items = Cast<TCollection>(sub))
-            visit.Collection(path, instance, prop, stored, *items);
-          // Sub-objects nest only a few levels; a cycle would be a modelling fault.
-          else if (sub && depth < 4)
-            Walk(sub, InternPath(path, dot), depth + 1, stored && prop->IsStoredOn(instance), visit);
-          break;
-        }
-        [[fallthrough]];
-      default:
-        if (prop->GetOrd) visit.Ordinal(path, instance, prop, stored, GetOrdProp(instance, prop));
-        break;
-    }
-  }
-  if (auto* persistent = Cast<TPersistent>(instance)) {
-    auto binary = [&](std::string_view name, std::string bytes) {
-      visit.Binary(InternPath(prefix, name), instance, stored, std::move(bytes));
-    };
-    persistent->WriteBinaryProperties(std::ref(binary));  // by reference: nothing allocated
-  }
-}
 
 // Gathers the values as TStoredValue.
 struct TCollector {
   std::vector<TStoredValue>& out;
+  void Shape(const void*) {}
   void Lines(std::string_view path, TStrings* list, bool stored) {
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(list->Count()));
@@ -111,6 +34,9 @@ struct TCollector {
   void Ordinal(std::string_view path, TObject* instance, PPropInfo prop, bool stored, NativeInt value) {
     out.push_back({path, instance, prop, value, !stored});
   }
+  void Reference(std::string_view path, TObject* instance, PPropInfo prop, bool stored, NativeInt value) {
+    out.push_back({path, instance, prop, value, !stored});
+  }
   void Collection(std::string_view path, TObject* instance, PPropInfo prop, bool stored, TCollection& items) {
     out.push_back({path, instance, prop, ObjectToOrd(&items), !stored});
   }
@@ -119,27 +45,62 @@ struct TCollector {
   }
 };
 
-// Packs the values straight into a snapshot, as TValueSnapshot packs TStoredValues.
+// Packs the values straight into a snapshot.
 struct TPacker {
-  TValueSnapshot::TBuilder builder;
-  void Lines(std::string_view path, TStrings* list, bool) {
-    builder.BeginLines(path, static_cast<std::size_t>(list->Count()));
+  TValueSnapshot::TBuilder& builder;
+  void Shape(const void* decision) { builder.Shape(decision); }
+  void Lines(std::string_view, TStrings* list, bool) {
+    builder.BeginLines(static_cast<std::size_t>(list->Count()));
     for (int i = 0; i < list->Count(); ++i) builder.Line(list->Strings(i));
     builder.EndLines();
   }
-  void Text(std::string_view path, TObject*, PPropInfo, bool, const std::string& value) { builder.Text(path, value); }
-  void Float(std::string_view path, TObject*, PPropInfo, bool, long double value) { builder.Float(path, value); }
-  void Ordinal(std::string_view path, TObject*, PPropInfo prop, bool, NativeInt value) {
-    // Walk hands on no class-typed value but a component reference.
-    if (prop->Kind() == TTypeKind::tkClass)
-      builder.Reference(path, value);
-    else
-      builder.Ordinal(path, value);
+  void Text(std::string_view, TObject*, PPropInfo, bool, const std::string& value) { builder.Text(value); }
+  void Float(std::string_view, TObject*, PPropInfo, bool, long double value) { builder.Float(value); }
+  void Ordinal(std::string_view, TObject*, PPropInfo, bool, NativeInt value) { builder.Ordinal(value); }
+  void Reference(std::string_view, TObject*, PPropInfo, bool, NativeInt value) { builder.Reference(value); }
+  void Collection(std::string_view, TObject*, PPropInfo, bool, TCollection& items) { builder.Collection(items); }
+  void Binary(std::string_view, TObject*, bool, const std::string& bytes) { builder.Text(bytes); }
+};
+
+// Packs the values as TPacker does and compares each entry with the one a snapshot taken
+// before holds: the values whose entries differ are collected.
+struct TDiffer {
+  TPacker now;
+  TValueSnapshot::TReader before;
+  TCollector changed;
+  bool Same(bool ordinal) {
+    std::string_view was = ordinal ? before.Ordinal() : before.Sized();
+    return was == now.builder.Last();
   }
-  void Collection(std::string_view path, TObject*, PPropInfo, bool, TCollection& items) {
-    builder.Collection(path, items);
+  void Shape(const void* decision) { now.Shape(decision); }
+  void Lines(std::string_view path, TStrings* list, bool stored) {
+    now.Lines(path, list, stored);
+    if (!Same(false)) changed.Lines(path, list, stored);
   }
-  void Binary(std::string_view path, TObject*, bool, const std::string& bytes) { builder.Text(path, bytes); }
+  void Text(std::string_view path, TObject* instance, PPropInfo prop, bool stored, const std::string& value) {
+    now.Text(path, instance, prop, stored, value);
+    if (!Same(false)) changed.Text(path, instance, prop, stored, value);
+  }
+  void Float(std::string_view path, TObject* instance, PPropInfo prop, bool stored, long double value) {
+    now.Float(path, instance, prop, stored, value);
+    if (!Same(false)) changed.Float(path, instance, prop, stored, value);
+  }
+  void Ordinal(std::string_view path, TObject* instance, PPropInfo prop, bool stored, NativeInt value) {
+    now.Ordinal(path, instance, prop, stored, value);
+    if (!Same(true)) changed.Ordinal(path, instance, prop, stored, value);
+  }
+  void Reference(std::string_view path, TObject* instance, PPropInfo prop, bool stored, NativeInt value) {
+    now.Reference(path, instance, prop, stored, value);
+    if (!Same(false)) changed.Reference(path, instance, prop, stored, value);
+  }
+  void Collection(std::string_view path, TObject* instance, PPropInfo prop, bool stored, TCollection& items) {
+    now.Collection(path, instance, prop, stored, items);
+    if (!Same(false)) changed.Collection(path, instance, prop, stored, items);
+  }
+  void Binary(std::string_view path, TObject* instance, bool stored, std::string bytes) {
+    now.Binary(path, instance, stored, bytes);
+    if (!Same(false)) changed.Binary(path, instance, stored, std::move(bytes));
+  }
 };
 
 }  // namespace
@@ -147,13 +108,33 @@ struct TPacker {
 void CollectValues(TObject* instance, std::vector<TStoredValue>& out) {
   out.clear();
   TCollector collector{out};
-  Walk(instance, {}, 0, true, collector);
+  WalkValues(instance, ValuePlan(instance->ClassType()), true, collector);
+}
+
+TValueSnapshot SnapshotValues(TObject* instance, TValueSnapshot::TBuilder& builder) {
+  builder.Reset();
+  builder.Shape(instance->ClassType());
+  TPacker packer{builder};
+  WalkValues(instance, ValuePlan(instance->ClassType()), true, packer);
+  return builder.Finish();
 }
 
 TValueSnapshot SnapshotValues(TObject* instance) {
-  TPacker packer;
-  Walk(instance, {}, 0, true, packer);
-  return packer.builder.Finish();
+  TValueSnapshot::TBuilder builder;
+  return SnapshotValues(instance, builder);
+}
+
+bool ChangedValues(TObject* instance, const TValueSnapshot& before, TValueSnapshot::TBuilder& now,
+                   std::vector<TStoredValue>& changed) {
+  now.Reset();
+  now.Shape(instance->ClassType());
+  changed.clear();
+  TDiffer differ{{now}, TValueSnapshot::TReader(before), {changed}};
+  WalkValues(instance, ValuePlan(instance->ClassType()), true, differ);
+  if (now.Holds(before)) return false;
+  // Of another shape, the entries do not correspond: every value counts as changed.
+  if (!now.SameShape(before)) CollectValues(instance, changed);
+  return true;
 }
 
 bool IsDefaultValue(const TStoredValue& value) {

@@ -1,7 +1,6 @@
 #include "vcl/streaming/value_snapshot.h"
 
-#include <cstdint>
-#include <functional>
+#include <algorithm>
 #include <limits>
 
 #include "vcl/collections.h"
@@ -18,14 +17,19 @@ void AppendVarint(std::string& out, std::uint64_t value) {
   out.append(bytes, size);
 }
 
-std::uint64_t ReadVarint(std::string_view& in) {
+// The bytes of the varint at the start of `in`, taken off it.
+std::string_view TakeVarint(std::string_view& in) {
+  std::size_t size = 0;
+  while (size < in.size() && static_cast<unsigned char>(in[size]) >= 0x80) ++size;
+  std::string_view bytes = in.substr(0, size + 1);
+  in.remove_prefix(bytes.size());
+  return bytes;
+}
+
+std::uint64_t VarintValue(std::string_view bytes) {
   std::uint64_t value = 0;
-  for (int shift = 0; !in.empty() && shift < 64; shift += 7) {
-    auto byte = static_cast<unsigned char>(in.front());
-    in.remove_prefix(1);
-    value |= std::uint64_t{byte & 0x7Fu} << shift;
-    if (byte < 0x80) break;
-  }
+  for (std::size_t i = 0; i < bytes.size() && i < 10; ++i)
+    value |= std::uint64_t{static_cast<unsigned char>(bytes[i]) & 0x7Fu} << (7 * i);
   return value;
 }
 
@@ -41,48 +45,28 @@ constexpr std::size_t kFloatBytes = std::numeric_limits<long double>::digits == 
 
 }  // namespace
 
-TValueSnapshot::TValueSnapshot(const std::vector<TStoredValue>& values) {
-  TBuilder builder;
-  for (const TStoredValue& value : values) {
-    std::visit(
-        [&](const auto& v) {
-          using V = std::decay_t<decltype(v)>;
-          if constexpr (std::is_same_v<V, NativeInt>) {
-            if (value.Prop && value.Prop->IsComponentReference())
-              builder.Reference(value.Path, v);
-            else if (value.Prop && value.Prop->Kind() == TTypeKind::tkClass)
-              builder.Collection(value.Path, *static_cast<const TCollection*>(OrdToObject(v)));
-            else
-              builder.Ordinal(value.Path, v);
-          } else if constexpr (std::is_same_v<V, std::string>) {
-            builder.Text(value.Path, v);
-          } else if constexpr (std::is_same_v<V, long double>) {
-            builder.Float(value.Path, v);
-          } else {
-            builder.BeginLines(value.Path, v.size());
-            for (const std::string& line : v) builder.Line(line);
-            builder.EndLines();
-          }
-        },
-        value.Value);
-  }
-  *this = builder.Finish();
+void TValueSnapshot::TBuilder::Reset() {
+  shape_ = 0;
+  bytes_.clear();
+  entry_ = 0;
 }
 
-// An entry: its size, then the kind of value (the index of its alternative in TPropValue;
-// 4 for a collection) and its bytes. Written in place: one byte is kept for the size, which
-// nearly always fits.
-void TValueSnapshot::TBuilder::Begin(std::string_view path, std::size_t kind) {
-  // Paths are interned for the program's life: their addresses identify them.
-  paths_ = paths_ * 1099511628211u ^ std::hash<const void*>()(path.data());
-  ++count_;
-  if (bytes_.capacity() == 0) bytes_.reserve(256);  // a typical control's values at once
+void TValueSnapshot::TBuilder::Shape(const void* decision) {
+  shape_ = (shape_ ^ reinterpret_cast<std::uintptr_t>(decision)) * 0x100000001B3u + 1;
+}
+
+void TValueSnapshot::TBuilder::Ordinal(NativeInt value) {
   entry_ = bytes_.size();
-  const char head[2] = {0, static_cast<char>(kind)};
-  bytes_.append(head, 2);
+  AppendVarint(bytes_, ZigZag(value));
 }
 
-void TValueSnapshot::TBuilder::End() {
+// A sized entry is written in place: one byte is kept for its size, which nearly always fits.
+void TValueSnapshot::TBuilder::BeginSized() {
+  entry_ = bytes_.size();
+  bytes_.push_back(0);
+}
+
+void TValueSnapshot::TBuilder::EndSized() {
   std::size_t size = bytes_.size() - entry_ - 1;
   if (size < 0x80) {
     bytes_[entry_] = static_cast<char>(size);
@@ -93,36 +77,30 @@ void TValueSnapshot::TBuilder::End() {
   bytes_.replace(entry_, 1, prefix);
 }
 
-void TValueSnapshot::TBuilder::Ordinal(std::string_view path, NativeInt value) {
-  Begin(path, 0);
-  AppendVarint(bytes_, ZigZag(value));
-  End();
-}
-
-void TValueSnapshot::TBuilder::Reference(std::string_view path, NativeInt value) {
-  Begin(path, 0);
+void TValueSnapshot::TBuilder::Reference(NativeInt value) {
+  BeginSized();
   AppendVarint(bytes_, ZigZag(value));
   if (const auto* target = static_cast<const TComponent*>(OrdToObject(value))) {
     bytes_ += target->Name();
     if (target->Owner()) bytes_.append(1, '.').append(target->Owner()->Name());
   }
-  End();
+  EndSized();
 }
 
-void TValueSnapshot::TBuilder::Text(std::string_view path, std::string_view value) {
-  Begin(path, 1);
+void TValueSnapshot::TBuilder::Text(std::string_view value) {
+  BeginSized();
   bytes_ += value;
-  End();
+  EndSized();
 }
 
-void TValueSnapshot::TBuilder::Float(std::string_view path, long double value) {
-  Begin(path, 2);
+void TValueSnapshot::TBuilder::Float(long double value) {
+  BeginSized();
   bytes_.append(reinterpret_cast<const char*>(&value), kFloatBytes);
-  End();
+  EndSized();
 }
 
-void TValueSnapshot::TBuilder::BeginLines(std::string_view path, std::size_t count) {
-  Begin(path, 3);
+void TValueSnapshot::TBuilder::BeginLines(std::size_t count) {
+  BeginSized();
   AppendVarint(bytes_, count);
 }
 
@@ -131,36 +109,39 @@ void TValueSnapshot::TBuilder::Line(std::string_view line) {
   bytes_ += line;
 }
 
-void TValueSnapshot::TBuilder::EndLines() { End(); }
+void TValueSnapshot::TBuilder::EndLines() { EndSized(); }
 
-void TValueSnapshot::TBuilder::Collection(std::string_view path, const TCollection& items) {
+void TValueSnapshot::TBuilder::Collection(const TCollection& items) {
   // Each item's snapshot is made by a builder of its own, before this entry begins.
   std::string itemBytes;
+  TBuilder itemBuilder;
   for (int i = 0; i < items.Count(); ++i) {
-    TValueSnapshot item = SnapshotValues(items.Items(i));
-    AppendVarint(itemBytes, item.paths_);
+    TValueSnapshot item = SnapshotValues(items.Items(i), itemBuilder);
+    AppendVarint(itemBytes, item.shape_);
     AppendVarint(itemBytes, item.bytes_.size());
     itemBytes += item.bytes_;
   }
-  Begin(path, 4);
+  BeginSized();
   AppendVarint(bytes_, static_cast<std::size_t>(items.Count()));
   bytes_ += itemBytes;
-  End();
+  EndSized();
 }
 
-TValueSnapshot TValueSnapshot::TBuilder::Finish() {
+TValueSnapshot TValueSnapshot::TBuilder::Finish() const {
   TValueSnapshot snapshot;
-  snapshot.paths_ = paths_ ^ count_;
+  snapshot.shape_ = shape_;
   snapshot.bytes_ = bytes_;  // a copy takes just the room it needs
   return snapshot;
 }
 
-std::string_view TValueSnapshot::TCursor::Next() {
-  if (rest_.empty()) return {};
-  auto size = static_cast<std::size_t>(ReadVarint(rest_));
-  std::string_view entry = rest_.substr(0, size);
-  rest_.remove_prefix(entry.size());
-  return entry;
+std::string_view TValueSnapshot::TReader::Ordinal() { return TakeVarint(rest_); }
+
+std::string_view TValueSnapshot::TReader::Sized() {
+  std::string_view whole = rest_;
+  std::string_view size = TakeVarint(rest_);
+  std::size_t length = std::min<std::uint64_t>(VarintValue(size), rest_.size());
+  rest_.remove_prefix(length);
+  return whole.substr(0, size.size() + length);
 }
 
 }  // namespace vcl

@@ -1,9 +1,11 @@
 // A component's published values as last read or written, packed into one buffer: a form
 // of many thousands of components keeps one per component, so each value takes a few bytes
-// (an ordinal usually three) instead of a full TStoredValue.
+// (an ordinal usually one) instead of a full TStoredValue. Which value an entry holds follows
+// from the component's class and its shape, so entries carry no path and no kind.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,60 +17,73 @@ namespace vcl {
 class TValueSnapshot {
 public:
   TValueSnapshot() = default;
-  explicit TValueSnapshot(const std::vector<TStoredValue>& values);
 
-  // True when both hold the same paths in the same order; only then do their entries
-  // correspond one to one.
-  bool SamePaths(const TValueSnapshot& other) const { return paths_ == other.paths_; }
-  // Same paths and same values: nothing changed between the two.
-  bool operator==(const TValueSnapshot& other) const { return paths_ == other.paths_ && bytes_ == other.bytes_; }
+  // True when both were taken of the same shape (the same class, sub-objects of the same
+  // classes, the same binary values); only then do their entries correspond one to one.
+  bool SameShape(const TValueSnapshot& other) const { return shape_ == other.shape_; }
+  // Same shape and same values: nothing changed between the two.
+  bool operator==(const TValueSnapshot& other) const { return shape_ == other.shape_ && bytes_ == other.bytes_; }
 
-  // Makes a snapshot value by value, without holding the values themselves: each call adds
-  // the entry that a TStoredValue of that path and value gives.
+  // Makes a snapshot value by value, without holding the values themselves. Its storage
+  // serves one snapshot after another when it is Reset between them.
   class TBuilder {
   public:
-    void Ordinal(std::string_view path, NativeInt value);
+    void Reset();
+    // What decides which values follow (a class, an interned path), mixed into the shape.
+    void Shape(const void* decision);
+    void Ordinal(NativeInt value);
     // A component reference: the component and the names it is written with, so that a
     // renamed target counts as a changed value.
-    void Reference(std::string_view path, NativeInt value);
-    void Text(std::string_view path, std::string_view value);
-    void Float(std::string_view path, long double value);
+    void Reference(NativeInt value);
+    void Text(std::string_view value);
+    void Float(long double value);
     // A string list: its count, then each of its lines by Line, then EndLines.
-    void BeginLines(std::string_view path, std::size_t count);
+    void BeginLines(std::size_t count);
     void Line(std::string_view line);
     void EndLines();
     // A collection: its items' values, item by item.
-    void Collection(std::string_view path, const TCollection& items);
-    TValueSnapshot Finish();
+    void Collection(const TCollection& items);
+    // The entry added last, to compare with a TReader's.
+    std::string_view Last() const { return std::string_view(bytes_).substr(entry_); }
+    bool SameShape(const TValueSnapshot& snapshot) const { return shape_ == snapshot.shape_; }
+    bool Holds(const TValueSnapshot& snapshot) const { return shape_ == snapshot.shape_ && bytes_ == snapshot.bytes_; }
+    TValueSnapshot Finish() const;
 
   private:
-    void Begin(std::string_view path, std::size_t kind);
-    void End();
-    std::size_t paths_ = 0;
+    void BeginSized();
+    void EndSized();
+    std::uint64_t shape_ = 0;
     std::string bytes_;
     std::size_t entry_ = 0;  // where the entry being written starts
-    std::size_t count_ = 0;
   };
 
-  // Walks the entries in collection order, one per value: between snapshots with the same
-  // paths, equal entries mean equal values.
-  class TCursor {
+  // Reads the entries in the order they were added; the caller knows each one's kind (an
+  // ordinal, or any other). Past the end, or misled about the kinds, it gives what it can
+  // and never reads outside the snapshot.
+  class TReader {
   public:
-    explicit TCursor(const TValueSnapshot& snapshot) : rest_(snapshot.bytes_) {}
-    // The next entry; empty past the last one.
-    std::string_view Next();
+    explicit TReader(const TValueSnapshot& snapshot) : rest_(snapshot.bytes_) {}
+    std::string_view Ordinal();
+    std::string_view Sized();
 
   private:
     std::string_view rest_;
   };
 
 private:
-  std::size_t paths_ = 0;  // a hash of the sequence of paths (interned: their addresses)
-  std::string bytes_;      // per value: its size, then its kind and its bytes
+  std::uint64_t shape_ = 0;
+  std::string bytes_;  // per ordinal its varint; per other value its size, then its bytes
 };
 
 // The snapshot of the values CollectValues gives for `instance`, made without collecting
-// them.
+// them; `builder` lends its storage.
+TValueSnapshot SnapshotValues(TObject* instance, TValueSnapshot::TBuilder& builder);
 TValueSnapshot SnapshotValues(TObject* instance);
+
+// Compares the values of `instance` with `before`: puts those that changed into `changed`
+// (cleared first; every value when the shape changed) and leaves the values as they are now
+// in `now`. False when nothing changed.
+bool ChangedValues(TObject* instance, const TValueSnapshot& before, TValueSnapshot::TBuilder& now,
+                   std::vector<TStoredValue>& changed);
 
 }  // namespace vcl
