@@ -111,11 +111,18 @@ void CollectValues(TObject* instance, std::vector<TStoredValue>& out) {
   WalkValues(instance, ValuePlan(instance->ClassType()), true, collector);
 }
 
-TValueSnapshot SnapshotValues(TObject* instance, TValueSnapshot::TBuilder& builder) {
+namespace {
+// Walks the values of `instance` with a visitor that packs them into `builder`.
+template <class Visitor>
+void Pack(TObject* instance, TValueSnapshot::TBuilder& builder, Visitor&& visit) {
   builder.Reset();
   builder.Shape(instance->ClassType());
-  TPacker packer{builder};
-  WalkValues(instance, ValuePlan(instance->ClassType()), true, packer);
+  WalkValues(instance, ValuePlan(instance->ClassType()), true, visit);
+}
+}  // namespace
+
+TValueSnapshot SnapshotValues(TObject* instance, TValueSnapshot::TBuilder& builder) {
+  Pack(instance, builder, TPacker{builder});
   return builder.Finish();
 }
 
@@ -126,14 +133,16 @@ TValueSnapshot SnapshotValues(TObject* instance) {
 
 bool ChangedValues(TObject* instance, const TValueSnapshot& before, TValueSnapshot::TBuilder& now,
                    std::vector<TStoredValue>& changed) {
-  now.Reset();
-  now.Shape(instance->ClassType());
   changed.clear();
-  TDiffer differ{{now}, TValueSnapshot::TReader(before), {changed}};
-  WalkValues(instance, ValuePlan(instance->ClassType()), true, differ);
+  // Most components are saved unchanged: one walk and one comparison tell so.
+  Pack(instance, now, TPacker{now});
   if (now.Holds(before)) return false;
   // Of another shape, the entries do not correspond: every value counts as changed.
-  if (!now.SameShape(before)) CollectValues(instance, changed);
+  if (!now.SameShape(before)) {
+    CollectValues(instance, changed);
+    return true;
+  }
+  Pack(instance, now, TDiffer{{now}, TValueSnapshot::TReader(before), {changed}});
   return true;
 }
 

@@ -10,6 +10,7 @@ namespace vcl {
 namespace {
 
 void AppendVarint(std::string& out, std::uint64_t value) {
+  if (value < 0x80) return out.push_back(static_cast<char>(value));  // most values
   char bytes[10];
   std::size_t size = 0;
   for (; value >= 0x80; value >>= 7) bytes[size++] = static_cast<char>((value & 0x7F) | 0x80);
