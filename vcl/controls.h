@@ -255,7 +255,7 @@ private:
   friend class TControlFont;
   friend class TSizeConstraints;
 
-  // What most controls leave at its default (for windowed controls too), made when a value
+  // What most controls leave at their defaults (windowed controls too), made when a value
   // is first set: a form may hold many thousands of controls.
   struct TRareFields {
     explicit TRareFields(TControl* control) : popupMenu(control) {}
