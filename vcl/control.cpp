@@ -344,24 +344,61 @@ void TControl::SetVisible(bool value) {
 
 void TControl::VisibleChanged() {}
 
+// ---- rarely set values: a value set to its default makes no block
+
+TControl::TRareFields& TControl::Rare() {
+  if (!rare_) rare_ = std::make_unique<TRareFields>(this);
+  return *rare_;
+}
+
+const std::string& TControl::NoText() {
+  static const std::string empty;
+  return empty;
+}
+
+void TControl::SetHint(const std::string& value) {
+  if (rare_ || !value.empty()) Rare().hint = value;
+}
+
+void TControl::SetCursor(TCursor value) {
+  if (rare_ || value != crDefault) Rare().cursor = value;
+}
+
+void TControl::SetDragCursor(TCursor value) {
+  if (rare_ || value != crDrag) Rare().dragCursor = value;
+}
+
+void TControl::SetDragKind(TDragKind value) {
+  if (rare_ || value != dkDrag) Rare().dragKind = value;
+}
+
+void TControl::SetDragMode(TDragMode value) {
+  if (rare_ || value != dmManual) Rare().dragMode = value;
+}
+
+void TControl::SetPopupMenu(TPopupMenu* value) {
+  if (rare_ || value) Rare().popupMenu.Set(value);
+}
+
 // ---- actions
 
-TBasicAction* TControl::Action() const { return actionLink_ ? actionLink_->Action() : nullptr; }
+TBasicAction* TControl::Action() const { return ActionLink() ? ActionLink()->Action() : nullptr; }
 
 void TControl::SetAction(TBasicAction* value) {
   if (!value) {
-    actionLink_.reset();
+    if (rare_) rare_->actionLink.reset();
     return;
   }
-  if (!actionLink_) actionLink_ = CreateActionLink();
-  actionLink_->SetAction(value);
+  std::unique_ptr<TControlActionLink>& link = Rare().actionLink;
+  if (!link) link = CreateActionLink();
+  link->SetAction(value);
   if (auto* action = Cast<TCustomAction>(value)) ActionChange(action, IsLoading() || value->HasState(csLoading));
 }
 
 void TControl::ActionChange(TCustomAction* action, bool checkDefaults) {
   if (!checkDefaults || GetText().empty() || GetText() == Name()) SetCaption(action->Caption());
   if (!checkDefaults || enabled_) SetEnabled(action->Enabled());
-  if (!checkDefaults || hint_.empty()) SetHint(action->Hint());
+  if (!checkDefaults || Hint().empty()) SetHint(action->Hint());
   if (!checkDefaults || visible_) SetVisible(action->Visible());
   if (auto* windowed = Cast<TWinControl>(this))
     if (!checkDefaults || windowed->HelpContext() == 0) windowed->SetHelpContext(action->HelpContext());
@@ -370,8 +407,8 @@ void TControl::ActionChange(TCustomAction* action, bool checkDefaults) {
 void TControl::Click() {
   if (OnClick.Assigned())
     OnClick(this);
-  else if (actionLink_ && !HasState(csDesigning))
-    actionLink_->Execute();
+  else if (ActionLink() && !HasState(csDesigning))
+    ActionLink()->Execute();
 }
 
 void TControl::Loaded() {

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 #include <typeinfo>
 
@@ -18,27 +17,36 @@ using TShiftState = std::uint32_t;
 constexpr TShiftState ShiftOf(TShiftStateElement e) { return 1u << e; }
 
 // An event property's value. A designed form keeps only the handler's name; a dialog
-// binds the name to one of its published methods, which the slot then calls. An empty slot
-// is one null pointer: a control has dozens of events and a form may hold many thousands
-// of controls, nearly all of them without handlers.
+// binds the name to one of its published methods, which the slot then calls. A control has
+// dozens of events and a form may hold many thousands of controls, nearly all of them
+// without handlers: a slot is one byte that says whether it has a binding, and the bindings
+// live in one table for the process, found by the slot's address.
 class TEventBase {
 public:
   TEventBase() = default;
-  TEventBase(const TEventBase& other) : binding_(other.binding_ ? other.binding_->Clone() : nullptr) {}
+  TEventBase(const TEventBase& other) {
+    if (other.bound_) Replace(other.Current()->Clone());
+  }
   TEventBase& operator=(const TEventBase& other) {
-    if (this != &other) binding_.reset(other.binding_ ? other.binding_->Clone() : nullptr);
+    if (this == &other) return *this;
+    if (other.bound_)
+      Replace(other.Current()->Clone());
+    else
+      Clear();
     return *this;
   }
 
-  const std::string& HandlerName() const { return binding_ ? binding_->name : NoName(); }
+  const std::string& HandlerName() const { return bound_ ? Current()->name : NoName(); }
   void SetHandlerName(std::string name) {
     if (name.empty() && !Assigned()) return Clear();
-    if (!binding_) binding_ = std::make_unique<Binding>();
-    binding_->name = std::move(name);
+    if (!bound_) Replace(new Binding);
+    Current()->name = std::move(name);
   }
-  TObject* Data() const { return binding_ ? binding_->data : nullptr; }
-  bool Assigned() const { return binding_ && binding_->HasCode(); }
-  void Clear() { binding_.reset(); }
+  TObject* Data() const { return bound_ ? Current()->data : nullptr; }
+  bool Assigned() const { return bound_ && Current()->HasCode(); }
+  void Clear() {
+    if (bound_) Release();
+  }
 
 protected:
   // A handler's name and object; the typed slot's binding adds the code. A slot named
@@ -52,16 +60,21 @@ protected:
     std::string name;
     TObject* data = nullptr;
   };
-  Binding* Current() const { return binding_.get(); }
-  void Replace(Binding* binding) { binding_.reset(binding); }
-  ~TEventBase() = default;
+  Binding* Current() const { return bound_ ? Find() : nullptr; }
+  // Gives the slot `binding`, which it then owns, in place of the one it has.
+  void Replace(Binding* binding);
+  ~TEventBase() { Clear(); }
 
 private:
   static const std::string& NoName() {
     static const std::string empty;
     return empty;
   }
-  std::unique_ptr<Binding> binding_;
+  struct TBound;
+  Binding* Find() const;
+  void Release();
+
+  bool bound_ = false;
 };
 
 template <class... Args>

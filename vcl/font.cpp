@@ -1,5 +1,8 @@
 #include "vcl/font.h"
 
+#include <mutex>
+#include <unordered_set>
+
 #include "vcl/class_builder.h"
 #include "vcl/geometry.h"
 #include "vcl/integer_idents.h"
@@ -98,7 +101,7 @@ void TFont::Assign(TPersistent* source) {
   auto* font = Cast<TFont>(source);
   if (!font) return TGraphicsObject::Assign(source);
   Lock();
-  SetName(font->name_);
+  SetInternedName(font->name_);
   // A font from a screen of another resolution keeps its point size.
   if (font->pixelsPerInch_ != pixelsPerInch_)
     SetSize(font->Size());
@@ -116,8 +119,20 @@ bool TFont::SameAs(const TFont& other) const {
          charset_ == other.charset_ && pitch_ == other.pitch_;
 }
 
+const std::string* TFont::InternName(const std::string& name) {
+  // Never destroyed: fonts of static storage may outlive it.
+  static auto* names = new std::unordered_set<std::string>;
+  static std::mutex lock;
+  std::lock_guard guard(lock);
+  return &*names->insert(name).first;
+}
+
 void TFont::SetName(const std::string& name) {
-  if (name.empty() || name == name_) return;
+  if (!name.empty() && name != *name_) SetInternedName(InternName(name));
+}
+
+void TFont::SetInternedName(const std::string* name) {
+  if (name == name_) return;
   name_ = name;
   Changed();
 }

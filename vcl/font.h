@@ -26,8 +26,9 @@ protected:
   void Unlock();
 
 private:
-  int lockCount_ = 0;
+  // Beside the one-byte event, so that a font's name follows without padding.
   bool changedWhileLocked_ = false;
+  int lockCount_ = 0;
 };
 
 enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
@@ -80,7 +81,7 @@ class TFont : public TGraphicsObject {
   // Copies another font's attributes, reporting one change.
   void Assign(TPersistent* source) override;
 
-  const std::string& Name() const { return name_; }
+  const std::string& Name() const { return *name_; }
   void SetName(const std::string& name);
   int Height() const { return height_; }
   void SetHeight(int height);
@@ -102,7 +103,11 @@ class TFont : public TGraphicsObject {
   bool SameAs(const TFont& other) const;
 
 private:
-  std::string name_ = "MS Sans Serif";
+  // Names are shared: a form's thousands of fonts use a few names.
+  static const std::string* InternName(const std::string& name);
+  void SetInternedName(const std::string* name);
+
+  const std::string* name_ = InternName("MS Sans Serif");
   int height_ = -11;
   TFontStyles style_ = 0;
   TColor color_ = clWindowText;

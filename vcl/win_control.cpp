@@ -26,8 +26,10 @@ TWinControl::~TWinControl() {
     SetParent(nullptr);
   }
   // The children leave all at once: no tab order to keep for them.
-  tabList_.clear();
-  tabGaps_ = 0;
+  if (children_) {
+    children_->tabList.clear();
+    children_->tabGaps = 0;
+  }
   while (ControlCount() > 0) {
     TControl* child = Controls(ControlCount() - 1);
     RemoveControl(child);
@@ -41,7 +43,8 @@ TControl* TWinControl::Controls(int index) const {
   if (index < 0 || index >= ControlCount())
     throw EListError("List index out of bounds (" + std::to_string(index) + ")");
   auto i = static_cast<std::size_t>(index);
-  return i < controls_.size() ? controls_[i] : winControls_[i - controls_.size()];
+  const auto& controls = children_->controls;
+  return i < controls.size() ? controls[i] : children_->winControls[i - controls.size()];
 }
 
 bool TWinControl::ContainsControl(const TControl* control) const {
@@ -51,13 +54,14 @@ bool TWinControl::ContainsControl(const TControl* control) const {
 }
 
 void TWinControl::InsertControl(TControl* control) {
+  if (!children_) children_ = std::make_unique<TChildLists>();
   if (control->windowed_) {
     auto* windowed = static_cast<TWinControl*>(control);
-    winControls_.push_back(windowed);
-    windowed->tabIndex_ = static_cast<int>(tabList_.size());
-    tabList_.push_back(windowed);
+    children_->winControls.push_back(windowed);
+    windowed->tabIndex_ = static_cast<int>(children_->tabList.size());
+    children_->tabList.push_back(windowed);
   } else {
-    controls_.push_back(control);
+    children_->controls.push_back(control);
   }
   control->parent_ = this;
   movedByRealign_ += int{control->MovedByRealign()};
@@ -82,18 +86,19 @@ void TWinControl::RemoveControl(TControl* control) {
     auto* windowed = static_cast<TWinControl*>(control);
     if (!HasState(csDestroying))
       if (TCustomForm* form = GetParentForm(this)) form->DefocusControl(windowed, true);
+    auto& tabList = children_->tabList;
     auto index = static_cast<std::size_t>(windowed->tabIndex_);
-    if (index < tabList_.size() && tabList_[index] == windowed) {
-      if (index + 1 == tabList_.size()) {
-        tabList_.pop_back();
+    if (index < tabList.size() && tabList[index] == windowed) {
+      if (index + 1 == tabList.size()) {
+        tabList.pop_back();
       } else {
-        tabList_[index] = nullptr;
-        ++tabGaps_;
+        tabList[index] = nullptr;
+        ++children_->tabGaps;
       }
     }
-    erase(winControls_, windowed);
+    erase(children_->winControls, windowed);
   } else {
-    erase(controls_, control);
+    erase(children_->controls, control);
   }
   control->parent_ = nullptr;
   movedByRealign_ -= int{control->MovedByRealign()};
@@ -119,15 +124,21 @@ int TWinControl::TabOrder() const {
   return tabIndex_;
 }
 
+const std::vector<TWinControl*>& TWinControl::TabList() const {
+  static const std::vector<TWinControl*> none;
+  CloseTabGaps();
+  return children_ ? children_->tabList : none;
+}
+
 void TWinControl::IndexTabList(std::size_t first, std::size_t last) const {
-  for (std::size_t i = first; i < last; ++i) tabList_[i]->tabIndex_ = static_cast<int>(i);
+  for (std::size_t i = first; i < last; ++i) children_->tabList[i]->tabIndex_ = static_cast<int>(i);
 }
 
 void TWinControl::CloseTabGaps() const {
-  if (tabGaps_ == 0) return;
-  std::erase(tabList_, nullptr);
-  tabGaps_ = 0;
-  IndexTabList(0, tabList_.size());
+  if (!children_ || children_->tabGaps == 0) return;
+  std::erase(children_->tabList, nullptr);
+  children_->tabGaps = 0;
+  IndexTabList(0, children_->tabList.size());
 }
 
 void TWinControl::SetTabOrder(int value) {
@@ -140,7 +151,7 @@ void TWinControl::SetTabOrder(int value) {
 void TWinControl::UpdateTabOrder(int value) {
   int current = TabOrder();
   if (current < 0) return;
-  auto& list = Parent()->tabList_;
+  auto& list = Parent()->children_->tabList;
   int count = static_cast<int>(list.size());
   value = std::clamp(value, 0, count - 1);
   if (value == current) return;
@@ -156,12 +167,14 @@ void TWinControl::UpdateTabOrder(int value) {
 // the tab list becomes a linked list walked by a cursor at the position being filled.
 void TWinControl::FixupTabList() {
   CloseTabGaps();
-  const std::size_t count = tabList_.size();
+  if (!children_) return;
+  auto& tabList = children_->tabList;
+  const std::size_t count = tabList.size();
   if (count == 0) return;
-  std::vector<int> placed(count, -1);  // position -> the child's node (its index in tabList_)
-  for (TWinControl* control : winControls_) {
+  std::vector<int> placed(count, -1);  // position -> the child's node (its index in the tab list)
+  for (TWinControl* control : children_->winControls) {
     int order = control->tabOrder_;
-    if (order >= 0 && static_cast<std::size_t>(order) < count && tabList_[static_cast<std::size_t>(control->tabIndex_)] == control)
+    if (order >= 0 && static_cast<std::size_t>(order) < count && tabList[static_cast<std::size_t>(control->tabIndex_)] == control)
       placed[static_cast<std::size_t>(order)] = control->tabIndex_;
   }
   // Nodes 0..count-1 are the children in their current order; `count` is the list's end.
@@ -205,8 +218,8 @@ void TWinControl::FixupTabList() {
   std::vector<TWinControl*> ordered;
   ordered.reserve(count);
   for (int node = next[count]; node != static_cast<int>(count); node = next[static_cast<std::size_t>(node)])
-    ordered.push_back(tabList_[static_cast<std::size_t>(node)]);
-  tabList_ = std::move(ordered);
+    ordered.push_back(tabList[static_cast<std::size_t>(node)]);
+  tabList = std::move(ordered);
   IndexTabList(0, count);
 }
 
@@ -269,7 +282,8 @@ void TWinControl::SetCtl3D(bool value) {
   ctl3D_ = value;
   parentCtl3D_ = false;
   Ctl3DChanged();
-  for (std::size_t i = 0; i < winControls_.size(); ++i) winControls_[i]->ParentCtl3DChanged();
+  if (children_)
+    for (TWinControl* child : children_->winControls) child->ParentCtl3DChanged();
 }
 
 void TWinControl::SetParentCtl3D(bool value) {
@@ -282,6 +296,20 @@ void TWinControl::ParentCtl3DChanged() {
   if (!parentCtl3D_ || !Parent()) return;
   SetCtl3D(Parent()->Ctl3D());
   parentCtl3D_ = true;
+}
+
+// ---- rarely set values (kept with the control's others)
+
+void TWinControl::SetHelpContext(int value) {
+  if (rare_ || value != 0) Rare().helpContext = value;
+}
+
+void TWinControl::SetImeMode(TImeMode value) {
+  if (rare_ || value != imDontCare) Rare().imeMode = value;
+}
+
+void TWinControl::SetImeName(const std::string& value) {
+  if (rare_ || !value.empty()) Rare().imeName = value;
 }
 
 // ---- alignment

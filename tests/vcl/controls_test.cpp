@@ -66,6 +66,30 @@ TEST_F(ControlsTest, ChildrenListNonWindowedControlsFirst) {
   EXPECT_EQ(edit1->TabOrder(), -1);
 }
 
+TEST_F(ControlsTest, AWindowedControlWithoutChildrenAnswersAsAnEmptyParent) {
+  auto* edit = Make<TEdit>(form.get(), form.get());
+  EXPECT_EQ(edit->ControlCount(), 0);
+  EXPECT_EQ(edit->NonWindowedControlCount(), 0);
+  EXPECT_THROW(edit->Controls(0), EListError);
+  EXPECT_TRUE(edit->TabList().empty());
+  edit->FixupTabList();
+  edit->SetCtl3D(false);
+  edit->Font()->SetSize(12);
+  std::vector<TWinControl*> list;
+  edit->GetTabOrderList(list);
+  EXPECT_TRUE(list.empty());
+  EXPECT_EQ(edit->FindNextControl(nullptr, true, false, false), nullptr);
+  // Once it has had children and lost them, it answers the same.
+  auto* label = Make<TLabel>(form.get(), edit);
+  auto* inner = Make<TEdit>(form.get(), edit);
+  EXPECT_EQ(Children(edit), (std::vector<TControl*>{label, inner}));
+  EXPECT_EQ(edit->TabList(), (std::vector<TWinControl*>{inner}));
+  delete inner;
+  label->SetParent(form.get());
+  EXPECT_EQ(edit->ControlCount(), 0);
+  EXPECT_TRUE(edit->TabList().empty());
+}
+
 TEST_F(ControlsTest, SettingATabOrderShiftsTheOthers) {
   auto* a = Make<TEdit>(form.get(), form.get());
   auto* b = Make<TEdit>(form.get(), form.get());
@@ -805,6 +829,40 @@ TEST_F(ControlsTest, ControlsFollowTheirAction) {
   EXPECT_FALSE(check->Checked());
   button->SetAction(nullptr);
   EXPECT_EQ(button->Action(), nullptr);
+}
+
+TEST_F(ControlsTest, RarelySetValuesKeepTheirDefaultsUntilSetAndTheirReferencesClear) {
+  auto* edit = Make<TEdit>(form.get(), form.get(), "Edit1");
+  auto* label = Make<TLabel>(form.get(), form.get(), "Label1");
+  EXPECT_EQ(edit->Cursor(), crDefault);
+  EXPECT_EQ(edit->DragCursor(), crDrag);
+  EXPECT_EQ(edit->DragKind(), dkDrag);
+  EXPECT_EQ(edit->DragMode(), dmManual);
+  EXPECT_EQ(edit->ImeMode(), imDontCare);
+  EXPECT_EQ(edit->HelpContext(), 0);
+  EXPECT_EQ(edit->Hint(), "");
+  EXPECT_EQ(edit->ImeName(), "");
+  EXPECT_EQ(edit->PopupMenu(), nullptr);
+  SetOrdProp(edit, GetPropInfo(edit, "Cursor"), crHandPoint);
+  SetOrdProp(edit, GetPropInfo(edit, "HelpContext"), 7);
+  SetStrProp(edit, GetPropInfo(edit, "ImeName"), "Kana");
+  edit->SetDragKind(dkDock);
+  edit->SetHint("");  // a default does not hide the values set before it
+  EXPECT_EQ(edit->Cursor(), crHandPoint);
+  EXPECT_EQ(edit->HelpContext(), 7);
+  EXPECT_EQ(edit->ImeName(), "Kana");
+  EXPECT_EQ(edit->DragKind(), dkDock);
+  EXPECT_EQ(edit->DragCursor(), crDrag);
+  EXPECT_TRUE(GetPropInfo(edit, "HelpContext")->IsStoredOn(edit));
+
+  auto* menu = new TPopupMenu(form.get());
+  menu->SetName("PopupMenu1");
+  edit->SetPopupMenu(menu);
+  SetObjectProp(label, GetPropInfo(label, "PopupMenu"), menu);
+  EXPECT_EQ(label->PopupMenu(), menu);
+  label->Free();  // the menu outlives a control that showed it
+  menu->Free();
+  EXPECT_EQ(edit->PopupMenu(), nullptr);
 }
 
 TEST_F(ControlsTest, Ctl3DAndBiDiModeFollowTheParent) {

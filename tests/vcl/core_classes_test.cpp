@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -262,6 +263,43 @@ TEST(Events, ANamedSlotKeepsItsNameWhenCodeIsBoundAndWhenCopied) {
   EXPECT_EQ(event.HandlerName(), "btnSaveClick");
   event.SetHandlerName("");
   EXPECT_EQ(event.HandlerName(), "");
+}
+
+TEST(Events, EachSlotKeepsItsOwnBindingAmongManyComingAndGoing) {
+  // Neighbouring slots, copies made as a vector grows, and slots going in any order.
+  std::vector<TNotifyEvent> events;
+  for (int i = 0; i < 3000; ++i) {
+    events.emplace_back();
+    if (i % 3 != 2) events.back().SetHandlerName("Handler" + std::to_string(i));
+  }
+  int calls = 0;
+  for (int i = 0; i < 3000; i += 5) events[static_cast<std::size_t>(i)] = [&calls, i](TObject*) { calls += i; };
+  events.erase(events.begin(), events.begin() + 1000);  // the others move down by assignment
+  for (int i = 1000; i < 3000; ++i) {
+    const TNotifyEvent& event = events[static_cast<std::size_t>(i - 1000)];
+    EXPECT_EQ(event.HandlerName(), i % 3 != 2 ? "Handler" + std::to_string(i) : "") << i;
+    EXPECT_EQ(event.Assigned(), i % 5 == 0) << i;
+  }
+  events[0](nullptr);  // slot 1000: bound
+  events[1](nullptr);  // slot 1001: named only
+  EXPECT_EQ(calls, 1000);
+  events.resize(10);
+  events[3].Clear();
+  EXPECT_EQ(events[3].HandlerName(), "");
+  EXPECT_EQ(events[5].HandlerName(), "Handler1005");
+}
+
+TEST(Events, ASlotMadeWhereAnotherWentStartsWithoutItsBinding) {
+  std::optional<TNotifyEvent> slot;
+  for (const char* name : {"First", "Second", "Third"}) {
+    slot.emplace();
+    EXPECT_EQ(slot->HandlerName(), "");
+    EXPECT_FALSE(slot->Assigned());
+    slot->SetHandlerName(name);
+    *slot = [](TObject*) {};
+    EXPECT_EQ(slot->HandlerName(), name);
+    slot.reset();
+  }
 }
 
 TEST(Components, NamesAreValidatedAsTheHostDoes) {
