@@ -211,7 +211,7 @@ std::vector<std::string> TFormDesigner::Save(std::optional<std::string> formPath
   // Both refused before either is written, so that a read-only unit leaves the form as it was.
   vcl::CheckWritable(target);
   if (writeUnit) vcl::CheckWritable(unitTarget);
-  WriteFileAtomic(target, form_->Write());
+  WriteFileAtomic(target, [this](const TByteSink& put) { form_->Write(put); });
   std::vector<std::string> warnings;
   if (unit_ && !unit_->Found()) warnings.push_back(unit_->Warning());
   if (writeUnit) unit_->Save(unitTarget);

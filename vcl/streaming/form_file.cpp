@@ -500,10 +500,19 @@ void TFormFile::ResolveReferences() {
 // ---- writing
 
 std::string TFormFile::Write() {
+  std::string bytes;
+  Write([&bytes](std::string_view piece) { bytes.append(piece); });
+  return bytes;
+}
+
+void TFormFile::Write(const std::function<void(std::string_view)>& out) {
   if (!root_) throw EInvalidOperation("The form's root component was destroyed");
   nodes_.clear();
   WriteObject(doc_.root());
-  return format_ == TFormFormat::Binary ? dfm::write_binary(doc_, binary_.get()) : doc_.write();
+  if (format_ == TFormFormat::Binary)
+    out(dfm::write_binary(doc_, binary_.get()));
+  else
+    doc_.write(out);
 }
 
 void TFormFile::RenameRootClass(const std::string& name) {
