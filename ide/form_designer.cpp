@@ -19,7 +19,8 @@ TClass TDataModuleForm::ClassInfo() {
   return cls;
 }
 
-// Follows the components the unit knows: a destroyed one leaves its field to be removed.
+// Hears from the root what the unit must follow: components added, renamed and removed
+// since the unit last saw them.
 class TFormDesigner::TNameWatcher : public TComponent {
 public:
   explicit TNameWatcher(TFormDesigner& designer) : TComponent(nullptr), designer_(designer) {}
@@ -27,15 +28,33 @@ public:
 protected:
   void Notification(TComponent* component, TOperation operation) override {
     TComponent::Notification(component, operation);
-    if (operation != opRemove) return;
+    if (operation == opInsert) {
+      designer_.added_.insert(component);
+      return;
+    }
     designer_.selection_.Remove(component);
-    auto known = designer_.names_.find(component);
-    if (known == designer_.names_.end()) return;
-    if (!known->second.empty()) designer_.removedNames_.push_back(known->second);
-    designer_.names_.erase(known);
+    if (!OwnedByRoot(component) || designer_.added_.erase(component)) return;
+    auto renamed = designer_.renamed_.find(component);
+    std::string seen = component->Name();
+    if (renamed != designer_.renamed_.end()) {
+      seen = std::move(renamed->second);
+      designer_.renamed_.erase(renamed);
+    }
+    if (!seen.empty()) designer_.removedNames_.push_back(std::move(seen));
+  }
+
+  void ValidateRename(TComponent* component, const std::string& curName, const std::string& newName) override {
+    TComponent::ValidateRename(component, curName, newName);
+    if (OwnedByRoot(component) && !designer_.added_.contains(component))
+      designer_.renamed_.try_emplace(component, curName);
   }
 
 private:
+  bool OwnedByRoot(const TComponent* component) const {
+    const TComponent* root = designer_.form_->Root();
+    return component && root && component->Owner() == root;
+  }
+
   TFormDesigner& designer_;
 };
 
@@ -71,7 +90,8 @@ std::unique_ptr<TFormDesigner> TFormDesigner::Open(const std::string& formPath) 
     designer->window_->InsertComponent(designer->GetRoot());
   }
   designer->watcher_ = std::make_unique<TNameWatcher>(*designer);
-  designer->RememberNames();
+  designer->rootName_ = designer->GetRoot()->Name();
+  designer->GetRoot()->AddNotificationListener(designer->watcher_.get());
   return designer;
 }
 
@@ -84,16 +104,6 @@ TFormDesigner::~TFormDesigner() {
     if (root && root->Owner() == window_ && form_->OwnsRoot()) window_->RemoveComponent(root);
     form_.reset();
     window_->Free();
-  }
-}
-
-void TFormDesigner::RememberNames() {
-  TComponent* root = GetRoot();
-  rootName_ = root->Name();
-  for (int i = 0; i < root->ComponentCount(); ++i) {
-    TComponent* component = root->Components(i);
-    names_[component] = component->Name();
-    watcher_->FreeNotification(component);
   }
 }
 
@@ -141,9 +151,10 @@ TComponent* TFormDesigner::CreateComponent(TClass cls, TComponent* parent, int l
 
 void TFormDesigner::SetSelections(const TComponentList& list) {
   selection_.Clear();
+  // The root tells of the components it owns; others are watched one by one.
   for (int i = 0; i < list.Count(); ++i) {
     selection_.Add(list.Items(i));
-    watcher_->FreeNotification(list.Items(i));
+    if (list.Items(i)->Owner() != GetRoot()) watcher_->FreeNotification(list.Items(i));
   }
 }
 
@@ -162,26 +173,28 @@ void TFormDesigner::SyncUnit() {
     rootName_ = root->Name();
   }
   referencesRenamed_ = 0;
+  std::vector<std::string> removed = std::move(removedNames_);
+  std::unordered_set<TComponent*> added = std::move(added_);
+  std::unordered_map<TComponent*, std::string> renamed = std::move(renamed_);
+  removedNames_.clear(), added_.clear(), renamed_.clear();
   if (!unit_) return;
-  for (const std::string& name : removedNames_) unit_->RemoveField(name);
-  removedNames_.clear();
+  for (const std::string& name : removed) unit_->RemoveField(name);
   std::vector<std::pair<std::string, std::string>> renames;
-  for (int i = 0; i < root->ComponentCount(); ++i) {
+  // In the components' order, and only when something was added or renamed.
+  for (int i = 0; (!added.empty() || !renamed.empty()) && i < root->ComponentCount(); ++i) {
     TComponent* component = root->Components(i);
-    auto known = names_.find(component);
-    if (known == names_.end()) {
+    if (added.contains(component)) {
       if (!component->Name().empty()) unit_->AddField(component->Name(), component->ClassName());
-      names_[component] = component->Name();
-      watcher_->FreeNotification(component);
-    } else if (known->second != component->Name()) {
-      if (known->second.empty())
-        unit_->AddField(component->Name(), component->ClassName());
-      else if (component->Name().empty())
-        unit_->RemoveField(known->second);
-      else if (unit_->RenameField(known->second, component->Name()))
-        renames.emplace_back(known->second, component->Name());
-      known->second = component->Name();
+      continue;
     }
+    auto known = renamed.find(component);
+    if (known == renamed.end() || known->second == component->Name()) continue;
+    if (known->second.empty())
+      unit_->AddField(component->Name(), component->ClassName());
+    else if (component->Name().empty())
+      unit_->RemoveField(known->second);
+    else if (unit_->RenameField(known->second, component->Name()))
+      renames.emplace_back(known->second, component->Name());
   }
   referencesRenamed_ = unit_->RenameReferences(renames, root->Name());
 }
@@ -198,7 +211,7 @@ std::vector<std::string> TFormDesigner::Save(std::optional<std::string> formPath
   // Both refused before either is written, so that a read-only unit leaves the form as it was.
   vcl::CheckWritable(target);
   if (writeUnit) vcl::CheckWritable(unitTarget);
-  WriteFileAtomic(target, form_->Write());
+  WriteFileAtomic(target, [this](const TByteSink& put) { form_->Write(put); });
   std::vector<std::string> warnings;
   if (unit_ && !unit_->Found()) warnings.push_back(unit_->Warning());
   if (writeUnit) unit_->Save(unitTarget);

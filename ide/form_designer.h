@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "host/designer.h"
@@ -62,7 +63,6 @@ public:
 private:
   class TNameWatcher;
   TFormDesigner() = default;
-  void RememberNames();
   void SyncUnit();
 
   std::string formPath_;
@@ -71,7 +71,10 @@ private:
   vcl::TForm* window_ = nullptr;  // owner of a data module
   std::optional<TUnitSource> unit_;
   std::unique_ptr<TNameWatcher> watcher_;
-  std::unordered_map<vcl::TComponent*, std::string> names_;  // as the unit last saw them
+  // What changed among the root's components since the unit last saw them: those added,
+  // those renamed (with the name the unit saw) and the names of those removed.
+  std::unordered_set<vcl::TComponent*> added_;
+  std::unordered_map<vcl::TComponent*, std::string> renamed_;
   std::vector<std::string> removedNames_;
   std::string rootName_;
   vcl::TComponentList selection_;

@@ -60,14 +60,19 @@ TComponent::TComponent(TComponent* owner) {
 TComponent::~TComponent() {
   Destroying();
   // Tell every peer first, so that no reference to this component survives it.
-  while (!freeNotifies_.Empty()) {
-    TComponent* peer = freeNotifies_.Back();
-    freeNotifies_.Erase(peer);
-    peer->freeNotifies_.Erase(this);
+  while (links_ && !links_->freeNotifies.Empty()) {
+    TComponent* peer = links_->freeNotifies.Back();
+    links_->freeNotifies.Erase(peer);
+    peer->links_->freeNotifies.Erase(this);
     peer->Notification(this, opRemove);
   }
   DestroyComponents();
   if (owner_) owner_->RemoveComponent(this);
+}
+
+TComponent::TLinks& TComponent::Links() {
+  if (!links_) links_ = std::make_unique<TLinks>();
+  return *links_;
 }
 
 void TComponent::Free() {
@@ -100,12 +105,14 @@ void TComponent::SetName(const std::string& name) {
 void TComponent::ValidateRename(TComponent* component, const std::string& curName, const std::string& newName) {
   if (component && !SameText(curName, newName) && component->owner_ == this && FindComponent(newName))
     throw EComponentError("A component named " + newName + " already exists");
+  for (std::size_t i = 0; links_ && i < links_->listeners.size(); ++i)
+    links_->listeners[i]->ValidateRename(component, curName, newName);
 }
 
 TComponent* TComponent::Components(int index) const {
   if (index < 0 || index >= ComponentCount())
     throw EListError("List index out of bounds (" + std::to_string(index) + ")");
-  return components_[static_cast<std::size_t>(index)];
+  return links_->components[static_cast<std::size_t>(index)];
 }
 
 int TComponent::ComponentIndex() const {
@@ -117,39 +124,40 @@ int TComponent::ComponentIndex() const {
 // removals before it, then up for one moved by SetComponentIndex: destroying an owner's
 // components in any order stays linear.
 std::size_t TComponent::IndexOfOwned(const TComponent* component) const {
-  std::size_t size = components_.size();
-  if (size == 0) return size;
-  std::size_t start = std::min(component->ownerIndexHint_, size - 1);
+  if (!links_ || links_->components.empty()) return 0;
+  const std::vector<TComponent*>& components = links_->components;
+  std::size_t size = components.size();
+  std::size_t start = std::min<std::size_t>(component->ownerIndexHint_, size - 1);
   for (std::size_t i = start + 1; i-- > 0;)
-    if (components_[i] == component) return i;
+    if (components[i] == component) return i;
   for (std::size_t i = start + 1; i < size; ++i)
-    if (components_[i] == component) return i;
+    if (components[i] == component) return i;
   return size;
 }
 
 void TComponent::SetComponentIndex(int index) {
   if (!owner_) return;
-  auto& list = owner_->components_;
+  auto& list = owner_->links_->components;
   int count = static_cast<int>(list.size());
   index = std::clamp(index, 0, count - 1);
   int current = ComponentIndex();
   if (current == index) return;
   list.erase(list.begin() + current);
   list.insert(list.begin() + index, this);
-  ownerIndexHint_ = static_cast<std::size_t>(index);
+  ownerIndexHint_ = static_cast<std::uint32_t>(index);
 }
 
 TComponent* TComponent::FindComponent(std::string_view name) const {
-  if (name.empty()) return nullptr;
+  if (name.empty() || !links_) return nullptr;
   TComponent* const* found =
-      nameIndex_.Find(HashText(name), [name](const TComponent* c) { return SameText(c->name_, name); });
+      links_->nameIndex.Find(HashText(name), [name](const TComponent* c) { return SameText(c->name_, name); });
   return found ? *found : nullptr;
 }
 
 void TComponent::IndexName(TComponent* component) {
   // The first of two components of one name (a form file may hold both) is the one found.
   if (!component->name_.empty() && !FindComponent(component->name_))
-    nameIndex_.Insert(HashText(component->name_), component);
+    links_->nameIndex.Insert(HashText(component->name_), component);
 }
 
 namespace {
@@ -161,7 +169,7 @@ std::uint64_t ComponentNamesReleased() { return namesReleased; }
 void TComponent::UnindexName(TComponent* component) {
   if (component->name_.empty()) return;
   ++namesReleased;
-  nameIndex_.Erase(HashText(component->name_), [component](const TComponent* c) { return c == component; });
+  links_->nameIndex.Erase(HashText(component->name_), [component](const TComponent* c) { return c == component; });
 }
 
 void TComponent::InsertComponent(TComponent* component) {
@@ -169,16 +177,19 @@ void TComponent::InsertComponent(TComponent* component) {
   Insert(component);
   if (HasState(csDesigning)) component->SetDesigning(true);
   Notification(component, opInsert);
+  TellListeners(component, opInsert);
 }
 
 void TComponent::RemoveComponent(TComponent* component) {
   Notification(component, opRemove);
+  TellListeners(component, opRemove);
   Remove(component);
 }
 
 void TComponent::Insert(TComponent* component) {
-  component->ownerIndexHint_ = components_.size();
-  components_.push_back(component);
+  std::vector<TComponent*>& components = Links().components;
+  component->ownerIndexHint_ = static_cast<std::uint32_t>(components.size());
+  components.push_back(component);
   component->owner_ = this;
   IndexName(component);
 }
@@ -186,14 +197,15 @@ void TComponent::Insert(TComponent* component) {
 void TComponent::Remove(TComponent* component) {
   UnindexName(component);
   std::size_t index = IndexOfOwned(component);
-  if (index < components_.size()) components_.erase(components_.begin() + static_cast<std::ptrdiff_t>(index));
+  if (links_ && index < links_->components.size())
+    links_->components.erase(links_->components.begin() + static_cast<std::ptrdiff_t>(index));
   component->owner_ = nullptr;
 }
 
 void TComponent::DestroyComponents() {
   // Each destruction may destroy siblings; always take the current last one.
-  while (!components_.empty()) {
-    TComponent* last = components_.back();
+  while (links_ && !links_->components.empty()) {
+    TComponent* last = links_->components.back();
     Remove(last);
     last->Free();
   }
@@ -201,24 +213,42 @@ void TComponent::DestroyComponents() {
 
 void TComponent::FreeNotification(TComponent* component) {
   if (!component || component == this) return;
-  if (freeNotifies_.Insert(component)) component->freeNotifies_.Insert(this);
+  if (Links().freeNotifies.Insert(component)) component->Links().freeNotifies.Insert(this);
 }
 
 void TComponent::RemoveFreeNotification(TComponent* component) {
-  freeNotifies_.Erase(component);
-  component->freeNotifies_.Erase(this);
+  if (links_) links_->freeNotifies.Erase(component);
+  if (component->links_) component->links_->freeNotifies.Erase(this);
+}
+
+void TComponent::AddNotificationListener(TComponent* listener) {
+  if (!listener || listener == this) return;
+  std::vector<TComponent*>& listeners = Links().listeners;
+  if (std::find(listeners.begin(), listeners.end(), listener) == listeners.end()) listeners.push_back(listener);
+  FreeNotification(listener);
+}
+
+void TComponent::TellListeners(TComponent* component, TOperation operation) {
+  // By index: a listener may stop listening meanwhile.
+  for (std::size_t i = 0; links_ && i < links_->listeners.size(); ++i)
+    links_->listeners[i]->Notification(component, operation);
 }
 
 void TComponent::Notification(TComponent* component, TOperation operation) {
-  if (operation != opRemove) return;
-  for (TComponentRefBase* ref : refs_)
-    if (ref->target_ == component) ref->target_ = nullptr;
+  if (operation != opRemove || !links_) return;
+  std::erase(links_->listeners, component);
+  std::vector<TComponentRefBase*>& refs = links_->refs;
+  std::erase_if(refs, [component](TComponentRefBase* ref) {
+    if (ref->target_ != component) return false;
+    ref->target_ = nullptr;
+    return true;
+  });
 }
 
 void TComponent::SetDesigning(bool value, bool setChildren) {
   SetState(csDesigning, value);
-  if (setChildren)
-    for (TComponent* c : components_) c->SetDesigning(value);
+  if (setChildren && links_)
+    for (TComponent* c : links_->components) c->SetDesigning(value);
 }
 
 void TComponent::Loading() { state_ |= StateOf(csLoading) | StateOf(csReading); }
@@ -231,25 +261,27 @@ void TComponent::GetChildren(const std::function<void(TComponent*)>&, TComponent
 
 // ---- references
 
-TComponentRefBase::TComponentRefBase(TComponent* holder) : holder_(holder) { holder_->refs_.push_back(this); }
+TComponentRefBase::TComponentRefBase(TComponent* holder) : holder_(holder) {}
 
-TComponentRefBase::~TComponentRefBase() {
-  SetComponent(nullptr);
-  auto& refs = holder_->refs_;
-  refs.erase(std::remove(refs.begin(), refs.end(), this), refs.end());
-}
+TComponentRefBase::~TComponentRefBase() { SetComponent(nullptr); }
 
 void TComponentRefBase::SetComponent(TComponent* target) {
   if (target == target_) return;
   TComponent* old = target_;
   target_ = target;
-  if (target) holder_->FreeNotification(target);
+  if (target) {
+    if (!old) holder_->Links().refs.push_back(this);
+    holder_->FreeNotification(target);
+  } else {
+    std::erase(holder_->links_->refs, this);
+  }
   if (!old) return;
   // The link serves both directions: keep it while either side still refers to the other.
-  for (TComponentRefBase* ref : holder_->refs_)
+  for (TComponentRefBase* ref : holder_->links_->refs)
     if (ref->target_ == old) return;
-  for (TComponentRefBase* ref : old->refs_)
-    if (ref->target_ == holder_) return;
+  if (old->links_)
+    for (TComponentRefBase* ref : old->links_->refs)
+      if (ref->target_ == holder_) return;
   holder_->RemoveFreeNotification(old);
 }
 

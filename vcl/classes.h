@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,7 +92,7 @@ class TComponent : public TPersistent {
   void SetTag(NativeInt tag) { tag_ = tag; }
 
   TComponent* Owner() const { return owner_; }
-  int ComponentCount() const { return static_cast<int>(components_.size()); }
+  int ComponentCount() const { return links_ ? static_cast<int>(links_->components.size()) : 0; }
   TComponent* Components(int index) const;
   int ComponentIndex() const;
   void SetComponentIndex(int index);
@@ -104,6 +105,11 @@ class TComponent : public TPersistent {
   // Asks to be told (Notification opRemove) when `component` is destroyed; mutual.
   void FreeNotification(TComponent* component);
   void RemoveFreeNotification(TComponent* component);
+  // Makes `listener` hear, after this component itself, of the components inserted into and
+  // removed from this one (Notification) and of their renames (ValidateRename), as a form
+  // tells its designer; the two are free-notification peers, so the listening ends when
+  // either goes.
+  void AddNotificationListener(TComponent* listener);
 
   TComponentState ComponentState() const { return state_; }
   bool HasState(TComponentStateElement e) const { return (state_ & StateOf(e)) != 0; }
@@ -142,25 +148,35 @@ private:
   std::size_t IndexOfOwned(const TComponent* component) const;
   void IndexName(TComponent* component);
   void UnindexName(TComponent* component);
+  void TellListeners(TComponent* component, TOperation operation);
+
+  // What a component has once it owns, watches or refers to another; most (the controls of
+  // a form) never do, and have none.
+  struct TLinks {
+    std::vector<TComponent*> components;
+    TOpenTable<TComponent*> nameIndex;  // the named owned components, by name ignoring case
+    // Peers told of each other's destruction: a form's root may have hundreds of thousands
+    // of owned components, but its peers are a few.
+    TPointerSet<TComponent> freeNotifies;
+    std::vector<TComponentRefBase*> refs;  // this component's references that point somewhere
+    std::vector<TComponent*> listeners;
+  };
+  TLinks& Links();
 
   std::string name_;
   // Beside the class and the name, which most loops over components read with it.
   TComponentState state_ = 0;
+  // Where this component went into its owner's list; removals before it only move it down.
+  std::uint32_t ownerIndexHint_ = 0;
   NativeInt tag_ = 0;
   TComponent* owner_ = nullptr;
-  // Where this component went into its owner's list; removals before it only move it down.
-  std::size_t ownerIndexHint_ = 0;
-  std::vector<TComponent*> components_;
-  TOpenTable<TComponent*> nameIndex_;  // the named owned components, by name ignoring case
-  // Peers told of each other's destruction: one component (a form file's or a designer's
-  // watcher) may watch hundreds of thousands, most watch none or a few.
-  TPointerSet<TComponent> freeNotifies_;
-  std::vector<TComponentRefBase*> refs_;
+  std::unique_ptr<TLinks> links_;
 };
 
 // A component's reference to another component: becomes null when the target is
 // destroyed (through free notification), like a guarded pointer. Held as a member of
-// the referring component and given that component at construction.
+// the referring component and given that component at construction; the component
+// lists it only while it points somewhere.
 class TComponentRefBase {
 public:
   explicit TComponentRefBase(TComponent* holder);

@@ -162,6 +162,27 @@ TEST_F(DesignerTest, SaveKeepsTheUnitInStep) {
   EXPECT_EQ(form.find("Panel1"), std::string::npos);
 }
 
+TEST_F(DesignerTest, TheUnitFollowsWhatChangedSinceItsLastSave) {
+  auto designer = ide::TFormDesigner::Open(Path("Unit1.dfm"));
+  TComponent* root = designer->GetRoot();
+  TComponent* button = root->FindComponent("Button1");
+  button->SetName("btnA");
+  button->SetName("btnOK");  // renamed twice: one rename in the unit
+  designer->CreateComponent(TEdit::ClassInfo(), root, 8, 40, 0, 0)->SetName("edtName");
+  designer->CreateComponent(TLabel::ClassInfo(), root, 8, 70, 0, 0)->Free();  // the unit never saw it
+  designer->Save();
+  std::string unit = Replace(kUnit, "    Button1: TButton;\n", "    btnOK: TButton;\n    edtName: TEdit;\n");
+  EXPECT_EQ(Read("Unit1.pas"), unit);
+
+  button->SetName("btnGo");
+  button->Free();  // goes by the name the unit knows
+  designer->Save();
+  EXPECT_EQ(Read("Unit1.pas"), Replace(unit, "    btnOK: TButton;\n", ""));
+  EXPECT_EQ(Read("Unit1.dfm").find("btn"), std::string::npos);
+  designer->Save();  // nothing changed since
+  EXPECT_EQ(Read("Unit1.pas"), Replace(unit, "    btnOK: TButton;\n", ""));
+}
+
 TEST_F(DesignerTest, MissingDeclarationStillSavesTheFormWithAWarning) {
   Write("Unit1.pas", "unit Unit1;\ninterface\nimplementation\nend.\n");
   auto designer = ide::TFormDesigner::Open(Path("Unit1.dfm"));

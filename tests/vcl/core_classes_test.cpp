@@ -396,6 +396,73 @@ TEST(Components, FreeNotificationClearsReferences) {
   EXPECT_THROW(SetObjectProp(a, buddy, &owner), EInvalidCast) << "a TComponent is no TWidget";
 }
 
+TEST(Components, AReferenceMovedOrClearedFollowsOnlyItsTarget) {
+  TComponent owner(nullptr);
+  auto* a = new TWidget(&owner);
+  auto* b = new TWidget(&owner);
+  auto* c = new TWidget(&owner);
+  a->SetBuddy(b);
+  a->SetLink(c);
+  a->SetBuddy(c);  // both references now point at c, none at b
+  b->Free();
+  EXPECT_EQ(a->Buddy(), c);
+  EXPECT_EQ(a->Link(), c);
+  a->SetLink(nullptr);
+  c->Free();
+  EXPECT_EQ(a->Buddy(), nullptr);
+  // Cleared by the destruction, the reference points anew.
+  auto* d = new TWidget(&owner);
+  a->SetBuddy(d);
+  d->Free();
+  EXPECT_EQ(a->Buddy(), nullptr);
+}
+
+// Records what a listener hears.
+class TListener : public TComponent {
+public:
+  using TComponent::TComponent;
+  std::vector<std::string> heard;
+
+protected:
+  void Notification(TComponent* component, TOperation operation) override {
+    TComponent::Notification(component, operation);
+    heard.push_back((operation == opInsert ? "insert " : "remove ") + component->Name());
+  }
+  void ValidateRename(TComponent* component, const std::string& curName, const std::string& newName) override {
+    TComponent::ValidateRename(component, curName, newName);
+    if (component) heard.push_back("rename " + curName + " " + newName);
+  }
+};
+
+TEST(Components, AListenerHearsWhatItsComponentOwnsGainAndLose) {
+  auto* root = new TComponent(nullptr);
+  root->SetName("Root");
+  auto* listener = new TListener(nullptr);
+  root->AddNotificationListener(listener);
+  root->AddNotificationListener(listener);  // once is enough
+  auto* gone = new TListener(nullptr);
+  root->AddNotificationListener(gone);
+  gone->Free();  // stops listening
+  auto* a = new TWidget(root);
+  a->SetName("A");
+  auto* b = new TWidget(root);
+  b->SetName("B");
+  EXPECT_THROW(a->SetName("b"), EComponentError);  // refused before the listener hears of it
+  a->SetName("Alpha");
+  auto* nested = new TWidget(a);  // owned by a: the root's listener does not hear of it
+  nested->SetName("Nested");
+  b->Free();
+  root->RemoveComponent(a);
+  a->Free();
+  EXPECT_EQ(listener->heard, (std::vector<std::string>{"rename  ", "insert ", "rename  A", "rename  ", "insert ",
+                                                       "rename  B", "rename A Alpha", "remove B", "remove Alpha"}))
+      << "an insertion is validated as a rename from nothing";
+  listener->heard.clear();
+  root->Free();
+  EXPECT_EQ(listener->heard, std::vector<std::string>{"remove Root"}) << "its component's own destruction";
+  listener->Free();
+}
+
 TEST(Components, HolderDestroyedBeforeTarget) {
   auto* target = new TWidget(nullptr);
   {

@@ -66,13 +66,17 @@ public:
   TemporaryFile(const TemporaryFile&) = delete;
   TemporaryFile& operator=(const TemporaryFile&) = delete;
 
-  void Write(std::string_view bytes) {
-    while (!bytes.empty()) {
-      const ssize_t written = gCalls.write(fd_, bytes.data(), bytes.size());
-      if (written < 0 && errno == EINTR) continue;
-      if (written <= 0) Fail(displayPath_, "writing the temporary file", written < 0 ? errno : EIO);
-      bytes.remove_prefix(static_cast<std::size_t>(written));
+  // Collects small pieces into one write; a large one goes straight to the file.
+  void Put(std::string_view bytes) {
+    if (buffer_.size() + bytes.size() <= kBuffered) {
+      buffer_.append(bytes);
+      return;
     }
+    WriteBuffer();
+    if (bytes.size() < kBuffered)
+      buffer_.append(bytes);
+    else
+      Write(bytes);
   }
   // Gives the temporary file the target's owner, group and mode. Owner first: changing it may
   // clear the set-id bits, which the mode then restores. A process that may not give the file
@@ -85,6 +89,7 @@ public:
     if (gCalls.fchmod(fd_, info.st_mode & 07777) != 0) Fail(displayPath_, "setting permissions", errno);
   }
   void Flush() {
+    WriteBuffer();
     if (gCalls.fsync(fd_) != 0) Fail(displayPath_, "flushing the temporary file", errno);
     const int fd = fd_;
     fd_ = -1;  // closed even when close reports an error
@@ -96,10 +101,25 @@ public:
   }
 
 private:
+  static constexpr std::size_t kBuffered = 64 * 1024;
+  void WriteBuffer() {
+    Write(buffer_);
+    buffer_.clear();
+  }
+  void Write(std::string_view bytes) {
+    while (!bytes.empty()) {
+      const ssize_t written = gCalls.write(fd_, bytes.data(), bytes.size());
+      if (written < 0 && errno == EINTR) continue;
+      if (written <= 0) Fail(displayPath_, "writing the temporary file", written < 0 ? errno : EIO);
+      bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+  }
+
   std::string displayPath_;
   std::string path_;
   int fd_ = -1;
   bool committed_ = false;
+  std::string buffer_;
 };
 
 // Makes the new name in the folder durable. File systems that cannot flush a folder say EINVAL;
@@ -129,11 +149,15 @@ void CheckWritable(const std::string& path) {
 }
 
 void WriteFileAtomic(const std::string& path, std::string_view bytes) {
+  WriteFileAtomic(path, [bytes](const TByteSink& put) { put(bytes); });
+}
+
+void WriteFileAtomic(const std::string& path, const std::function<void(const TByteSink& put)>& produce) {
   CheckWritable(path);
   const std::string target = ResolveTarget(path);
   {
     TemporaryFile temporary(target, path);
-    temporary.Write(bytes);
+    produce([&temporary](std::string_view piece) { temporary.Put(piece); });
     temporary.CopyOwnerAndPermissions(target);
     temporary.Flush();
     temporary.RenameOver(target);

@@ -4,6 +4,7 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,11 @@ private:
 // the new content is already in place, and the error says so. An existing file also keeps its
 // owner and group where the process may give them; a read-only one is refused (CheckWritable).
 void WriteFileAtomic(const std::string& path, std::string_view bytes);
+// The same for content that `produce` gives piece by piece to the sink it is handed, written
+// to the temporary file as it comes, so that no copy of the whole content is held. Should
+// `produce` raise, the target is untouched, the temporary file is gone and the error passes on.
+using TByteSink = std::function<void(std::string_view bytes)>;
+void WriteFileAtomic(const std::string& path, const std::function<void(const TByteSink& put)>& produce);
 
 // Raises EInOutError "PATH is read-only" when `path` names an existing file that must not be
 // replaced: one without any write permission bit (so that even the superuser leaves it alone,

@@ -15,6 +15,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <memory_resource>
 #include <optional>
@@ -271,7 +272,8 @@ public:
   static Document parse(std::string bytes, std::string file_name, const ReadOptions& options = {});
 
   std::string write() const;
-  void write(std::string& out) const;  // appends
+  // Gives the bytes to `out` piece by piece, as they are produced.
+  void write(const std::function<void(std::string_view)>& out) const;
 
   Document(Document&&) noexcept;
   Document& operator=(Document&&) noexcept;

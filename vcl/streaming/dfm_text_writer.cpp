@@ -5,11 +5,11 @@ namespace vcl::dfm {
 
 namespace {
 
-// Appends pieces, joining those that lie next to each other in memory into one copy: an
-// untouched stretch of the source, however many nodes it spans, is copied at once.
+// Gives out pieces, joining those that lie next to each other in memory into one: an
+// untouched stretch of the source, however many nodes it spans, goes out at once.
 class Emitter {
 public:
-  Emitter(std::string& out, const TextStore& store) : out_(out), store_(store) {}
+  Emitter(const std::function<void(std::string_view)>& out, const TextStore& store) : out_(out), store_(store) {}
   ~Emitter() { flush(); }
 
   void put(std::string_view text) {
@@ -34,8 +34,7 @@ public:
 
 private:
   void flush() {
-    if (run_begin_ != run_end_)
-      out_.append(run_begin_, static_cast<std::size_t>(run_end_ - run_begin_));
+    if (run_begin_ != run_end_) out_(std::string_view(run_begin_, static_cast<std::size_t>(run_end_ - run_begin_)));
     run_begin_ = run_end_ = nullptr;
   }
 
@@ -61,7 +60,7 @@ private:
     put(contents->close);
   }
 
-  std::string& out_;
+  const std::function<void(std::string_view)>& out_;
   const TextStore& store_;
   const char* run_begin_ = nullptr;
   const char* run_end_ = nullptr;
@@ -81,9 +80,8 @@ std::string_view newline_text(Newline newline) {
   return "\r\n";
 }
 
-void Document::write(std::string& out) const {
+void Document::write(const std::function<void(std::string_view)>& out) const {
   const State& state = *state_;
-  out.reserve(out.size() + state.bom.size() + state.source.size());
   Emitter emitter(out, state.store);
   if (state.flavour.bom)
     emitter.put(state.bom.empty() ? std::string_view("\xEF\xBB\xBF") : state.bom);
@@ -93,7 +91,8 @@ void Document::write(std::string& out) const {
 
 std::string Document::write() const {
   std::string out;
-  write(out);
+  out.reserve(state_->bom.size() + state_->source.size());
+  write([&out](std::string_view piece) { out.append(piece); });
   return out;
 }
 

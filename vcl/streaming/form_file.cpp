@@ -13,7 +13,8 @@
 
 namespace vcl {
 
-// Watches the bound components and forgets those that are destroyed.
+// Forgets the bound components that are destroyed. The root tells of those it owns; the
+// others (an inline frame's, one that left the root) are watched one by one.
 class TFormFile::TWatcher : public TComponent {
 public:
   explicit TWatcher(TFormFile& file) : TComponent(nullptr), file_(file) {}
@@ -22,11 +23,18 @@ protected:
   void Notification(TComponent* component, TOperation operation) override {
     TComponent::Notification(component, operation);
     if (operation != opRemove) return;
+    if (component == file_.root_) {
+      // Whatever is bound goes with the root.
+      for (TBinding& binding : file_.bindings_) binding.Component = nullptr;
+      file_.links_.Clear();
+      file_.root_ = nullptr;
+      return;
+    }
     std::uint32_t link = file_.LinkOf(component);
     if (link == 0) return;
+    if (!component->HasState(csDestroying)) return FreeNotification(component);
     file_.bindings_[link].Component = nullptr;
     file_.links_.Erase(HashPointer(component), [link](std::uint32_t other) { return other == link; });
-    if (component == file_.root_) file_.root_ = nullptr;
   }
 
 private:
@@ -78,8 +86,9 @@ TFormFile::TFormFile(dfm::Document doc, std::unique_ptr<dfm::BinaryOrigin> binar
       bindings_(1, TBinding{nullptr, {}}) {}
 
 TFormFile::~TFormFile() {
-  if (root_ && ownsRoot_) root_->Free();
+  // The watcher first, so that the root's components go without telling it.
   watcher_.reset();
+  if (root_ && ownsRoot_) root_->Free();
 }
 
 TFormSyntax::TFormSyntax(dfm::Document document, std::unique_ptr<dfm::BinaryOrigin> origin)
@@ -178,7 +187,10 @@ void TFormFile::Bind(dfm::Object& node, TComponent* component) {
   node.link = static_cast<std::uint32_t>(bindings_.size());
   bindings_.push_back(TBinding{component, {}});
   links_.Insert(HashPointer(component), node.link);
-  watcher_->FreeNotification(component);
+  if (component == root_)
+    root_->AddNotificationListener(watcher_.get());
+  else if (component->Owner() != root_)
+    watcher_->FreeNotification(component);
 }
 
 void TFormFile::ReadObject(dfm::Object& node, TComponent* component, TComponent* owner) {
@@ -488,10 +500,19 @@ void TFormFile::ResolveReferences() {
 // ---- writing
 
 std::string TFormFile::Write() {
+  std::string bytes;
+  Write([&bytes](std::string_view piece) { bytes.append(piece); });
+  return bytes;
+}
+
+void TFormFile::Write(const std::function<void(std::string_view)>& out) {
   if (!root_) throw EInvalidOperation("The form's root component was destroyed");
   nodes_.clear();
   WriteObject(doc_.root());
-  return format_ == TFormFormat::Binary ? dfm::write_binary(doc_, binary_.get()) : doc_.write();
+  if (format_ == TFormFormat::Binary)
+    out(dfm::write_binary(doc_, binary_.get()));
+  else
+    doc_.write(out);
 }
 
 void TFormFile::RenameRootClass(const std::string& name) {

@@ -80,6 +80,9 @@ public:
   // their default removed, new values in published order, new components written as the
   // IDE writes them, destroyed ones gone. Unchanged parts come out byte for byte.
   std::string Write();
+  // The same bytes given to `out` piece by piece as they are produced: a text form makes no
+  // copy of the whole file (a binary one is put together first).
+  void Write(const std::function<void(std::string_view)>& out);
   // The format Write produces: the one the file was read in unless changed.
   TFormFormat Format() const { return format_; }
   void SetFormat(TFormFormat format) { format_ = format; }

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "vcl/streaming/atomic_file.h"
 #include "vcl/sysutils.h"
@@ -70,6 +71,28 @@ TEST_F(AtomicFile, WritesAndReplacesExactBytes) {
   EXPECT_EQ(Read(target_), kOriginal);
   WriteFileAtomic(target_, "");
   EXPECT_EQ(Read(target_), "");
+  EXPECT_EQ(Entries(), std::set<std::string>{"Unit1.pas"});
+}
+
+TEST_F(AtomicFile, ContentGivenPieceByPieceArrivesWholeOrNotAtAll) {
+  // Pieces small and large, around the size the writer collects before it writes.
+  const std::vector<std::string> pieces{"unit ", std::string(70000, 'a'), "", "b", std::string(65536, 'c'),
+                                        std::string(65535, 'd'), "\r\n"};
+  std::string whole;
+  for (const std::string& piece : pieces) whole += piece;
+  WriteFileAtomic(target_, [&](const TByteSink& put) {
+    for (const std::string& piece : pieces) put(piece);
+  });
+  EXPECT_EQ(Read(target_), whole);
+
+  // A producer that fails half-way leaves the file as it was and no temporary file.
+  EXPECT_THROW(WriteFileAtomic(target_,
+                               [&](const TByteSink& put) {
+                                 put(std::string(200000, 'x'));
+                                 throw EInvalidOperation("The form's root component was destroyed");
+                               }),
+               EInvalidOperation);
+  EXPECT_EQ(Read(target_), whole);
   EXPECT_EQ(Entries(), std::set<std::string>{"Unit1.pas"});
 }
 

@@ -154,6 +154,49 @@ TEST(FormFile, DestroyedAndRenamedComponents) {
   EXPECT_EQ(form->Write(), expected);
 }
 
+TEST(FormFile, ComponentsOwnedAnywhereLeaveTheFileOnlyWhenDestroyed) {
+  const std::string framed =
+      "object Form1: TForm1\n"
+      "  inline Frame1: TFrame1\n"
+      "    object edtInner: TEdit\n"
+      "      Left = 8\n"
+      "    end\n"
+      "  end\n"
+      "  object edtKept: TEdit\n"
+      "    Left = 16\n"
+      "  end\n"
+      "end\n";
+  auto form = Load(framed);
+  TComponent* root = form->Root();
+  TComponent* frame = root->FindComponent("Frame1");
+  ASSERT_NE(frame, nullptr);
+  TComponent* inner = frame->FindComponent("edtInner");
+  ASSERT_NE(inner, nullptr) << "the frame owns what it holds";
+  inner->Free();
+  TComponent* kept = root->FindComponent("edtKept");
+  root->RemoveComponent(kept);  // leaves the root, but lives on
+  As<TControl>(kept)->SetTop(3);
+  std::string expected = Replace(framed, "    object edtInner: TEdit\n      Left = 8\n    end\n", "");
+  expected = Replace(expected, "    Left = 16\n", "    Left = 16\n    Top = 3\n");
+  EXPECT_EQ(form->Write(), expected);
+  kept->Free();
+  EXPECT_EQ(form->Write(), Replace(expected, "  object edtKept: TEdit\n    Left = 16\n    Top = 3\n  end\n", ""));
+  EXPECT_EQ(form->Node(kept), nullptr);
+}
+
+TEST(FormFile, ARootDestroyedElsewhereTakesEveryBindingWithIt) {
+  TComponent owner(nullptr);
+  TFormReadOptions options;
+  options.RootOwner = &owner;
+  auto form = TFormFile::Read(kForm, "Unit1.dfm", options);
+  TComponent* edit = form->Root()->FindComponent("Edit1");
+  ASSERT_NE(form->Node(edit), nullptr);
+  owner.DestroyComponents();
+  EXPECT_EQ(form->Root(), nullptr);
+  EXPECT_EQ(form->Node(edit), nullptr);
+  EXPECT_THROW(form->Write(), EInvalidOperation);
+}
+
 TEST(FormFile, NewComponentsAreWrittenAsTheIdeWritesThem) {
   auto form = Load(kForm);
   auto* panel = As<TPanel>(form->Root()->FindComponent("Panel1"));
