@@ -183,6 +183,19 @@ TEST_F(DesignerTest, TheUnitFollowsWhatChangedSinceItsLastSave) {
   EXPECT_EQ(Read("Unit1.pas"), Replace(unit, "    btnOK: TButton;\n", ""));
 }
 
+// A component the root no longer owns has no field in the unit; owned again, it has one.
+TEST_F(DesignerTest, TheUnitDeclaresWhatTheRootOwns) {
+  auto designer = ide::TFormDesigner::Open(Path("Unit1.dfm"));
+  TComponent* root = designer->GetRoot();
+  TComponent* button = root->FindComponent("Button1");
+  root->RemoveComponent(button);
+  designer->Save();
+  EXPECT_EQ(Read("Unit1.pas"), Replace(kUnit, "    Button1: TButton;\n", ""));
+  root->InsertComponent(button);
+  designer->Save();
+  EXPECT_EQ(Read("Unit1.pas"), kUnit);
+}
+
 TEST_F(DesignerTest, MissingDeclarationStillSavesTheFormWithAWarning) {
   Write("Unit1.pas", "unit Unit1;\ninterface\nimplementation\nend.\n");
   auto designer = ide::TFormDesigner::Open(Path("Unit1.dfm"));
