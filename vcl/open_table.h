@@ -1,5 +1,5 @@
 // Small, flat hash containers for the per-component tables: most components have a few
-// peers and no owned components, while a form's watcher or root has hundreds of thousands.
+// peers and no owned components, while a form's root owns hundreds of thousands.
 // Both kinds cost one allocation or none, and no node per entry.
 #pragma once
 
