@@ -1,10 +1,12 @@
-// Property lookup and write by name; creating and destroying many components.
+// Property lookup and write by name; creating and destroying many components, references
+// between them and event handlers.
 #include <benchmark/benchmark.h>
 
 #include "package/ZoltProps.h"
 #include "vcl/classes.h"
 #include "vcl/controls.h"
 #include "vcl/forms.h"
+#include "vcl/stdctrls.h"
 #include "vcl/typinfo.h"
 
 using namespace vcl;
@@ -76,5 +78,37 @@ void BM_CreateFormShapedComponents(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * panels * 19);
 }
 BENCHMARK(BM_CreateFormShapedComponents)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond);
+
+// N labels each referring to an edit (FocusControl), both kept apart by free notification,
+// then destroyed with their owner: the links a reference makes at both ends.
+void BM_ReferencesBetweenComponents(benchmark::State& state) {
+  const int count = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    auto* owner = new TComponent(nullptr);
+    for (int i = 0; i < count; ++i) {
+      auto* edit = new TEdit(owner);
+      (new TLabel(owner))->SetFocusControl(edit);
+    }
+    owner->Free();
+  }
+  state.SetItemsProcessed(state.iterations() * count);
+}
+BENCHMARK(BM_ReferencesBetweenComponents)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// N event slots given handler names, each name read back, then all cleared.
+void BM_EventHandlers(benchmark::State& state) {
+  const auto count = static_cast<std::size_t>(state.range(0));
+  std::vector<std::string> names;
+  for (std::size_t i = 0; i < count; ++i) names.push_back("Handler" + std::to_string(i));
+  for (auto _ : state) {
+    std::vector<TNotifyEvent> events(count);
+    for (std::size_t i = 0; i < count; ++i) events[i].SetHandlerName(names[i]);
+    std::size_t length = 0;
+    for (const TNotifyEvent& event : events) length += event.HandlerName().size();
+    benchmark::DoNotOptimize(length);
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_EventHandlers)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

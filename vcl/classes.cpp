@@ -75,6 +75,12 @@ TComponent::TLinks& TComponent::Links() {
   return *links_;
 }
 
+TComponent::TOwned& TComponent::Owned() {
+  TLinks& links = Links();
+  if (!links.owned) links.owned = std::make_unique<TOwned>();
+  return *links.owned;
+}
+
 void TComponent::Free() {
   if (!(state_ & StateOf(csDestroying))) BeforeDestruction();
   Destroying();
@@ -105,14 +111,14 @@ void TComponent::SetName(const std::string& name) {
 void TComponent::ValidateRename(TComponent* component, const std::string& curName, const std::string& newName) {
   if (component && !SameText(curName, newName) && component->owner_ == this && FindComponent(newName))
     throw EComponentError("A component named " + newName + " already exists");
-  for (std::size_t i = 0; links_ && i < links_->listeners.size(); ++i)
-    links_->listeners[i]->ValidateRename(component, curName, newName);
+  for (std::size_t i = 0; OwnedOrNull() && i < links_->owned->listeners.size(); ++i)
+    links_->owned->listeners[i]->ValidateRename(component, curName, newName);
 }
 
 TComponent* TComponent::Components(int index) const {
   if (index < 0 || index >= ComponentCount())
     throw EListError("List index out of bounds (" + std::to_string(index) + ")");
-  return links_->components[static_cast<std::size_t>(index)];
+  return links_->owned->components[static_cast<std::size_t>(index)];
 }
 
 int TComponent::ComponentIndex() const {
@@ -124,8 +130,9 @@ int TComponent::ComponentIndex() const {
 // removals before it, then up for one moved by SetComponentIndex: destroying an owner's
 // components in any order stays linear.
 std::size_t TComponent::IndexOfOwned(const TComponent* component) const {
-  if (!links_ || links_->components.empty()) return 0;
-  const std::vector<TComponent*>& components = links_->components;
+  TOwned* owned = OwnedOrNull();
+  if (!owned || owned->components.empty()) return 0;
+  const std::vector<TComponent*>& components = owned->components;
   std::size_t size = components.size();
   std::size_t start = std::min<std::size_t>(component->ownerIndexHint_, size - 1);
   for (std::size_t i = start + 1; i-- > 0;)
@@ -137,7 +144,7 @@ std::size_t TComponent::IndexOfOwned(const TComponent* component) const {
 
 void TComponent::SetComponentIndex(int index) {
   if (!owner_) return;
-  auto& list = owner_->links_->components;
+  auto& list = owner_->links_->owned->components;
   int count = static_cast<int>(list.size());
   index = std::clamp(index, 0, count - 1);
   int current = ComponentIndex();
@@ -148,16 +155,20 @@ void TComponent::SetComponentIndex(int index) {
 }
 
 TComponent* TComponent::FindComponent(std::string_view name) const {
-  if (name.empty() || !links_) return nullptr;
+  TOwned* owned = OwnedOrNull();
+  if (name.empty() || !owned) return nullptr;
   TComponent* const* found =
-      links_->nameIndex.Find(HashText(name), [name](const TComponent* c) { return SameText(c->name_, name); });
+      owned->nameIndex.Find(HashText(name), [name](const TComponent* c) { return SameText(c->name_, name); });
   return found ? *found : nullptr;
 }
 
 void TComponent::IndexName(TComponent* component) {
   // The first of two components of one name (a form file may hold both) is the one found.
-  if (!component->name_.empty() && !FindComponent(component->name_))
-    links_->nameIndex.Insert(HashText(component->name_), component);
+  // Most often the look-up that validated the new name has just found it free.
+  if (component->name_.empty()) return;
+  TOpenTable<TComponent*>& index = links_->owned->nameIndex;
+  std::size_t hash = HashText(component->name_);
+  if (index.JustMissed(hash) || !FindComponent(component->name_)) index.Insert(hash, component);
 }
 
 namespace {
@@ -169,7 +180,8 @@ std::uint64_t ComponentNamesReleased() { return namesReleased; }
 void TComponent::UnindexName(TComponent* component) {
   if (component->name_.empty()) return;
   ++namesReleased;
-  links_->nameIndex.Erase(HashText(component->name_), [component](const TComponent* c) { return c == component; });
+  links_->owned->nameIndex.Erase(HashText(component->name_),
+                                 [component](const TComponent* c) { return c == component; });
 }
 
 void TComponent::InsertComponent(TComponent* component) {
@@ -186,8 +198,15 @@ void TComponent::RemoveComponent(TComponent* component) {
   Remove(component);
 }
 
+void TComponent::ReserveComponents(std::size_t count) {
+  if (count == 0) return;
+  TOwned& owned = Owned();
+  owned.components.reserve(count);
+  owned.nameIndex.Reserve(count);
+}
+
 void TComponent::Insert(TComponent* component) {
-  std::vector<TComponent*>& components = Links().components;
+  std::vector<TComponent*>& components = Owned().components;
   component->ownerIndexHint_ = static_cast<std::uint32_t>(components.size());
   components.push_back(component);
   component->owner_ = this;
@@ -197,15 +216,15 @@ void TComponent::Insert(TComponent* component) {
 void TComponent::Remove(TComponent* component) {
   UnindexName(component);
   std::size_t index = IndexOfOwned(component);
-  if (links_ && index < links_->components.size())
-    links_->components.erase(links_->components.begin() + static_cast<std::ptrdiff_t>(index));
+  if (TOwned* owned = OwnedOrNull(); owned && index < owned->components.size())
+    owned->components.erase(owned->components.begin() + static_cast<std::ptrdiff_t>(index));
   component->owner_ = nullptr;
 }
 
 void TComponent::DestroyComponents() {
   // Each destruction may destroy siblings; always take the current last one.
-  while (links_ && !links_->components.empty()) {
-    TComponent* last = links_->components.back();
+  while (OwnedOrNull() && !links_->owned->components.empty()) {
+    TComponent* last = links_->owned->components.back();
     Remove(last);
     last->Free();
   }
@@ -223,22 +242,21 @@ void TComponent::RemoveFreeNotification(TComponent* component) {
 
 void TComponent::AddNotificationListener(TComponent* listener) {
   if (!listener || listener == this) return;
-  std::vector<TComponent*>& listeners = Links().listeners;
+  std::vector<TComponent*>& listeners = Owned().listeners;
   if (std::find(listeners.begin(), listeners.end(), listener) == listeners.end()) listeners.push_back(listener);
   FreeNotification(listener);
 }
 
 void TComponent::TellListeners(TComponent* component, TOperation operation) {
   // By index: a listener may stop listening meanwhile.
-  for (std::size_t i = 0; links_ && i < links_->listeners.size(); ++i)
-    links_->listeners[i]->Notification(component, operation);
+  for (std::size_t i = 0; OwnedOrNull() && i < links_->owned->listeners.size(); ++i)
+    links_->owned->listeners[i]->Notification(component, operation);
 }
 
 void TComponent::Notification(TComponent* component, TOperation operation) {
   if (operation != opRemove || !links_) return;
-  std::erase(links_->listeners, component);
-  std::vector<TComponentRefBase*>& refs = links_->refs;
-  std::erase_if(refs, [component](TComponentRefBase* ref) {
+  if (TOwned* owned = links_->owned.get()) std::erase(owned->listeners, component);
+  links_->refs.EraseIf([component](TComponentRefBase* ref) {
     if (ref->target_ != component) return false;
     ref->target_ = nullptr;
     return true;
@@ -247,8 +265,8 @@ void TComponent::Notification(TComponent* component, TOperation operation) {
 
 void TComponent::SetDesigning(bool value, bool setChildren) {
   SetState(csDesigning, value);
-  if (setChildren && links_)
-    for (TComponent* c : links_->components) c->SetDesigning(value);
+  if (TOwned* owned = OwnedOrNull(); setChildren && owned)
+    for (TComponent* c : owned->components) c->SetDesigning(value);
 }
 
 void TComponent::Loading() { state_ |= StateOf(csLoading) | StateOf(csReading); }
@@ -270,10 +288,10 @@ void TComponentRefBase::SetComponent(TComponent* target) {
   TComponent* old = target_;
   target_ = target;
   if (target) {
-    if (!old) holder_->Links().refs.push_back(this);
+    if (!old) holder_->Links().refs.PushBack(this);
     holder_->FreeNotification(target);
   } else {
-    std::erase(holder_->links_->refs, this);
+    holder_->links_->refs.EraseIf([this](const TComponentRefBase* ref) { return ref == this; });
   }
   if (!old) return;
   // The link serves both directions: keep it while either side still refers to the other.

@@ -92,12 +92,17 @@ class TComponent : public TPersistent {
   void SetTag(NativeInt tag) { tag_ = tag; }
 
   TComponent* Owner() const { return owner_; }
-  int ComponentCount() const { return links_ ? static_cast<int>(links_->components.size()) : 0; }
+  int ComponentCount() const {
+    TOwned* owned = OwnedOrNull();
+    return owned ? static_cast<int>(owned->components.size()) : 0;
+  }
   TComponent* Components(int index) const;
   int ComponentIndex() const;
   void SetComponentIndex(int index);
   // The owned component with that name, ignoring case; null when none.
   TComponent* FindComponent(std::string_view name) const;
+  // Makes room for `count` owned components in all, as a form file does before it loads.
+  void ReserveComponents(std::size_t count);
   void InsertComponent(TComponent* component);
   void RemoveComponent(TComponent* component);
   void DestroyComponents();
@@ -150,18 +155,25 @@ private:
   void UnindexName(TComponent* component);
   void TellListeners(TComponent* component, TOperation operation);
 
-  // What a component has once it owns, watches or refers to another; most (the controls of
-  // a form) never do, and have none.
-  struct TLinks {
+  // What a component has once it owns others or is listened to: a form's root, a frame.
+  struct TOwned {
     std::vector<TComponent*> components;
     TOpenTable<TComponent*> nameIndex;  // the named owned components, by name ignoring case
+    std::vector<TComponent*> listeners;
+  };
+  // What a component has once it watches, refers to or owns another; most (the controls of
+  // a form) never do, and have none. A reference and its target need only the peers and
+  // the references, which a pointer or two hold in place.
+  struct TLinks {
     // Peers told of each other's destruction: a form's root may have hundreds of thousands
     // of owned components, but its peers are a few.
     TPointerSet<TComponent> freeNotifies;
-    std::vector<TComponentRefBase*> refs;  // this component's references that point somewhere
-    std::vector<TComponent*> listeners;
+    TSmallList<TComponentRefBase> refs;  // this component's references that point somewhere
+    std::unique_ptr<TOwned> owned;
   };
   TLinks& Links();
+  TOwned& Owned();
+  TOwned* OwnedOrNull() const { return links_ ? links_->owned.get() : nullptr; }
 
   std::string name_;
   // Beside the class and the name, which most loops over components read with it.

@@ -57,8 +57,6 @@ void TEventBase::Release() {
       old = b.binding;
       return true;
     });
-    // A form with many handlers leaves no large table behind when it goes.
-    if (table.entries.Size() == 0) table.entries.Clear();
     bound_ = false;
   }
   delete old;

@@ -57,6 +57,18 @@ TClass InferRootAncestor(const dfm::Object& node) {
   return anyControl || node.children.empty() ? FindClass("TForm") : FindClass("TDataModule");
 }
 
+// Calls `visit` for `root` and every object inside it.
+template <class Visit>
+void VisitObjects(const dfm::Object& root, Visit&& visit) {
+  std::vector<const dfm::Object*> pending{&root};
+  while (!pending.empty()) {
+    const dfm::Object* object = pending.back();
+    pending.pop_back();
+    visit(*object);
+    for (const dfm::Object& child : object->children) pending.push_back(&child);
+  }
+}
+
 // Published indexes along a dotted path, for ordering values as the IDE writes them.
 std::vector<int> OrderKey(TObject* instance, std::string_view path) {
   std::vector<int> key;
@@ -143,6 +155,14 @@ void TFormFile::ReadTree() {
   } catch (const Exception& e) {
     throw EReadError(At(node.name()) + e.Message());
   }
+  // Room for every object of the file at once: the tables never grow, nor hold twice their
+  // entries while they would.
+  std::size_t objects = 0;
+  VisitObjects(node, [&objects](const dfm::Object&) { ++objects; });
+  bindings_.reserve(bindings_.size() + objects);
+  links_.Reserve(objects);
+  loaded_.reserve(objects);
+  root_->ReserveComponents(static_cast<std::size_t>(root_->ComponentCount()) + objects - 1);
   ReadObject(node, root_, root_);
   ResolveReferences();
   for (TComponent* component : loaded_) component->Loaded();
@@ -150,6 +170,7 @@ void TFormFile::ReadTree() {
   // the file does not position), before anything else realigns it.
   for (TComponent* component : loaded_)
     if (auto* control = Cast<TWinControl>(component)) control->CalibrateAlignment();
+  loaded_ = {};
   for (TBinding& binding : bindings_)
     if (binding.Component) binding.Snapshot = SnapshotValues(binding.Component, snapshotBuilder_);
 }
@@ -166,13 +187,9 @@ const dfm::Object* TFormFile::Node(const TComponent* component) const {
   if (nodes_.empty()) {
     // One walk of the tree serves every look-up until the next write changes it.
     nodes_.assign(bindings_.size(), nullptr);
-    std::vector<const dfm::Object*> pending{&doc_.root()};
-    while (!pending.empty()) {
-      const dfm::Object* object = pending.back();
-      pending.pop_back();
-      if (object->link != 0) nodes_[object->link] = object;
-      for (const dfm::Object& child : object->children) pending.push_back(&child);
-    }
+    VisitObjects(doc_.root(), [this](const dfm::Object& object) {
+      if (object.link != 0) nodes_[object.link] = &object;
+    });
   }
   return nodes_[link];
 }
@@ -372,8 +389,8 @@ void TFormFile::ReadValue(TComponent* component, std::string_view path, TObject*
         if (!items || value.kind != dfm::ValueKind::Collection) break;
         return ReadCollection(component, path, *items, value);
       }
-      references_.push_back({component, instance, prop, std::string(path), std::string(doc_.as_ident(value)),
-                             value.text(), readingItem_});
+      references_.push_back({component, instance, prop, std::string(path), doc_.as_ident(value), value.text(),
+                             readingItem_});
       return;
     default:
       if (value.kind == dfm::ValueKind::Ident) {
@@ -494,7 +511,7 @@ void TFormFile::ResolveReferences() {
       throw EReadError(At(ref.At) + "Error reading " + ref.Component->Name() + "." + ref.Path + ": " + e.Message());
     }
   }
-  references_.clear();
+  references_ = {};
 }
 
 // ---- writing

@@ -136,7 +136,7 @@ private:
     TObject* Instance;      // the object with the property: the component, an item, a sub-object
     PPropInfo Prop;
     std::string Path;  // of the property on the component or on the item
-    std::string Target;
+    std::string_view Target;  // in the syntax, as At
     std::string_view At;
     TItemReading Item;  // empty for a component's own reference
   };
