@@ -48,8 +48,8 @@ TEST(OpenTable, EntriesStayFoundThroughGrowingShrinkingAndCollidingRuns) {
   std::size_t left = table.Size();
   EXPECT_EQ(left, static_cast<std::size_t>(std::count_if(present.begin(), present.end(), [](auto& p) { return p.second; })));
   // The table gives room back as it empties; whatever is left stays found.
-  for (auto [key, in] : present)
-    if (in && key > 10) table.Erase(CollidingHash(key), [key](int k) { return k == key; });
+  for (const auto& [key, in] : present)
+    if (in && key > 10) table.Erase(CollidingHash(key), [k = key](int other) { return other == k; });
   for (int key = 0; key <= 10; ++key) EXPECT_EQ(find(key) != nullptr, present[key]) << key;
 }
 
