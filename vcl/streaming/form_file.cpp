@@ -389,8 +389,7 @@ void TFormFile::ReadValue(TComponent* component, std::string_view path, TObject*
         if (!items || value.kind != dfm::ValueKind::Collection) break;
         return ReadCollection(component, path, *items, value);
       }
-      references_.push_back({component, instance, prop, std::string(path), doc_.as_ident(value), value.text(),
-                             readingItem_});
+      references_.push_back({component, instance, prop, path, doc_.as_ident(value), value.text(), readingItem_});
       return;
     default:
       if (value.kind == dfm::ValueKind::Ident) {
@@ -445,7 +444,7 @@ void TFormFile::ReadCollection(TComponent* component, std::string_view path, TCo
   for (const dfm::CollectionItem& entry : value.entries()) {
     TCollectionItem* item = items.Add();
     ids.push_back(item->ID());
-    readingItem_ = {item, std::string(path)};
+    readingItem_ = {item, path};
     for (const dfm::Property& property : entry.properties)
       if (ItemReads(item, property.name())) ReadInto(component, item, property);
     readingItem_ = {};
@@ -508,7 +507,8 @@ void TFormFile::ResolveReferences() {
     try {
       SetObjectProp(ref.Instance, ref.Prop, target);
     } catch (const Exception& e) {
-      throw EReadError(At(ref.At) + "Error reading " + ref.Component->Name() + "." + ref.Path + ": " + e.Message());
+      throw EReadError(At(ref.At) + "Error reading " + ref.Component->Name() + "." + std::string(ref.Path) + ": " +
+                       e.Message());
     }
   }
   references_ = {};

@@ -125,18 +125,19 @@ private:
   void RenderNew(dfm::Object& node, TComponent* component);
   std::size_t InsertionIndex(const dfm::Object& node, TComponent* component, const std::string& path) const;
 
-  // The collection item whose values are being read, with the collection's path.
+  // The collection item whose values are being read, with the collection's path. The texts
+  // of a pending reference are in the syntax, which does not change while the form loads.
   struct TItemReading {
     TCollectionItem* Item = nullptr;
-    std::string Collection;
+    std::string_view Collection;
   };
   TItemReading readingItem_;
   struct TPendingReference {
     TComponent* Component;  // the component read, or the one whose collection holds the item
     TObject* Instance;      // the object with the property: the component, an item, a sub-object
     PPropInfo Prop;
-    std::string Path;  // of the property on the component or on the item
-    std::string_view Target;  // in the syntax, as At
+    std::string_view Path;  // of the property on the component or on the item
+    std::string_view Target;
     std::string_view At;
     TItemReading Item;  // empty for a component's own reference
   };
