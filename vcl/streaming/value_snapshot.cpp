@@ -64,9 +64,15 @@ void TValueSnapshot::TBuilder::Shape(const void* decision) {
   shape_ = (shape_ ^ reinterpret_cast<std::uintptr_t>(decision)) * 0x100000001B3u + 1;
 }
 
+namespace {
+// Grown by doubling: the storage serves snapshot after snapshot, so it soon stops growing.
+[[gnu::noinline]] void Grow(std::string& bytes, std::size_t needed) {
+  bytes.resize(std::max(2 * bytes.size(), needed + 256));
+}
+}  // namespace
+
 char* TValueSnapshot::TBuilder::Room(std::size_t size) {
-  // Grown by doubling: the storage serves snapshot after snapshot, so it soon stops growing.
-  if (bytes_.size() - used_ < size) bytes_.resize(std::max(2 * bytes_.size(), used_ + size + 256));
+  if (bytes_.size() - used_ < size) Grow(bytes_, used_ + size);
   return bytes_.data() + used_;
 }
 
