@@ -1,8 +1,6 @@
 #include "vcl/object.h"
 
 #include <array>
-#include <atomic>
-#include <cstdint>
 
 #include "vcl/class_listeners.h"
 #include "vcl/classes.h"
@@ -37,26 +35,7 @@ void ListenForDestroyedClasses(TClassDestroyed listener) {
   destroyedListeners[destroyedListenerCount++] = listener;
 }
 
-namespace {
-// The properties last found, by class and name, for each thread: reading a form asks each
-// class for the same few names over and over. A class made later may take a destroyed one's
-// address, and a class being built may replace a property: either makes every cache start
-// afresh.
-constinit std::atomic<std::uint64_t> propertiesChanged{1};
-
-struct TFoundProperties {
-  struct TEntry {
-    const TMetaClass* cls = nullptr;
-    std::size_t hash = 0;
-    const TPropInfo* prop = nullptr;
-  };
-  std::uint64_t generation = 0;
-  std::array<TEntry, 512> entries{};
-};
-}  // namespace
-
 TMetaClass::~TMetaClass() {
-  propertiesChanged.fetch_add(1, std::memory_order_relaxed);
   for (std::size_t i = 0; i < destroyedListenerCount; ++i) destroyedListeners[i](this);
 }
 
@@ -72,16 +51,8 @@ TObject* TMetaClass::Create(TComponent* owner) const {
 }
 
 const TPropInfo* TMetaClass::FindProperty(std::string_view name) const {
-  thread_local TFoundProperties found;
-  const std::uint64_t generation = propertiesChanged.load(std::memory_order_relaxed);
-  if (found.generation != generation) found = {generation, {}};
-  const std::size_t hash = HashText(name);
-  TFoundProperties::TEntry& entry = found.entries[hash % found.entries.size()];
-  if (entry.cls == this && entry.hash == hash && SameText(entry.prop->Name, name)) return entry.prop;
   auto it = propIndex_.find(name);
-  if (it == propIndex_.end()) return nullptr;
-  entry = {this, hash, it->second};
-  return it->second;
+  return it == propIndex_.end() ? nullptr : it->second;
 }
 
 const TMethodInfo* TMetaClass::FindMethod(std::string_view name) const {
@@ -90,7 +61,6 @@ const TMethodInfo* TMetaClass::FindMethod(std::string_view name) const {
 }
 
 void TMetaClass::AddProperty(std::unique_ptr<TPropInfo> prop) {
-  propertiesChanged.fetch_add(1, std::memory_order_relaxed);
   auto it = propIndex_.find(prop->Name);
   if (it != propIndex_.end()) {
     prop->Index = it->second->Index;

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -196,29 +195,6 @@ TEST(TypInfo, PropertiesByNameThroughInheritance) {
   EXPECT_EQ(count, static_cast<int>(noEvents.size()));
   for (PPropInfo p : noEvents) EXPECT_NE(p->Kind(), TTypeKind::tkMethod) << p->Name;
   EXPECT_EQ(count + 1, static_cast<int>(props.size()));
-}
-
-// Look-ups are remembered by class and name: a class made where another was destroyed, and
-// one that replaces a property it was already asked for, each find their own.
-TEST(TypInfo, EachClassFindsItsOwnPropertyAsClassesComeAndGo) {
-  auto property = [](const char* name) {
-    auto prop = std::make_unique<TPropInfo>();
-    prop->Name = name;
-    prop->PropType = TypeInfoInteger();
-    return prop;
-  };
-  for (int i = 0; i < 4; ++i) {
-    auto cls = std::make_unique<TMetaClass>("TMadeHere", nullptr, nullptr);
-    auto first = property("Value");
-    const TPropInfo* own = first.get();
-    cls->AddProperty(std::move(first));
-    EXPECT_EQ(cls->FindProperty("VALUE"), own) << i;
-    EXPECT_EQ(cls->FindProperty("Other"), nullptr) << i;
-    auto second = property("value");
-    const TPropInfo* replacement = second.get();
-    cls->AddProperty(std::move(second));
-    EXPECT_EQ(cls->FindProperty("Value"), replacement) << i;
-  }
 }
 
 TEST(TypInfo, ReadsAndWritesGoThroughAccessors) {
