@@ -122,7 +122,7 @@ void TValueSnapshot::TBuilder::Reference(NativeInt value) {
   if (owned) Put(Put(at, "."), owner);
 }
 
-void TValueSnapshot::TBuilder::Text(std::string_view value) { Put(Sized(value.size()), value); }
+void TValueSnapshot::TBuilder::LongText(std::string_view value) { Put(Sized(value.size()), value); }
 
 void TValueSnapshot::TBuilder::Float(long double value) {
   std::memcpy(Sized(kFloatBytes), &value, kFloatBytes);

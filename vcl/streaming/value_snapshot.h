@@ -44,7 +44,17 @@ public:
     // A component reference: the component and the names it is written with, so that a
     // renamed target counts as a changed value.
     void Reference(NativeInt value);
-    void Text(std::string_view value);
+    void Text(std::string_view value) {
+      // Most texts are short (an event without a handler is empty): written in place while
+      // there is room.
+      if (value.size() < 0x80 && bytes_.size() - used_ > value.size()) {
+        entry_ = used_;
+        bytes_[used_++] = static_cast<char>(value.size());
+        used_ += value.copy(bytes_.data() + used_, value.size());
+        return;
+      }
+      LongText(value);
+    }
     void Float(long double value);
     // A string list: its count, then each of its lines by Line, then EndLines.
     void BeginLines(std::size_t count);
@@ -68,6 +78,7 @@ public:
     // Room for `size` more bytes after the written ones; where they go.
     char* Room(std::size_t size);
     void Varint(std::uint64_t value);
+    void LongText(std::string_view value);
     // An entry of `size` bytes: its size written, room made for its bytes, which go where
     // the result points.
     char* Sized(std::size_t size);
