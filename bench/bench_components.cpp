@@ -2,6 +2,11 @@
 // between them and event handlers.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "package/ZoltProps.h"
 #include "vcl/classes.h"
 #include "vcl/controls.h"
@@ -31,6 +36,18 @@ void BM_LookupMissingProperty(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_LookupMissingProperty);
+
+// Looks up by name every property an edit publishes, then every one a label does: what reading
+// a form of edits and labels does for each of their values.
+void BM_LookupPropertiesOfTwoClasses(benchmark::State& state) {
+  std::vector<std::pair<TClass, std::string>> asks;
+  for (const char* name : {"TEdit", "TLabel"})
+    for (PPropInfo prop : FindClass(name)->Properties()) asks.emplace_back(FindClass(name), prop->Name);
+  for (auto _ : state)
+    for (const auto& [cls, name] : asks) benchmark::DoNotOptimize(GetPropInfo(cls, name));
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(asks.size()));
+}
+BENCHMARK(BM_LookupPropertiesOfTwoClasses);
 
 // Creates N named components owned by one owner, then destroys the owner.
 void BM_CreateDestroyComponents(benchmark::State& state) {

@@ -225,8 +225,10 @@ TPathTarget ResolvePath(TObject* object, std::string_view path) {
     std::size_t dot = path.find('.');
     std::string_view head = path.substr(0, dot);
     if (dot == std::string_view::npos) {
+      // A string list publishes nothing: its lines are asked for far less often than properties.
+      if (PPropInfo prop = GetPropInfo(instance, head)) return {instance, prop, false};
       if (Cast<TStrings>(instance)) return SameText(head, "Strings") ? TPathTarget{instance, nullptr, true} : TPathTarget{};
-      return {instance, GetPropInfo(instance, head), false};
+      return {instance, nullptr, false};
     }
     PPropInfo prop = GetPropInfo(instance, head);
     if (!prop || !IsSubObject(prop)) return {};

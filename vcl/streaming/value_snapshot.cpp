@@ -1,6 +1,7 @@
 #include "vcl/streaming/value_snapshot.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 #include "vcl/collections.h"
@@ -9,13 +10,24 @@ namespace vcl {
 
 namespace {
 
+constexpr std::size_t kMaxVarint = 10;
+
+// Writes `value` as a varint at `at`, which has room for kMaxVarint bytes; the end of it.
+char* PutVarint(char* at, std::uint64_t value) {
+  for (; value >= 0x80; value >>= 7) *at++ = static_cast<char>((value & 0x7F) | 0x80);
+  *at++ = static_cast<char>(value);
+  return at;
+}
+
+std::size_t VarintSize(std::uint64_t value) {
+  std::size_t size = 1;
+  for (; value >= 0x80; value >>= 7) ++size;
+  return size;
+}
+
 void AppendVarint(std::string& out, std::uint64_t value) {
-  if (value < 0x80) return out.push_back(static_cast<char>(value));  // most values
-  char bytes[10];
-  std::size_t size = 0;
-  for (; value >= 0x80; value >>= 7) bytes[size++] = static_cast<char>((value & 0x7F) | 0x80);
-  bytes[size++] = static_cast<char>(value);
-  out.append(bytes, size);
+  char bytes[kMaxVarint];
+  out.append(bytes, static_cast<std::size_t>(PutVarint(bytes, value) - bytes));
 }
 
 // The bytes of the varint at the start of `in`, taken off it.
@@ -29,16 +41,12 @@ std::string_view TakeVarint(std::string_view& in) {
 
 std::uint64_t VarintValue(std::string_view bytes) {
   std::uint64_t value = 0;
-  for (std::size_t i = 0; i < bytes.size() && i < 10; ++i)
+  for (std::size_t i = 0; i < bytes.size() && i < kMaxVarint; ++i)
     value |= std::uint64_t{static_cast<unsigned char>(bytes[i]) & 0x7Fu} << (7 * i);
   return value;
 }
 
-// Small magnitudes of either sign take one byte.
-std::uint64_t ZigZag(NativeInt value) {
-  auto bits = static_cast<std::uint64_t>(value);
-  return (bits << 1) ^ (value < 0 ? ~std::uint64_t{0} : 0);
-}
+char* Put(char* at, std::string_view bytes) { return std::copy(bytes.begin(), bytes.end(), at); }
 
 // The bytes that hold an extended float's value; the rest of its storage is padding, which
 // must not make two equal values look different.
@@ -48,7 +56,7 @@ constexpr std::size_t kFloatBytes = std::numeric_limits<long double>::digits == 
 
 void TValueSnapshot::TBuilder::Reset() {
   shape_ = 0;
-  bytes_.clear();
+  used_ = 0;
   entry_ = 0;
 }
 
@@ -56,58 +64,78 @@ void TValueSnapshot::TBuilder::Shape(const void* decision) {
   shape_ = (shape_ ^ reinterpret_cast<std::uintptr_t>(decision)) * 0x100000001B3u + 1;
 }
 
-void TValueSnapshot::TBuilder::Ordinal(NativeInt value) {
-  entry_ = bytes_.size();
-  AppendVarint(bytes_, ZigZag(value));
+namespace {
+// Grown by doubling: the storage serves snapshot after snapshot, so it soon stops growing.
+[[gnu::noinline]] void Grow(std::string& bytes, std::size_t needed) {
+  bytes.resize(std::max(2 * bytes.size(), needed + 256));
+}
+}  // namespace
+
+char* TValueSnapshot::TBuilder::Room(std::size_t size) {
+  if (bytes_.size() - used_ < size) Grow(bytes_, used_ + size);
+  return bytes_.data() + used_;
 }
 
-// A sized entry is written in place: one byte is kept for its size, which nearly always fits.
+void TValueSnapshot::TBuilder::Varint(std::uint64_t value) {
+  used_ = static_cast<std::size_t>(PutVarint(Room(kMaxVarint), value) - bytes_.data());
+}
+
+char* TValueSnapshot::TBuilder::Sized(std::size_t size) {
+  entry_ = used_;
+  char* at = PutVarint(Room(kMaxVarint + size), size);
+  used_ = static_cast<std::size_t>(at - bytes_.data()) + size;
+  return at;
+}
+
+// One byte is kept for the size, which nearly always fits; a longer one moves the entry up.
 void TValueSnapshot::TBuilder::BeginSized() {
-  entry_ = bytes_.size();
-  bytes_.push_back(0);
+  entry_ = used_;
+  *Room(1) = 0;
+  ++used_;
 }
 
 void TValueSnapshot::TBuilder::EndSized() {
-  std::size_t size = bytes_.size() - entry_ - 1;
+  const std::size_t size = used_ - entry_ - 1;
   if (size < 0x80) {
     bytes_[entry_] = static_cast<char>(size);
     return;
   }
-  std::string prefix;
-  AppendVarint(prefix, size);
-  bytes_.replace(entry_, 1, prefix);
+  const std::size_t extra = VarintSize(size) - 1;
+  Room(extra);
+  char* start = bytes_.data() + entry_;
+  std::memmove(start + 1 + extra, start + 1, size);
+  PutVarint(start, size);
+  used_ += extra;
 }
 
 void TValueSnapshot::TBuilder::Reference(NativeInt value) {
-  BeginSized();
-  AppendVarint(bytes_, ZigZag(value));
-  if (const auto* target = static_cast<const TComponent*>(OrdToObject(value))) {
-    bytes_ += target->Name();
-    if (target->Owner()) bytes_.append(1, '.').append(target->Owner()->Name());
+  const std::uint64_t packed = ZigZag(value);
+  std::string_view name, owner;
+  const auto* target = static_cast<const TComponent*>(OrdToObject(value));
+  if (target) {
+    name = target->Name();
+    if (target->Owner()) owner = target->Owner()->Name();
   }
-  EndSized();
+  const bool owned = target && target->Owner();
+  char* at = Sized(VarintSize(packed) + name.size() + (owned ? 1 + owner.size() : 0));
+  at = Put(PutVarint(at, packed), name);
+  if (owned) Put(Put(at, "."), owner);
 }
 
-void TValueSnapshot::TBuilder::Text(std::string_view value) {
-  BeginSized();
-  bytes_ += value;
-  EndSized();
-}
+void TValueSnapshot::TBuilder::LongText(std::string_view value) { Put(Sized(value.size()), value); }
 
 void TValueSnapshot::TBuilder::Float(long double value) {
-  BeginSized();
-  bytes_.append(reinterpret_cast<const char*>(&value), kFloatBytes);
-  EndSized();
+  std::memcpy(Sized(kFloatBytes), &value, kFloatBytes);
 }
 
 void TValueSnapshot::TBuilder::BeginLines(std::size_t count) {
   BeginSized();
-  AppendVarint(bytes_, count);
+  Varint(count);
 }
 
 void TValueSnapshot::TBuilder::Line(std::string_view line) {
-  AppendVarint(bytes_, line.size());
-  bytes_ += line;
+  char* at = PutVarint(Room(kMaxVarint + line.size()), line.size());
+  used_ = static_cast<std::size_t>(Put(at, line) - bytes_.data());
 }
 
 void TValueSnapshot::TBuilder::EndLines() { EndSized(); }
@@ -123,15 +151,15 @@ void TValueSnapshot::TBuilder::Collection(const TCollection& items) {
     itemBytes += item.bytes_;
   }
   BeginSized();
-  AppendVarint(bytes_, static_cast<std::size_t>(items.Count()));
-  bytes_ += itemBytes;
+  Varint(static_cast<std::size_t>(items.Count()));
+  used_ = static_cast<std::size_t>(Put(Room(itemBytes.size()), itemBytes) - bytes_.data());
   EndSized();
 }
 
 TValueSnapshot TValueSnapshot::TBuilder::Finish() const {
   TValueSnapshot snapshot;
   snapshot.shape_ = shape_;
-  snapshot.bytes_ = bytes_;  // a copy takes just the room it needs
+  snapshot.bytes_ = Written();  // just the room it needs
   return snapshot;
 }
 

@@ -31,11 +31,30 @@ public:
     void Reset();
     // What decides which values follow (a class, an interned path), mixed into the shape.
     void Shape(const void* decision);
-    void Ordinal(NativeInt value);
+    void Ordinal(NativeInt value) {
+      // Most ordinals take one byte: written in place while there is room.
+      entry_ = used_;
+      const std::uint64_t packed = ZigZag(value);
+      if (packed < 0x80 && used_ < bytes_.size()) {
+        bytes_[used_++] = static_cast<char>(packed);
+        return;
+      }
+      Varint(packed);
+    }
     // A component reference: the component and the names it is written with, so that a
     // renamed target counts as a changed value.
     void Reference(NativeInt value);
-    void Text(std::string_view value);
+    void Text(std::string_view value) {
+      // Most texts are short (an event without a handler is empty): written in place while
+      // there is room.
+      if (value.size() < 0x80 && bytes_.size() - used_ > value.size()) {
+        entry_ = used_;
+        bytes_[used_++] = static_cast<char>(value.size());
+        used_ += value.copy(bytes_.data() + used_, value.size());
+        return;
+      }
+      LongText(value);
+    }
     void Float(long double value);
     // A string list: its count, then each of its lines by Line, then EndLines.
     void BeginLines(std::size_t count);
@@ -44,16 +63,31 @@ public:
     // A collection: its items' values, item by item.
     void Collection(const TCollection& items);
     // The entry added last, to compare with a TReader's.
-    std::string_view Last() const { return std::string_view(bytes_).substr(entry_); }
+    std::string_view Last() const { return Written().substr(entry_); }
     bool SameShape(const TValueSnapshot& snapshot) const { return shape_ == snapshot.shape_; }
-    bool Holds(const TValueSnapshot& snapshot) const { return shape_ == snapshot.shape_ && bytes_ == snapshot.bytes_; }
+    bool Holds(const TValueSnapshot& snapshot) const { return shape_ == snapshot.shape_ && Written() == snapshot.bytes_; }
     TValueSnapshot Finish() const;
 
   private:
+    // Small magnitudes of either sign take one byte.
+    static std::uint64_t ZigZag(NativeInt value) {
+      auto bits = static_cast<std::uint64_t>(value);
+      return (bits << 1) ^ (value < 0 ? ~std::uint64_t{0} : 0);
+    }
+    std::string_view Written() const { return std::string_view(bytes_.data(), used_); }
+    // Room for `size` more bytes after the written ones; where they go.
+    char* Room(std::size_t size);
+    void Varint(std::uint64_t value);
+    void LongText(std::string_view value);
+    // An entry of `size` bytes: its size written, room made for its bytes, which go where
+    // the result points.
+    char* Sized(std::size_t size);
+    // An entry whose size is known only once written: BeginSized keeps one byte for its size.
     void BeginSized();
     void EndSized();
     std::uint64_t shape_ = 0;
-    std::string bytes_;
+    std::string bytes_;  // [0, used_) written, the rest room for more
+    std::size_t used_ = 0;
     std::size_t entry_ = 0;  // where the entry being written starts
   };
 

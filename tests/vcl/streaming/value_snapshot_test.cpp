@@ -46,6 +46,21 @@ TEST(ValueSnapshot, LongEntriesKeepTheirNeighboursApart) {
     EXPECT_EQ(entries[0].substr(entries[0].size() - size), caption) << size;
     EXPECT_EQ(entries[1], Entries("", 21)[1]) << size;
   }
+  // A string list's size is known only once its lines are in.
+  for (std::size_t size : {120u, 126u, 200u, 20'000u}) {
+    TValueSnapshot::TBuilder builder;
+    builder.BeginLines(2);
+    builder.Line(std::string(size, 'a'));
+    builder.Line("b");
+    builder.EndLines();
+    builder.Ordinal(21);
+    TValueSnapshot snapshot = builder.Finish();
+    TValueSnapshot::TReader reader(snapshot);
+    std::string_view lines = reader.Sized();
+    EXPECT_EQ(lines.substr(lines.size() - 2), "\x01" "b") << size;
+    EXPECT_NE(lines.find(std::string(size, 'a')), std::string_view::npos) << size;
+    EXPECT_EQ(reader.Ordinal(), Entries("", 21)[1]) << size;
+  }
 }
 
 // A reader told the wrong kinds (the snapshot of another shape) stays inside the snapshot.
