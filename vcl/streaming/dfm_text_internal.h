@@ -161,6 +161,21 @@ struct Access {
     if (nodes.data_) nodes.header()->size = static_cast<std::uint32_t>(size);
   }
 
+  // For the writer: a property's whole text when it lies in one stretch (empty otherwise), an
+  // object's leading text and header, the blanks and "end" closing it.
+  static std::string_view stretch(const Property& property) {
+    const Value& value = property.value;
+    if (value.spread()) return {};
+    const char* end = value.value_start() + value.size_;
+    return {value.at(), static_cast<std::size_t>(end - value.at())};
+  }
+  static std::string_view head(const Object& object) {
+    return {object.start_, static_cast<std::size_t>(object.header_start() - object.start_) + object.header_size_};
+  }
+  static std::string_view tail(const Object& object) {
+    return {object.end_, static_cast<std::size_t>(object.end_start() - object.end_) + 3};
+  }
+
   // Gives a value its pieces: the leading text and name of its property (empty ones, at the
   // prefix, for a list item), its prefix and text, and what a list or collection holds. They
   // stay in the text when they follow one another there and fit the node; otherwise they are
