@@ -241,11 +241,22 @@ struct Object {
     return {start_, static_cast<std::size_t>(header_start() - start_)};
   }
   std::string_view keyword() const { return {header_start(), keyword_size()}; }
-  std::string_view gap() const { return pieces().gap; }
-  std::string_view name() const { return pieces().name; }
-  std::string_view colon() const { return pieces().colon; }
-  std::string_view class_name() const { return pieces().class_name; }
-  std::string_view position_text() const { return pieces().position; }
+  std::string_view gap() const {
+    const char* from = header_start() + keyword_size();
+    return class_ ? std::string_view{from, static_cast<std::size_t>(name_start() - from)} : pieces().gap;
+  }
+  std::string_view name() const { return class_ ? std::string_view{name_start(), name_} : pieces().name; }
+  std::string_view colon() const {
+    return class_ ? std::string_view{name_start() + name_, colon_} : pieces().colon;
+  }
+  std::string_view class_name() const {
+    return class_ ? std::string_view{name_start() + name_ + colon_, class_} : pieces().class_name;
+  }
+  std::string_view position_text() const {
+    if (!class_) return pieces().position;
+    const char* from = name_start() + name_ + colon_ + class_;
+    return {from, static_cast<std::size_t>(header_start() + header_size_ - from)};
+  }
   // The header from the keyword to the position.
   std::string_view header() const { return {header_start(), header_size_}; }
   std::string_view end_leading() const {
@@ -267,20 +278,24 @@ private:
   };
   std::size_t keyword_size() const { return kind == ObjectKind::Inherited ? 9 : 6; }
   const char* header_start() const { return start_ ? detail::skip_blanks(start_) : nullptr; }
+  const char* name_start() const { return detail::skip_blanks(header_start() + keyword_size()); }
   const char* end_start() const { return end_ ? detail::skip_blanks(end_) : nullptr; }
   Pieces pieces() const;
 
   const char* start_ = nullptr;  // the leading text, then the header
   const char* end_ = nullptr;    // blanks, "end"
   std::uint32_t header_size_ = 0;
+  // Sizes of the name, the colon with its blanks and the class name when they fit; class_ is 0
+  // when they do not, and the pieces are read from the header.
+  std::uint8_t name_ = 0, colon_ = 0, class_ = 0;
 
 public:
+  ObjectKind kind = ObjectKind::Object;
   // Free for whoever builds something from the tree to find what it made of this object
   // (a form file: its binding to a component); 0 when unused. Kept when the object moves.
   std::uint32_t link = 0;
   std::optional<std::int32_t> position;  // child position "[n]"
   std::uint32_t level = 0;               // nesting depth, 0 for the root
-  ObjectKind kind = ObjectKind::Object;
 };
 
 struct DatumItem;

@@ -100,7 +100,7 @@ void Access::set_header(Object& object, std::string_view name, std::string_view 
   const std::string header = fmt::format("{}{}{}{}{}{}", object.keyword(), object.gap(), name, colon,
                                          class_name, object.position_text());
   object.start_ = store.keep(fmt::format("{}{}", leading, header)).data();
-  object.header_size_ = static_cast<std::uint32_t>(header.size());
+  set_header_sizes(object, header.size(), name.size(), colon.size(), class_name.size());
 }
 
 }  // namespace detail

@@ -190,6 +190,16 @@ struct Access {
   static void set_leading(Object& object, std::string_view leading, TextStore& store);
   // The blanks stand right before "end", likewise.
   static void set_end_leading(Object& object, std::string_view leading, TextStore& store);
+  // The header's sizes, kept when they fit.
+  static void set_header_sizes(Object& object, std::size_t header, std::size_t name, std::size_t colon,
+                               std::size_t class_name) {
+    constexpr std::size_t small = std::numeric_limits<std::uint8_t>::max();
+    const bool fits = name <= small && colon <= small && class_name <= small;
+    object.header_size_ = static_cast<std::uint32_t>(header);
+    object.name_ = static_cast<std::uint8_t>(fits ? name : 0);
+    object.colon_ = static_cast<std::uint8_t>(fits ? colon : 0);
+    object.class_ = static_cast<std::uint8_t>(fits ? class_name : 0);
+  }
   // Keeps a new header text (keyword to position) with the given name, colon and class name.
   static void set_header(Object& object, std::string_view name, std::string_view colon,
                          std::string_view class_name, TextStore& store);

@@ -196,18 +196,22 @@ void Parser::object(Object& object, std::string_view leading, std::uint32_t leve
   blanks();
 
   std::string_view first = dotted_ident("class name");
+  std::string_view name = span(first.data(), first.data()), class_name = first;
   const char* after = p_;
   blanks();
   if (*p_ == ':') {
     if (first.find('.') != std::string_view::npos) fail(first.data(), "invalid component name");
     ++p_;
     blanks();
-    dotted_ident("class name");
+    name = first;
+    class_name = dotted_ident("class name");
   } else {
     p_ = after;
   }
   position(object.position);
-  object.header_size_ = static_cast<std::uint32_t>(p_ - header);
+  Access::set_header_sizes(object, static_cast<std::size_t>(p_ - header), name.size(),
+                           static_cast<std::size_t>(class_name.data() - name.data()) - name.size(),
+                           class_name.size());
 
   std::string_view lead;
   const std::size_t property_mark = property_stack_.size();
