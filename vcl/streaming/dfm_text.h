@@ -8,10 +8,10 @@
 //
 // A node's leading text holds the line break and blanks before it; removing a node removes the
 // lines it stands on. Nodes live in the document's arena and die with it; they are small plain
-// values (where their text starts and sizes), so copying one is cheap; a copy shares the
-// storage of the containers it holds. References to nodes stay valid
-// until their container changes: inserting or removing a property or child object invalidates
-// references to its siblings.
+// values (where their text starts, and sizes), so copying one is cheap; a copy shares the
+// storage of the containers it holds. References to nodes stay valid until their container
+// changes: inserting or removing a property or child object invalidates references to its
+// siblings.
 #pragma once
 
 #include <cstddef>
