@@ -7,17 +7,20 @@
 // it, in the file's flavour.
 //
 // A node's leading text holds the line break and blanks before it; removing a node removes the
-// lines it stands on. Nodes live in the document's arena and die with it; they are plain values
-// (a pointer into the text and sizes), so copying one is cheap. References to nodes stay valid
-// until their container changes: inserting or removing a property or child object invalidates
-// references to its siblings.
+// lines it stands on. Nodes live in the document's arena and die with it; they are small plain
+// values (where their text starts, and sizes), so copying one is cheap; a copy shares the
+// storage of the containers it holds. References to nodes stay valid until their container
+// changes: inserting or removing a property or child object invalidates references to its
+// siblings.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <memory_resource>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -80,33 +83,36 @@ class Parser;
 struct Access;
 }  // namespace detail
 
-// Nodes of one container, in the document's arena: a pointer and a count, copied with the
-// node that holds them. Only the document changes them.
+// Nodes of one container, in the document's arena: a pointer to the first node, with the count
+// and the room stored right before it (an empty container holds no storage). Copies of a
+// container share its storage. Only the document changes them.
 template <typename T>
 class Nodes {
 public:
   T* begin() { return data_; }
-  T* end() { return data_ + size_; }
+  T* end() { return data_ + size(); }
   const T* begin() const { return data_; }
-  const T* end() const { return data_ + size_; }
-  std::size_t size() const { return size_; }
-  bool empty() const { return size_ == 0; }
+  const T* end() const { return data_ + size(); }
+  std::size_t size() const { return data_ ? header()->size : 0; }
+  bool empty() const { return size() == 0; }
   T& operator[](std::size_t index) { return data_[index]; }
   const T& operator[](std::size_t index) const { return data_[index]; }
   T& front() { return data_[0]; }
   const T& front() const { return data_[0]; }
-  T& back() { return data_[size_ - 1]; }
-  const T& back() const { return data_[size_ - 1]; }
+  T& back() { return data_[size() - 1]; }
+  const T& back() const { return data_[size() - 1]; }
 
 private:
   friend struct detail::Access;
-  T* data_ = nullptr;
-  std::uint32_t size_ = 0;
-  std::uint32_t capacity_ = 0;
-};
+  struct Header {
+    std::uint32_t size, capacity;
+  };
+  Header* header() const {
+    return std::launder(reinterpret_cast<Header*>(reinterpret_cast<char*>(data_) - sizeof(Header)));
+  }
 
-// Nodes hold views into the document's text as a pointer and sizes: the pieces of one node
-// lie next to each other in the text, each accessor returns its own stretch.
+  T* data_ = nullptr;
+};
 
 // What a list or a collection holds, and the blanks and bracket that close it.
 struct Contents {
@@ -115,28 +121,76 @@ struct Contents {
   std::string_view close;
 };
 
+namespace detail {
+
+// Where the pieces of a value stand when they do not follow one another in the text or do
+// not fit a node (a list or collection, a long value, a name written with blanks, an edited
+// leading text): kept apart in the arena.
+struct Spans {
+  const char* leading = nullptr;
+  const char* name = nullptr;
+  const char* text = nullptr;  // the prefix comes right before it
+  std::uint32_t leading_size = 0, name_size = 0, prefix_size = 0, size = 0;
+  Contents contents;
+};
+inline constexpr Spans kNoSpans{};
+
+inline const char* skip_blanks(const char* at) {
+  while (static_cast<unsigned char>(*at) < 33) ++at;
+  return at;
+}
+
+}  // namespace detail
+
+// A value, or a property with its value: 12 bytes. Most lie in one stretch of the text (the
+// property's leading text and name, the prefix, the value's text), given by where it starts
+// and the sizes of its pieces; the prefix is found again from the text ("=" between blanks).
+// The others point to their detail::Spans.
 struct Value {
   // A scalar's whole text; "(" of a list, "<" of a collection.
-  std::string_view text() const { return {text_, has_contents() ? 1 : size_}; }
+  std::string_view text() const {
+    if (spread()) return {spans().text, spans().size};
+    return {value_start(), size_};
+  }
   // Before the value: " = " of a property, blanks before a list item.
-  std::string_view prefix() const { return {text_ - prefix_, prefix_}; }
+  std::string_view prefix() const {
+    if (spread()) return {spans().text - spans().prefix_size, spans().prefix_size};
+    const char* from = at() + lead_ + name_;
+    return {from, static_cast<std::size_t>(value_start() - from)};
+  }
   // The prefix and the text.
-  std::string_view whole() const { return {text_ - prefix_, prefix_ + text().size()}; }
+  std::string_view whole() const {
+    std::string_view before = prefix();
+    return {before.data(), before.size() + text().size()};
+  }
   const Nodes<Value>& items() const;             // empty unless a list
   const Nodes<CollectionItem>& entries() const;  // empty unless a collection
-  const Contents* contents() const { return has_contents() ? contents_ : nullptr; }
+  const Contents* contents() const { return has_contents() ? &spans().contents : nullptr; }
 
 private:
   friend struct detail::Access;
-  friend class detail::Parser;
+  friend struct Property;
   bool has_contents() const { return kind == ValueKind::List || kind == ValueKind::Collection; }
+  bool spread() const { return size_ == 0; }
+  const char* at() const {
+    const char* at;
+    std::memcpy(&at, at_, sizeof at);
+    return at;
+  }
+  const detail::Spans& spans() const {
+    const auto* spans = reinterpret_cast<const detail::Spans*>(at());
+    return spans ? *spans : detail::kNoSpans;
+  }
+  const char* value_start() const {
+    const char* q = detail::skip_blanks(at() + lead_ + name_);
+    return *q == '=' ? detail::skip_blanks(q + 1) : q;
+  }
 
-  const char* text_ = nullptr;
-  union {
-    std::size_t size_ = 0;  // scalars
-    Contents* contents_;    // lists and collections; owned by the document
-  };
-  std::uint32_t prefix_ = 0;
+  // Where the leading text starts (a list item's: its prefix), or the detail::Spans; in two
+  // halves so that the node needs no 8-byte alignment.
+  std::uint32_t at_[2] = {};
+  std::uint8_t lead_ = 0, name_ = 0;  // sizes of the property's leading text and name
+  std::uint8_t size_ = 0;             // of the text; 0 for a value kept in detail::Spans
 
 public:
   ValueKind kind = ValueKind::Integer;
@@ -146,17 +200,16 @@ struct Property {
   Value value;
 
   // Line break and blanks before the name.
-  std::string_view leading() const { return {name_ - leading_, leading_}; }
+  std::string_view leading() const {
+    if (value.spread()) return {value.spans().leading, value.spans().leading_size};
+    return {value.at(), value.lead_};
+  }
   // The dotted name without blanks ("Font.Name"); one written with blanks around its dots
   // ("Font . Name") is still written back as it was.
-  std::string_view name() const { return {name_, name_size_}; }
-
-private:
-  friend struct detail::Access;
-  friend class detail::Parser;
-  const char* name_ = nullptr;  // the leading text comes right before the name
-  std::uint32_t leading_ = 0;
-  std::uint32_t name_size_ = 0;
+  std::string_view name() const {
+    if (value.spread()) return {value.spans().name, value.spans().name_size};
+    return {value.at() + value.lead_, value.name_};
+  }
 };
 
 struct CollectionItem {
@@ -182,20 +235,34 @@ struct Object {
   Nodes<Object> children;
 
   // Header "object Name: TClass [n]" and "end", piece by piece. Without a name, `name` and
-  // `colon` are empty.
-  std::string_view leading() const { return {leading_text_, leading_}; }
-  std::string_view keyword() const { return {header_, keyword_size()}; }
-  std::string_view gap() const { return {header_ + keyword_size(), gap_}; }
-  std::string_view name() const { return {header_ + keyword_size() + gap_, name_}; }
-  std::string_view colon() const { return {name().data() + name_, colon_}; }
-  std::string_view class_name() const { return {colon().data() + colon_, class_}; }
-  std::string_view position_text() const { return {class_name().data() + class_, position_size_}; }
-  // The header from the keyword to the position.
-  std::string_view header() const {
-    return {header_, keyword_size() + gap_ + name_ + colon_ + class_ + position_size_};
+  // `colon` are empty. The leading text, the header and the blanks before "end" are found
+  // again from where they start.
+  std::string_view leading() const {
+    return {start_, static_cast<std::size_t>(header_start() - start_)};
   }
-  std::string_view end_leading() const { return {end_, end_leading_}; }
-  std::string_view end_keyword() const { return {end_ + end_leading_, 3}; }
+  std::string_view keyword() const { return {header_start(), keyword_size()}; }
+  std::string_view gap() const {
+    const char* from = header_start() + keyword_size();
+    return class_ ? std::string_view{from, static_cast<std::size_t>(name_start() - from)} : pieces().gap;
+  }
+  std::string_view name() const { return class_ ? std::string_view{name_start(), name_} : pieces().name; }
+  std::string_view colon() const {
+    return class_ ? std::string_view{name_start() + name_, colon_} : pieces().colon;
+  }
+  std::string_view class_name() const {
+    return class_ ? std::string_view{name_start() + name_ + colon_, class_} : pieces().class_name;
+  }
+  std::string_view position_text() const {
+    if (!class_) return pieces().position;
+    const char* from = name_start() + name_ + colon_ + class_;
+    return {from, static_cast<std::size_t>(header_start() + header_size_ - from)};
+  }
+  // The header from the keyword to the position.
+  std::string_view header() const { return {header_start(), header_size_}; }
+  std::string_view end_leading() const {
+    return {end_, static_cast<std::size_t>(end_start() - end_)};
+  }
+  std::string_view end_keyword() const { return {end_start(), 3}; }
 
   // Lookups ignore case; null when absent.
   const Property* find_property(std::string_view name) const;
@@ -206,21 +273,29 @@ struct Object {
 private:
   friend struct detail::Access;
   friend class detail::Parser;
+  struct Pieces {
+    std::string_view gap, name, colon, class_name, position;
+  };
   std::size_t keyword_size() const { return kind == ObjectKind::Inherited ? 9 : 6; }
+  const char* header_start() const { return start_ ? detail::skip_blanks(start_) : nullptr; }
+  const char* name_start() const { return detail::skip_blanks(header_start() + keyword_size()); }
+  const char* end_start() const { return end_ ? detail::skip_blanks(end_) : nullptr; }
+  Pieces pieces() const;
 
-  const char* leading_text_ = nullptr;
-  const char* header_ = nullptr;  // keyword, gap, name, colon, class name, position text
-  const char* end_ = nullptr;     // blanks, "end"
-  std::uint32_t leading_ = 0, gap_ = 0, name_ = 0, colon_ = 0, class_ = 0, position_size_ = 0;
-  std::uint32_t end_leading_ = 0;
+  const char* start_ = nullptr;  // the leading text, then the header
+  const char* end_ = nullptr;    // blanks, "end"
+  std::uint32_t header_size_ = 0;
+  // Sizes of the name, the colon with its blanks and the class name when they fit; class_ is 0
+  // when they do not, and the pieces are read from the header.
+  std::uint8_t name_ = 0, colon_ = 0, class_ = 0;
 
 public:
-  std::uint32_t level = 0;  // nesting depth, 0 for the root
+  ObjectKind kind = ObjectKind::Object;
   // Free for whoever builds something from the tree to find what it made of this object
   // (a form file: its binding to a component); 0 when unused. Kept when the object moves.
   std::uint32_t link = 0;
   std::optional<std::int32_t> position;  // child position "[n]"
-  ObjectKind kind = ObjectKind::Object;
+  std::uint32_t level = 0;               // nesting depth, 0 for the root
 };
 
 struct DatumItem;

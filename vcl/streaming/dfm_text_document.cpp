@@ -73,20 +73,10 @@ std::string_view TextStore::keep(std::string text) {
   return *texts_.back();
 }
 
-std::string_view TextStore::keep_spelled(std::string_view leading, std::string name, std::string_view spelling) {
-  std::string_view kept = keep(std::string(leading) + name);
-  kept.remove_prefix(leading.size());
+std::string_view TextStore::keep_spelled(std::string name, std::string_view spelling) {
+  std::string_view kept = keep(std::move(name));
   spellings_.emplace(kept.data(), spelling);
   return kept;
-}
-
-void TextStore::respell(const char* from, const char* to) {
-  if (spellings_.empty()) return;
-  auto found = spellings_.find(from);
-  if (found == spellings_.end()) return;
-  std::string_view spelling = found->second;
-  spellings_.erase(found);
-  spellings_.emplace(to, spelling);
 }
 
 std::string_view TextStore::spelling(std::string_view name) const {
@@ -236,12 +226,12 @@ Datum Document::decode(const Value& value) const {
 
 const Nodes<Value>& Value::items() const {
   static const Nodes<Value> none;
-  return contents() && kind == ValueKind::List ? contents_->items : none;
+  return kind == ValueKind::List ? contents()->items : none;
 }
 
 const Nodes<CollectionItem>& Value::entries() const {
   static const Nodes<CollectionItem> none;
-  return contents() && kind == ValueKind::Collection ? contents_->entries : none;
+  return kind == ValueKind::Collection ? contents()->entries : none;
 }
 
 const Property* Object::find_property(std::string_view name) const {

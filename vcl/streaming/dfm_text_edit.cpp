@@ -25,11 +25,11 @@ struct Next {
   std::string_view text() const {
     return property ? property->leading() : object ? object->leading() : end->end_leading();
   }
-  void set(std::string_view text, TextStore& store) const {
+  void set(std::string_view text, TextStore& store, std::pmr::memory_resource& arena) const {
     if (property)
-      detail::Access::set_leading(*property, text, store);
+      detail::Access::set_leading(*property, text, arena);
     else if (object)
-      detail::Access::set_leading(*object, text);
+      detail::Access::set_leading(*object, text, store);
     else
       detail::Access::set_end_leading(*end, text, store);
   }
@@ -48,39 +48,43 @@ Next after_child(Object& object, std::size_t index) {
 
 // Unhooks the lines of a node that starts with `leading` from the text that follows it. The
 // blanks ending the line before the node stay; the node's own line goes with the node.
-void detach_lines(TextStore& store, std::string_view leading, const Next& next) {
+void detach_lines(TextStore& store, std::pmr::memory_resource& arena, std::string_view leading,
+                  const Next& next) {
   std::size_t node_break = first_break(leading);
   if (node_break == std::string_view::npos) return;  // the node shares the line before it
   std::string_view next_leading = next.text();
   std::size_t next_break = first_break(next_leading);
   if (next_break == std::string_view::npos) {  // what follows takes over the node's line
-    next.set(leading, store);
+    next.set(leading, store, arena);
     return;
   }
   std::string_view kept = leading.substr(0, node_break);
   next_leading = next_leading.substr(next_break);
   if (!kept.empty()) next_leading = store.keep(fmt::format("{}{}", kept, next_leading));
-  next.set(next_leading, store);
+  next.set(next_leading, store, arena);
 }
 
 // A node inserted before `next` ends its line; what follows starts a new one.
-void open_line(TextStore& store, Newline newline, const Next& next, std::uint32_t level) {
+void open_line(TextStore& store, std::pmr::memory_resource& arena, Newline newline, const Next& next,
+               std::uint32_t level) {
   if (first_break(next.text()) != std::string_view::npos) return;
-  next.set(store.keep(fmt::format("{}{:{}}", newline_text(newline), "", 2 * level)), store);
+  next.set(store.keep(fmt::format("{}{:{}}", newline_text(newline), "", 2 * level)), store, arena);
 }
 
 }  // namespace
 
 namespace detail {
 
-void Access::set_leading(Property& property, std::string_view leading, TextStore& store) {
-  if (leading.data() + leading.size() != property.name_) {
-    std::string_view kept = store.keep(fmt::format("{}{}", leading, property.name()));
-    const char* moved = kept.data() + leading.size();
-    store.respell(property.name_, moved);
-    property.name_ = moved;
-  }
-  property.leading_ = static_cast<std::uint32_t>(leading.size());
+void Access::set_leading(Property& property, std::string_view leading, std::pmr::memory_resource& arena) {
+  const Value& value = property.value;
+  set_pieces(property.value, leading, property.name(), value.prefix(), value.text(), value.contents(), arena);
+}
+
+void Access::set_leading(Object& object, std::string_view leading, TextStore& store) {
+  if (leading.data() + leading.size() == object.header_start())
+    object.start_ = leading.data();
+  else
+    object.start_ = store.keep(fmt::format("{}{}", leading, object.header())).data();
 }
 
 void Access::set_end_leading(Object& object, std::string_view leading, TextStore& store) {
@@ -88,18 +92,15 @@ void Access::set_end_leading(Object& object, std::string_view leading, TextStore
     object.end_ = leading.data();
   else
     object.end_ = store.keep(fmt::format("{}{}", leading, object.end_keyword())).data();
-  object.end_leading_ = static_cast<std::uint32_t>(leading.size());
 }
 
 void Access::set_header(Object& object, std::string_view name, std::string_view colon,
                         std::string_view class_name, TextStore& store) {
-  object.header_ = store
-                       .keep(fmt::format("{}{}{}{}{}{}", object.keyword(), object.gap(), name, colon,
-                                         class_name, object.position_text()))
-                       .data();
-  object.name_ = static_cast<std::uint32_t>(name.size());
-  object.colon_ = static_cast<std::uint32_t>(colon.size());
-  object.class_ = static_cast<std::uint32_t>(class_name.size());
+  const std::string_view leading = object.leading();
+  const std::string header = fmt::format("{}{}{}{}{}{}", object.keyword(), object.gap(), name, colon,
+                                         class_name, object.position_text());
+  object.start_ = store.keep(fmt::format("{}{}", leading, header)).data();
+  set_header_sizes(object, header.size(), name.size(), colon.size(), class_name.size());
 }
 
 }  // namespace detail
@@ -108,9 +109,12 @@ using detail::Access;
 
 void Document::set_value(Object& object, std::size_t index, const Datum& value) {
   check_index(index, object.properties.size());
-  object.properties[index].value =
-      state_->read_back(detail::render_assignment(value, state_->flavour, object.level + 1))
-          .parse_assignment_fragment();
+  // The property is rendered whole, with its leading text and name as they were.
+  Property& property = object.properties[index];
+  property = state_
+                 ->read_back(fmt::format("{}{}{}", property.leading(), state_->store.spelling(property.name()),
+                                         detail::render_assignment(value, state_->flavour, object.level + 1)))
+                 .parse_property_fragment();
 }
 
 Property& Document::set_property(Object& object, std::string_view name, const Datum& value) {
@@ -131,17 +135,17 @@ Property& Document::insert_property(Object& object, std::size_t index, std::stri
           .parse_property_fragment();
   State& state = *state_;
   if (index < object.properties.size())
-    open_line(state.store, state.flavour.newline, {&object.properties[index]}, object.level + 1);
+    open_line(state.store, state.arena, state.flavour.newline, {&object.properties[index]}, object.level + 1);
   else if (!object.children.empty())
-    open_line(state.store, state.flavour.newline, {nullptr, &object.children.front()}, object.level + 1);
+    open_line(state.store, state.arena, state.flavour.newline, {nullptr, &object.children.front()}, object.level + 1);
   else
-    open_line(state.store, state.flavour.newline, {nullptr, nullptr, &object}, object.level);
+    open_line(state.store, state.arena, state.flavour.newline, {nullptr, nullptr, &object}, object.level);
   return Access::insert(object.properties, index, property, state.arena);
 }
 
 void Document::remove_property(Object& object, std::size_t index) {
   check_index(index, object.properties.size());
-  detach_lines(state_->store, object.properties[index].leading(), after_property(object, index));
+  detach_lines(state_->store, state_->arena, object.properties[index].leading(), after_property(object, index));
   Access::erase(object.properties, index);
 }
 
@@ -152,15 +156,15 @@ Object& Document::insert_child(Object& parent, std::size_t index, std::string_vi
   Object child = make_child(parent, class_name, name, kind, position);
   State& state = *state_;
   if (index < parent.children.size())
-    open_line(state.store, state.flavour.newline, {nullptr, &parent.children[index]}, parent.level + 1);
+    open_line(state.store, state.arena, state.flavour.newline, {nullptr, &parent.children[index]}, parent.level + 1);
   else
-    open_line(state.store, state.flavour.newline, {nullptr, nullptr, &parent}, parent.level);
+    open_line(state.store, state.arena, state.flavour.newline, {nullptr, nullptr, &parent}, parent.level);
   return Access::insert(parent.children, index, child, state.arena);
 }
 
 void Document::remove_child(Object& parent, std::size_t index) {
   check_index(index, parent.children.size());
-  detach_lines(state_->store, parent.children[index].leading(), after_child(parent, index));
+  detach_lines(state_->store, state_->arena, parent.children[index].leading(), after_child(parent, index));
   Access::erase(parent.children, index);
 }
 
@@ -185,9 +189,9 @@ void Document::insert_children(Object& parent, std::vector<std::pair<std::size_t
     if (next != inserts.end() && next->first == i) {
       // What follows the inserted objects starts a line of its own.
       if (i < count)
-        open_line(state.store, state.flavour.newline, {nullptr, &parent.children[i]}, parent.level + 1);
+        open_line(state.store, state.arena, state.flavour.newline, {nullptr, &parent.children[i]}, parent.level + 1);
       else
-        open_line(state.store, state.flavour.newline, {nullptr, nullptr, &parent}, parent.level);
+        open_line(state.store, state.arena, state.flavour.newline, {nullptr, nullptr, &parent}, parent.level);
       for (; next != inserts.end() && next->first == i; ++next) Access::push_back(merged, next->second, state.arena);
     }
     if (i < count) Access::push_back(merged, parent.children[i], state.arena);
@@ -207,7 +211,7 @@ void Document::remove_children(Object& parent, const std::vector<std::size_t>& i
   for (std::size_t i = 0; i < parent.children.size(); ++i) {
     if (next != indexes.end() && *next == i) {
       ++next;
-      detach_lines(state_->store, parent.children[i].leading(), after_child(parent, i));
+      detach_lines(state_->store, state_->arena, parent.children[i].leading(), after_child(parent, i));
       continue;
     }
     if (kept != i) parent.children[kept] = parent.children[i];

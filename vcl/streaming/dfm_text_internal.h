@@ -1,6 +1,7 @@
 // Shared pieces of the text form reader, writer and editor; not part of the public API.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <algorithm>
 #include <iterator>
@@ -8,6 +9,7 @@
 #include <memory_resource>
 #include <stdexcept>
 #include <memory>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,17 +26,37 @@ public:
   // Keeps `text` and returns a view of it that lives as long as the store. The byte after the
   // view is always a NUL.
   std::string_view keep(std::string text);
-  // Keeps `leading` followed by a name normalised for lookups, remembering how the file
-  // spelled the name; returns the view of the name.
-  std::string_view keep_spelled(std::string_view leading, std::string name, std::string_view spelling);
+  // Keeps a name normalised for lookups, remembering how the file spelled it; returns the view
+  // of the name.
+  std::string_view keep_spelled(std::string name, std::string_view spelling);
   // How to write `name`: its remembered spelling, or itself.
   std::string_view spelling(std::string_view name) const;
-  // The name once at `from` now stands at `to`: its spelling follows it.
-  void respell(const char* from, const char* to);
 
 private:
   std::vector<std::unique_ptr<std::string>> texts_;
   std::unordered_map<const char*, std::string_view> spellings_;
+};
+
+// Memory for the nodes of one document, freed with it. Blocks double up to a cap, so that the
+// unused end of the last one stays small beside the document; a large request gets a block of
+// its own.
+class NodeArena final : public std::pmr::memory_resource {
+public:
+  NodeArena() = default;
+  NodeArena(const NodeArena&) = delete;
+  NodeArena& operator=(const NodeArena&) = delete;
+  ~NodeArena() override;
+
+private:
+  void* do_allocate(std::size_t bytes, std::size_t alignment) override;
+  void do_deallocate(void*, std::size_t, std::size_t) override {}
+  bool do_is_equal(const std::pmr::memory_resource& other) const noexcept override { return this == &other; }
+  std::byte* new_block(std::size_t bytes);
+
+  std::vector<std::unique_ptr<std::byte[]>> blocks_;
+  std::byte* next_ = nullptr;
+  std::byte* end_ = nullptr;
+  std::size_t block_size_ = 0;
 };
 
 }  // namespace vcl::dfm
@@ -72,14 +94,28 @@ inline std::string_view span(const char* from, const char* to) {
 
 // Changes containers and pieces of nodes, for the reader and the edits.
 struct Access {
+  // Storage for `capacity` nodes, with the count and the room before them.
+  template <typename T>
+  static T* allocate(std::size_t capacity, std::pmr::memory_resource& arena) {
+    using Header = typename Nodes<T>::Header;
+    static_assert(alignof(T) <= sizeof(Header));
+    void* block = arena.allocate(sizeof(Header) + capacity * sizeof(T), alignof(Header) > alignof(T) ? alignof(Header) : alignof(T));
+    new (block) Header{0, static_cast<std::uint32_t>(capacity)};
+    return reinterpret_cast<T*>(static_cast<char*>(block) + sizeof(Header));
+  }
+
   // Moves the nodes a container pushed on `stack` since `mark` into exact-sized storage.
   template <typename T>
   static void take_from(std::vector<T>& stack, std::size_t mark, Nodes<T>& into,
                         std::pmr::memory_resource& arena) {
     const std::size_t count = stack.size() - mark;
-    into.size_ = into.capacity_ = static_cast<std::uint32_t>(count);
-    into.data_ = count ? static_cast<T*>(arena.allocate(count * sizeof(T), alignof(T))) : nullptr;
+    if (count == 0) {
+      into.data_ = nullptr;
+      return;
+    }
+    into.data_ = allocate<T>(count, arena);
     std::uninitialized_copy(stack.begin() + static_cast<std::ptrdiff_t>(mark), stack.end(), into.data_);
+    into.header()->size = static_cast<std::uint32_t>(count);
     stack.resize(mark);
   }
 
@@ -87,50 +123,83 @@ struct Access {
   // doubling wastes at most what the container holds.
   template <typename T>
   static void reserve(Nodes<T>& nodes, std::size_t count, std::pmr::memory_resource& arena) {
-    if (count <= nodes.capacity_) return;
+    const std::size_t room = nodes.data_ ? nodes.header()->capacity : 0;
+    if (count <= room) return;
     if (count > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("too many nodes");
-    std::size_t capacity = std::max<std::size_t>(count, 2 * std::size_t{nodes.capacity_});
+    std::size_t capacity = std::max<std::size_t>(count, 2 * room);
     capacity = std::min<std::size_t>(capacity, std::numeric_limits<std::uint32_t>::max());
-    T* data = static_cast<T*>(arena.allocate(capacity * sizeof(T), alignof(T)));
+    const std::size_t size = nodes.size();
+    T* data = allocate<T>(capacity, arena);
     std::uninitialized_copy(nodes.begin(), nodes.end(), data);
     nodes.data_ = data;
-    nodes.capacity_ = static_cast<std::uint32_t>(capacity);
+    nodes.header()->size = static_cast<std::uint32_t>(size);
   }
 
   template <typename T>
   static T& insert(Nodes<T>& nodes, std::size_t index, T node, std::pmr::memory_resource& arena) {
-    reserve(nodes, std::size_t{nodes.size_} + 1, arena);
-    std::copy_backward(nodes.data_ + index, nodes.data_ + nodes.size_, nodes.data_ + nodes.size_ + 1);
+    const std::size_t size = nodes.size();
+    reserve(nodes, size + 1, arena);
+    std::copy_backward(nodes.data_ + index, nodes.data_ + size, nodes.data_ + size + 1);
     nodes.data_[index] = node;
-    ++nodes.size_;
+    ++nodes.header()->size;
     return nodes.data_[index];
   }
 
   template <typename T>
   static void push_back(Nodes<T>& nodes, T node, std::pmr::memory_resource& arena) {
-    insert(nodes, nodes.size_, node, arena);
+    insert(nodes, nodes.size(), node, arena);
   }
 
   template <typename T>
   static void erase(Nodes<T>& nodes, std::size_t index) {
-    std::copy(nodes.data_ + index + 1, nodes.data_ + nodes.size_, nodes.data_ + index);
-    --nodes.size_;
+    std::copy(nodes.data_ + index + 1, nodes.end(), nodes.data_ + index);
+    --nodes.header()->size;
   }
 
   template <typename T>
   static void truncate(Nodes<T>& nodes, std::size_t size) {
-    nodes.size_ = static_cast<std::uint32_t>(size);
+    if (nodes.data_) nodes.header()->size = static_cast<std::uint32_t>(size);
   }
 
-  static void set_leading(Object& object, std::string_view leading) {
-    object.leading_text_ = leading.data();
-    object.leading_ = static_cast<std::uint32_t>(leading.size());
+  // For the writer: a property's whole text when it lies in one stretch (empty otherwise), an
+  // object's leading text and header, the blanks and "end" closing it.
+  static std::string_view stretch(const Property& property) {
+    const Value& value = property.value;
+    if (value.spread()) return {};
+    const char* end = value.value_start() + value.size_;
+    return {value.at(), static_cast<std::size_t>(end - value.at())};
   }
-  // The leading text stands right before the name: a new one that does not end there is kept
-  // with a copy of the name.
-  static void set_leading(Property& property, std::string_view leading, TextStore& store);
+  static std::string_view head(const Object& object) {
+    return {object.start_, static_cast<std::size_t>(object.header_start() - object.start_) + object.header_size_};
+  }
+  static std::string_view tail(const Object& object) {
+    return {object.end_, static_cast<std::size_t>(object.end_start() - object.end_) + 3};
+  }
+
+  // Gives a value its pieces: the leading text and name of its property (empty ones, at the
+  // prefix, for a list item), its prefix and text, and what a list or collection holds. They
+  // stay in the text when they follow one another there and fit the node; otherwise they are
+  // kept in detail::Spans.
+  static void set_pieces(Value& value, std::string_view leading, std::string_view name,
+                         std::string_view prefix, std::string_view text, const Contents* contents,
+                         std::pmr::memory_resource& arena);
+  // A new leading text for a property; it need not stand before the name.
+  static void set_leading(Property& property, std::string_view leading, std::pmr::memory_resource& arena);
+  // A new leading text for an object: one that does not end at the header is kept with a copy
+  // of it.
+  static void set_leading(Object& object, std::string_view leading, TextStore& store);
   // The blanks stand right before "end", likewise.
   static void set_end_leading(Object& object, std::string_view leading, TextStore& store);
+  // The header's sizes, kept when they fit.
+  static void set_header_sizes(Object& object, std::size_t header, std::size_t name, std::size_t colon,
+                               std::size_t class_name) {
+    constexpr std::size_t small = std::numeric_limits<std::uint8_t>::max();
+    const bool fits = name <= small && colon <= small && class_name <= small;
+    object.header_size_ = static_cast<std::uint32_t>(header);
+    object.name_ = static_cast<std::uint8_t>(fits ? name : 0);
+    object.colon_ = static_cast<std::uint8_t>(fits ? colon : 0);
+    object.class_ = static_cast<std::uint8_t>(fits ? class_name : 0);
+  }
   // Keeps a new header text (keyword to position) with the given name, colon and class name.
   static void set_header(Object& object, std::string_view name, std::string_view colon,
                          std::string_view class_name, TextStore& store);
@@ -184,16 +253,16 @@ private:
 
   void object(Object& object, std::string_view leading, std::uint32_t level);
   void property(Property& property, std::string_view leading, std::string_view first);
-  void assignment(Value& value);
-  void value(Value& value, const char* prefix);
+  // `leading` and `name` are the property's (empty, at the prefix, for a list item).
+  void assignment(Value& value, std::string_view leading, std::string_view name);
+  void value(Value& value, std::string_view leading, std::string_view name, const char* prefix);
   void string_value();
   ValueKind number();
   void hex_number();
   void set_value();
-  Contents* new_contents();
-  void list(Value& value);
+  void list(Contents& contents);
   void binary();
-  void collection(Value& value);
+  void collection(Contents& contents);
   void item(CollectionItem& item, std::string_view leading);
 
   const char* begin_;
@@ -244,7 +313,7 @@ namespace vcl::dfm {
 
 struct Document::State {
   TextStore store;
-  std::pmr::monotonic_buffer_resource arena;
+  NodeArena arena;
   std::string file_name;
   std::string_view source;  // without the BOM
   std::string_view bom, trailing;

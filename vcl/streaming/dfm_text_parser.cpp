@@ -173,14 +173,14 @@ Property Parser::parse_property_fragment() {
 
 Value Parser::parse_assignment_fragment() {
   Value result;
-  assignment(result);
+  assignment(result, span(p_, p_), span(p_, p_));
   finish_fragment();
   return result;
 }
 
 void Parser::object(Object& object, std::string_view leading, std::uint32_t level) {
   enter();
-  Access::set_leading(object, leading);
+  object.start_ = leading.data();
   object.level = level;
   std::string_view word = peek_ident();
   if (is_keyword(word, "object"))
@@ -191,25 +191,27 @@ void Parser::object(Object& object, std::string_view leading, std::uint32_t leve
     object.kind = ObjectKind::Inline;
   else
     expected("'object', 'inherited' or 'inline'");
-  object.header_ = p_;
+  const char* header = p_;
   p_ += word.size();
-  object.gap_ = static_cast<std::uint32_t>(blanks().size());
+  blanks();
 
   std::string_view first = dotted_ident("class name");
+  std::string_view name = span(first.data(), first.data()), class_name = first;
   const char* after = p_;
   blanks();
   if (*p_ == ':') {
     if (first.find('.') != std::string_view::npos) fail(first.data(), "invalid component name");
     ++p_;
     blanks();
-    object.name_ = static_cast<std::uint32_t>(first.size());
-    object.colon_ = static_cast<std::uint32_t>(p_ - after);
-    object.class_ = static_cast<std::uint32_t>(dotted_ident("class name").size());
+    name = first;
+    class_name = dotted_ident("class name");
   } else {
     p_ = after;
-    object.class_ = static_cast<std::uint32_t>(first.size());
   }
-  object.position_size_ = static_cast<std::uint32_t>(position(object.position).size());
+  position(object.position);
+  Access::set_header_sizes(object, static_cast<std::size_t>(p_ - header), name.size(),
+                           static_cast<std::size_t>(class_name.data() - name.data()) - name.size(),
+                           class_name.size());
 
   std::string_view lead;
   const std::size_t property_mark = property_stack_.size();
@@ -236,7 +238,6 @@ void Parser::object(Object& object, std::string_view leading, std::uint32_t leve
   }
   Access::take_from(object_stack_, child_mark, object.children, *arena_);
   object.end_ = lead.data();
-  object.end_leading_ = static_cast<std::uint32_t>(lead.size());
   p_ += word.size();
   leave();
 }
@@ -264,21 +265,18 @@ void Parser::property(Property& property, std::string_view leading, std::string_
     std::string normal;
     for (char c : name)
       if (!is_blank(c)) normal += c;
-    name = store_.keep_spelled(leading, std::move(normal), name);
+    name = store_.keep_spelled(std::move(normal), name);
   }
-  property.name_ = name.data();
-  property.name_size_ = static_cast<std::uint32_t>(name.size());
-  property.leading_ = static_cast<std::uint32_t>(leading.size());
-  assignment(property.value);
+  assignment(property.value, leading, name);
 }
 
-void Parser::assignment(Value& value) {
+void Parser::assignment(Value& value, std::string_view leading, std::string_view name) {
   const char* start = p_;
   blanks();
   if (*p_ != '=') expected("'='");
   ++p_;
   blanks();
-  this->value(value, start);
+  this->value(value, leading, name, start);
 }
 
 void Parser::item(CollectionItem& item, std::string_view leading) {

@@ -2,17 +2,16 @@
 #include <algorithm>
 #include <charconv>
 #include <limits>
-#include <new>
 
 #include "vcl/streaming/dfm_text_internal.h"
 
 namespace vcl::dfm::detail {
 
 // The value at p_, whose prefix starts at `prefix`.
-void Parser::value(Value& value, const char* prefix) {
+void Parser::value(Value& value, std::string_view leading, std::string_view name, const char* prefix) {
   const char* start = p_;
-  value.text_ = start;
-  value.prefix_ = static_cast<std::uint32_t>(start - prefix);
+  Contents contents;
+  bool held = false;  // a list or collection
   switch (*p_) {
     case '\'':
     case '#':
@@ -45,11 +44,15 @@ void Parser::value(Value& value, const char* prefix) {
       value.kind = ValueKind::Binary;
       break;
     case '(':
-      list(value);
-      return;
+      list(contents);
+      value.kind = ValueKind::List;
+      held = true;
+      break;
     case '<':
-      collection(value);
-      return;
+      collection(contents);
+      value.kind = ValueKind::Collection;
+      held = true;
+      break;
     default:
       if (!is_ident_start(*p_)) {
         if (p_ >= end_) expected("property value");
@@ -58,7 +61,8 @@ void Parser::value(Value& value, const char* prefix) {
       dotted_ident("identifier");
       value.kind = ValueKind::Ident;
   }
-  value.size_ = static_cast<std::size_t>(p_ - start);
+  Access::set_pieces(value, leading, name, span(prefix, start), span(start, held ? start + 1 : p_),
+                     held ? &contents : nullptr, *arena_);
 }
 
 // Quoted parts and #n codes, joined directly or by "+" across blanks and lines.
@@ -184,29 +188,23 @@ void Parser::set_value() {
   ++p_;
 }
 
-Contents* Parser::new_contents() {
-  return new (arena_->allocate(sizeof(Contents), alignof(Contents))) Contents{};
-}
-
-void Parser::list(Value& value) {
+void Parser::list(Contents& contents) {
   enter();
   ++p_;
-  Contents* contents = new_contents();
   const std::size_t mark = value_stack_.size();
   for (;;) {
     std::string_view lead = blanks();
     if (*p_ == ')') {
-      contents->close = span(lead.data(), ++p_);
+      contents.close = span(lead.data(), ++p_);
       break;
     }
     if (p_ >= end_) expected("')'");
     Value item;
-    this->value(item, lead.data());
+    const std::string_view none = span(lead.data(), lead.data());
+    this->value(item, none, none, lead.data());
     value_stack_.push_back(item);
   }
-  Access::take_from(value_stack_, mark, contents->items, *arena_);
-  value.kind = ValueKind::List;
-  value.contents_ = contents;
+  Access::take_from(value_stack_, mark, contents.items, *arena_);
   leave();
 }
 
@@ -227,15 +225,14 @@ void Parser::binary() {
   ++p_;
 }
 
-void Parser::collection(Value& value) {
+void Parser::collection(Contents& contents) {
   enter();
   ++p_;
-  Contents* contents = new_contents();
   const std::size_t mark = item_stack_.size();
   for (;;) {
     std::string_view lead = blanks();
     if (*p_ == '>') {
-      contents->close = span(lead.data(), ++p_);
+      contents.close = span(lead.data(), ++p_);
       break;
     }
     if (!is_keyword(peek_ident(), "item")) expected("'item' or '>'");
@@ -243,9 +240,7 @@ void Parser::collection(Value& value) {
     item(entry, lead);
     item_stack_.push_back(entry);
   }
-  Access::take_from(item_stack_, mark, contents->entries, *arena_);
-  value.kind = ValueKind::Collection;
-  value.contents_ = contents;
+  Access::take_from(item_stack_, mark, contents.entries, *arena_);
   leave();
 }
 

@@ -24,12 +24,10 @@ public:
   }
 
   void object(const Object& object) {
-    put(object.leading());
-    put(object.header());
+    put(detail::Access::head(object));
     for (const Property& property : object.properties) this->property(property);
     for (const Object& child : object.children) this->object(child);
-    put(object.end_leading());
-    put(object.end_keyword());
+    put(detail::Access::tail(object));
   }
 
 private:
@@ -39,6 +37,10 @@ private:
   }
 
   void property(const Property& property) {
+    if (std::string_view text = detail::Access::stretch(property); !text.empty()) {
+      put(text);
+      return;
+    }
     put(property.leading());
     put(store_.spelling(property.name()));
     value(property.value);
