@@ -10,7 +10,12 @@
 namespace vcl::dfm {
 namespace {
 
-std::string quoted(std::size_t size) { return "'" + std::string(size - 2, 'x') + "'"; }
+// A quoted string of `size` characters in all, quotes included.
+std::string quoted(std::size_t size) {
+  std::string text(size, 'x');
+  text.front() = text.back() = '\'';
+  return text;
+}
 
 TEST(DfmNodes, PiecesOfAnySizeAreFoundAndWrittenBack) {
   const std::string long_name = "Font." + std::string(300, 'N');
