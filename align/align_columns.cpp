@@ -174,7 +174,7 @@ bool CollectLabels(TWinControl* container, EntryList& entries) {
 int CaptionWidth(TWinControl* control) {
   std::string caption;
   if (!GetCompStrPropByName(control, "Caption", caption)) return 0;
-  return MeasureTextWidth(*control->Font(), caption);
+  return MeasureTextWidth(control->EffectiveFont(), caption);
 }
 
 // Pass 3: distributes the sorted entries over columns and measures each column.

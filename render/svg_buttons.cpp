@@ -70,7 +70,7 @@ void PaintCheckControl(const TPaintContext& ctx, TControl* control, const TRect&
   bool boxLeft = alignment == taRightJustify;
   int boxX = boxLeft ? bounds.Left : bounds.Right - kBox;
   glyph(boxX, bounds.Top + (bounds.Height() - kBox) / 2);
-  const TFont& font = *control->Font();
+  const TFont& font = control->EffectiveFont();
   int textX = boxLeft ? bounds.Left + kBox + kGap : bounds.Left;
   TRect text = boxLeft ? Rect(textX, bounds.Top, bounds.Right, bounds.Bottom) : Rect(textX, bounds.Top, boxX, bounds.Bottom);
   ctx.svg.OpenViewport(text);
@@ -82,7 +82,7 @@ void PaintCheckControl(const TPaintContext& ctx, TControl* control, const TRect&
 }  // namespace
 
 void ButtonContent(TWriter& svg, const TRect& face, TControl* button, const TButtonContent& content, bool down) {
-  const TFont& font = *button->Font();
+  const TFont& font = button->EffectiveFont();
   std::string caption = button->Caption();
   std::string visible = StripAccelChars(caption);
   bool hasGlyph = content.glyph && !content.glyph->Empty();
@@ -133,7 +133,7 @@ void PaintButton(const TPaintContext& ctx, TControl* control, const TRect& bound
     face = Inflate(bounds, -1);
   }
   ButtonFace(ctx.svg, face, false);
-  const TFont& font = *button->Font();
+  const TFont& font = button->EffectiveFont();
   int width = MeasureTextWidth(font, StripAccelChars(button->Caption()));
   ctx.svg.OpenViewport(Inflate(face, -2));
   StateCaption(ctx.svg, face.Left + (face.Width() - width) / 2, face.Top + (face.Height() - MeasureTextHeight(font)) / 2,

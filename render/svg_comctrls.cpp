@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kButtonWidth = 16;  // of the drop-down and up-down arrows
 
-TColor TextColor(const TControl* control) { return control->Enabled() ? control->Font()->Color() : clGrayText; }
+TColor TextColor(const TControl* control) { return control->Enabled() ? control->EffectiveFont().Color() : clGrayText; }
 
 // A text placed in `area` by `alignment`, `indent` pixels from the edge it keeps to,
 // vertically centred, clipped to the area.
@@ -65,7 +65,7 @@ void HeaderButton(TWriter& svg, const TRect& r, std::string_view text, const TFo
 void PaintStatusBar(const TPaintContext& ctx, TControl* control, const TRect& bounds) {
   auto* bar = static_cast<TStatusBar*>(control);
   ctx.svg.Fill(bounds, bar->Color());
-  const TFont& font = *bar->Font();
+  const TFont& font = bar->EffectiveFont();
   TColor color = TextColor(bar);
   // Panels lie 2 pixels below the top edge, 2 pixels apart.
   TRect row = Rect(bounds.Left, bounds.Top + 2, bounds.Right, bounds.Bottom);
@@ -96,7 +96,7 @@ void PaintHeaderControl(const TPaintContext& ctx, TControl* control, const TRect
   for (int i = 0; i < header->Sections()->Count() && left < bounds.Right; ++i) {
     THeaderSection* section = header->Sections()->Items(i);
     int right = std::min(bounds.Right, left + std::max(0, section->Width()));
-    HeaderButton(ctx.svg, Rect(left, bounds.Top, right, bounds.Bottom), section->Text(), *header->Font(),
+    HeaderButton(ctx.svg, Rect(left, bounds.Top, right, bounds.Bottom), section->Text(), header->EffectiveFont(),
                  section->Alignment(), TextColor(header));
     left = right;
   }
@@ -162,7 +162,7 @@ void PaintToolButton(const TPaintContext& ctx, TControl* control, const TRect& b
   bool hasImage = images && button->ImageIndex() >= 0 && button->ImageIndex() < images->Count();
   bool caption = bar && bar->ShowCaptions() && !button->Caption().empty();
   int shift = down ? 1 : 0;
-  const TFont& font = *button->Font();
+  const TFont& font = button->EffectiveFont();
   int imageWidth = hasImage ? images->Width() : 0, imageHeight = hasImage ? images->Height() : 0;
   int textWidth = caption ? MeasureTextWidth(font, StripAccelChars(button->Caption())) : 0;
   int textHeight = caption ? MeasureTextHeight(font) : 0;
@@ -252,7 +252,7 @@ void PaintTreeView(const TPaintContext& ctx, TControl* control, const TRect& bou
   auto* tree = static_cast<TTreeView*>(control);
   TRect area = tree->BorderStyle() == bsNone ? bounds : Field(ctx.svg, bounds, tree->Color(), tree->Ctl3D());
   if (tree->BorderStyle() == bsNone) ctx.svg.Fill(area, tree->Color());
-  const TFont& font = *tree->Font();
+  const TFont& font = tree->EffectiveFont();
   TCustomImageList* images = tree->Images();
   int rowHeight = std::max(MeasureTextHeight(font) + 3, images ? images->Height() + 1 : 0);
   int indent = std::max(tree->Indent(), 1);
@@ -290,7 +290,7 @@ namespace {
 // A list view's items in report view: a row each under the column headers, the caption
 // (after the small image) in the first column, the sub-items in the others.
 void ReportItems(TWriter& svg, TListView* list, const TRect& area, int top, int rowHeight) {
-  const TFont& font = *list->Font();
+  const TFont& font = list->EffectiveFont();
   TCustomImageList* images = list->SmallImages();
   int y = top;
   for (const TListItem& item : list->Items()->Items()) {
@@ -318,7 +318,7 @@ void ReportItems(TWriter& svg, TListView* list, const TRect& area, int top, int 
 // Items as icons (a large image over the caption, in cells of 75 pixels) or as small
 // images beside captions: in rows (small icons) or in columns filled top down (list).
 void IconItems(TWriter& svg, TListView* list, const TRect& area, int rowHeight) {
-  const TFont& font = *list->Font();
+  const TFont& font = list->EffectiveFont();
   bool large = list->ViewStyle() == vsIcon;
   TCustomImageList* images = large ? list->LargeImages() : list->SmallImages();
   int imageWidth = images ? images->Width() : large ? 32 : 16;
@@ -354,7 +354,7 @@ void PaintListView(const TPaintContext& ctx, TControl* control, const TRect& bou
   auto* list = static_cast<TListView*>(control);
   TRect area = list->BorderStyle() == bsNone ? bounds : Field(ctx.svg, bounds, list->Color(), list->Ctl3D());
   if (list->BorderStyle() == bsNone) ctx.svg.Fill(area, list->Color());
-  const TFont& font = *list->Font();
+  const TFont& font = list->EffectiveFont();
   TCustomImageList* small = list->SmallImages();
   int rowHeight = std::max(MeasureTextHeight(font) + 3, small ? small->Height() + 1 : 0);
   ctx.svg.OpenViewport(area);
@@ -403,12 +403,12 @@ void PaintDateTimePicker(const TPaintContext& ctx, TControl* control, const TRec
                picker->Enabled(), true);
     text.Left += 17;
   }
-  CellText(ctx.svg, text, picker->DisplayText(), *picker->Font(), taLeftJustify, TextColor(picker), 2);
+  CellText(ctx.svg, text, picker->DisplayText(), picker->EffectiveFont(), taLeftJustify, TextColor(picker), 2);
 }
 
 void PaintMonthCalendar(const TPaintContext& ctx, TControl* control, const TRect& bounds) {
   auto* calendar = static_cast<TMonthCalendar*>(control);
-  const TFont& font = *calendar->Font();
+  const TFont& font = calendar->EffectiveFont();
   TColor color = TextColor(calendar);
   TRect inside = Field(ctx.svg, bounds, calendar->Color());
   ctx.svg.OpenViewport(inside);
@@ -454,7 +454,7 @@ void PaintMonthCalendar(const TPaintContext& ctx, TControl* control, const TRect
 void PaintHotKey(const TPaintContext& ctx, TControl* control, const TRect& bounds) {
   auto* hotKey = static_cast<THotKey*>(control);
   TRect inside = Field(ctx.svg, bounds, hotKey->Color());
-  CellText(ctx.svg, inside, hotKey->DisplayText(), *hotKey->Font(), taLeftJustify, TextColor(hotKey), 1);
+  CellText(ctx.svg, inside, hotKey->DisplayText(), hotKey->EffectiveFont(), taLeftJustify, TextColor(hotKey), 1);
 }
 
 void PaintAnimate(const TPaintContext& ctx, TControl* control, const TRect& bounds) {

@@ -94,7 +94,7 @@ std::vector<std::vector<TTabLayout>> TabRows(const TCustomTabControl* tabs, int 
   int used = 0;
   for (int i = 0; i < tabs->Tabs()->Count(); ++i) {
     int width = tabs->TabWidth() > 0 ? tabs->TabWidth()
-                                     : MeasureTextWidth(*tabs->Font(), StripAccelChars(tabs->Tabs()->Strings(i))) + 12;
+                                     : MeasureTextWidth(tabs->EffectiveFont(), StripAccelChars(tabs->Tabs()->Strings(i))) + 12;
     if (tabs->MultiLine() && used > 0 && used + width > available) {
       rows.emplace_back();
       used = 0;
@@ -181,7 +181,7 @@ void PaintPanel(const TPaintContext& ctx, TControl* control, const TRect& bounds
   bevel(panel->BevelInner());
   std::string caption = panel->Caption();
   if (caption.empty()) return;
-  const TFont& font = *panel->Font();
+  const TFont& font = panel->EffectiveFont();
   int width = MeasureTextWidth(font, StripAccelChars(caption));
   int x = panel->Alignment() == taLeftJustify    ? r.Left
           : panel->Alignment() == taRightJustify ? r.Right - width
@@ -196,7 +196,7 @@ void PaintGroupBox(const TPaintContext& ctx, TControl* control, const TRect& bou
   auto* group = static_cast<TCustomGroupBox*>(control);
   ctx.svg.Fill(bounds, group->Color());
   DesignGrid(ctx, bounds);
-  const TFont& font = *group->Font();
+  const TFont& font = group->EffectiveFont();
   int textHeight = MeasureTextHeight(font);
   TRect frame = Rect(bounds.Left, bounds.Top + textHeight / 2, bounds.Right, bounds.Bottom);
   if (group->Ctl3D()) {
@@ -260,7 +260,7 @@ void PaintTabControl(const TPaintContext& ctx, TControl* control, const TRect& b
   TRect pane = Inflate(display, buttons ? 0 : 4);
   if (!buttons) RaisedEdge(svg, pane);
 
-  const TFont& font = *tabs->Font();
+  const TFont& font = tabs->EffectiveFont();
   // Tabs in rows away from the pane; the selected tab's row moves next to the pane.
   auto place = [&](int row, const TTabLayout& tab) {
     int line = buttons ? row : (row - selectedRow + rowCount - 1) % rowCount;

@@ -46,13 +46,13 @@ std::string ShownText(const TCustomEdit* edit) {
   return std::string(characters, edit->PasswordChar());
 }
 
-TColor TextColor(const TControl* control) { return control->Enabled() ? control->Font()->Color() : clGrayText; }
+TColor TextColor(const TControl* control) { return control->Enabled() ? control->EffectiveFont().Color() : clGrayText; }
 
 }  // namespace
 
 void PaintLabel(const TPaintContext& ctx, TControl* control, const TRect& bounds) {
   auto* label = static_cast<TCustomLabel*>(control);
-  const TFont& font = *label->Font();
+  const TFont& font = label->EffectiveFont();
   if (!label->Transparent()) ctx.svg.Fill(bounds, label->Color());
   std::string caption = label->GetLabelText();
   bool accel = label->ShowAccelChar();
@@ -81,7 +81,7 @@ void PaintStaticText(const TPaintContext& ctx, TControl* control, const TRect& b
   if (text->BorderStyle() == sbsSingle) ctx.svg.Frame(bounds, clWindowFrame);
   if (text->BorderStyle() == sbsSunken) ctx.svg.Edge(bounds, clBtnShadow, clBtnHighlight);
   TRect area = text->BorderStyle() == sbsNone ? bounds : Inflate(bounds, -1);
-  const TFont& font = *text->Font();
+  const TFont& font = text->EffectiveFont();
   std::string caption = text->Caption();
   bool accel = text->ShowAccelChar();
   TTextLayoutResult layout = LayoutText(font, accel ? StripAccelChars(caption) : caption, true, area.Width());
@@ -101,7 +101,7 @@ void PaintEdit(const TPaintContext& ctx, TControl* control, const TRect& bounds)
   TRect client = ClientBounds(edit, bounds);
   ctx.svg.Fill(client, edit->Color());
   ctx.svg.OpenViewport(client);
-  ctx.svg.Text(client.Left + 1, client.Top + 1, ShownText(edit), *edit->Font(), TextColor(edit));
+  ctx.svg.Text(client.Left + 1, client.Top + 1, ShownText(edit), edit->EffectiveFont(), TextColor(edit));
   ctx.svg.CloseViewport();
 }
 
@@ -118,7 +118,7 @@ void PaintMemo(const TPaintContext& ctx, TControl* control, const TRect& bounds)
   if (vertical) ScrollBar(ctx.svg, Rect(area.Right, client.Top, client.Right, area.Bottom), true);
   if (horizontal) ScrollBar(ctx.svg, Rect(client.Left, area.Bottom, area.Right, client.Bottom), false);
   if (vertical && horizontal) ctx.svg.Fill(Rect(area.Right, area.Bottom, client.Right, client.Bottom), clBtnFace);
-  const TFont& font = *memo->Font();
+  const TFont& font = memo->EffectiveFont();
   TTextLayoutResult layout = LayoutText(font, memo->Text(), memo->WordWrap() && !horizontal, area.Width() - 2);
   ctx.svg.OpenViewport(area);
   AlignedLines(ctx.svg, area, area.Top, layout.lines, font, memo->Alignment(), TextColor(memo), 1);
@@ -130,7 +130,7 @@ namespace {
 // The text of the edit part in `text`, after the image when there is one.
 void EditPart(const TPaintContext& ctx, TCustomComboBox* combo, const TRect& text, int indent,
               const TCustomImageList* images, int imageIndex) {
-  const TFont& font = *combo->Font();
+  const TFont& font = combo->EffectiveFont();
   ctx.svg.OpenViewport(text);
   int x = text.Left + indent;
   if (images && imageIndex >= 0 && imageIndex < images->Count()) {
@@ -143,7 +143,7 @@ void EditPart(const TPaintContext& ctx, TCustomComboBox* combo, const TRect& tex
 
 void SimpleComboBox(const TPaintContext& ctx, TCustomComboBox* combo, const TRect& bounds,
                     const TCustomImageList* images, int imageIndex) {
-  const TFont& font = *combo->Font();
+  const TFont& font = combo->EffectiveFont();
   int lineHeight = MeasureTextHeight(font);
   TRect edit = Rect(bounds.Left, bounds.Top, bounds.Right, std::min(bounds.Bottom, bounds.Top + lineHeight + 8));
   SunkenEdge(ctx.svg, edit);
@@ -194,7 +194,7 @@ void PaintListBox(const TPaintContext& ctx, TControl* control, const TRect& boun
   DrawBorder(ctx.svg, bounds, EditBorder(list->BorderStyle(), list->Ctl3D()));
   TRect client = ClientBounds(list, bounds);
   ctx.svg.Fill(client, list->Color());
-  const TFont& font = *list->Font();
+  const TFont& font = list->EffectiveFont();
   TStrings* items = list->Items();
   int count = items->Count();
   int itemHeight = std::max(1, list->ItemHeight());

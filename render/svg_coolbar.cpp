@@ -17,7 +17,7 @@ constexpr int kGrip = 10;  // the grip and the space after it
 int HeaderWidth(const TCoolBar& bar, const TCoolBand& band) {
   int width = kGrip;
   if (bar.Images() && band.ImageIndex() >= 0) width += bar.Images()->Width() + 4;
-  if (bar.ShowText() && !band.Text().empty()) width += MeasureTextWidth(*bar.Font(), band.Text()) + 4;
+  if (bar.ShowText() && !band.Text().empty()) width += MeasureTextWidth(bar.EffectiveFont(), band.Text()) + 4;
   return width;
 }
 
@@ -77,8 +77,8 @@ void PaintCoolBar(const TPaintContext& ctx, TControl* control, const TRect& boun
       x += bar->Images()->Width() + 4;
     }
     if (bar->ShowText() && !band.Text().empty())
-      svg.Text(x, r.Top + (r.Height() - MeasureTextHeight(*bar->Font())) / 2, band.Text(), *bar->Font(),
-               bar->Enabled() ? bar->Font()->Color() : clGrayText);
+      svg.Text(x, r.Top + (r.Height() - MeasureTextHeight(bar->EffectiveFont())) / 2, band.Text(), bar->EffectiveFont(),
+               bar->Enabled() ? bar->EffectiveFont().Color() : clGrayText);
   }
   svg.CloseViewport();
 }

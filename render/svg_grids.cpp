@@ -66,7 +66,7 @@ void PaintGrid(const TPaintContext& ctx, TControl* control, const TRect& bounds)
   auto rows = VisibleLines(grid->RowCount(), grid->FixedRows(), grid->TopRow(), area.Height(), line,
                            &TCustomGrid::RowHeights, grid);
   auto* strings = Cast<TStringGrid>(control);
-  const TFont& font = *grid->Font();
+  const TFont& font = grid->EffectiveFont();
   // Lines between fixed cells are black; the others silver (gray on a silver grid).
   TColor gridLine = grid->Color() == clSilver || grid->Color() == clBtnFace ? clGray : clSilver;
   svg.OpenViewport(area);

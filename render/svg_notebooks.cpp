@@ -34,7 +34,7 @@ void PaintTabSet(const TPaintContext& ctx, TControl* control, const TRect& bound
   TWriter& svg = ctx.svg;
   svg.Fill(bounds, set->BackgroundColor());
   if (set->DitherBackground()) svg.Dither(bounds);
-  const TFont& font = *set->Font();
+  const TFont& font = set->EffectiveFont();
   int height = std::min(set->TabHeight(), bounds.Height());
   struct TTab {
     int left, width, index;

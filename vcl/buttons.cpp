@@ -124,7 +124,7 @@ void TSpeedButton::Paint() {
   if (!glyph_->Empty()) canvas->Draw(x, (rect.Height() - glyph_->Height()) / 2, glyph_.get());
   std::string text = StripAccelChars(Caption());
   if (text.empty()) return;
-  canvas->Font()->Assign(Font());
+  canvas->Font()->Assign(EffectiveFont());
   canvas->Brush()->SetStyle(bsClear);
   canvas->TextOut((rect.Width() - canvas->TextWidth(text)) / 2, (rect.Height() - canvas->TextHeight(text)) / 2, text);
 }

@@ -86,6 +86,14 @@ public:
     p->SetOrd = [get](TObject* o, NativeInt v) { AssignPersistent((static_cast<C*>(o)->*get)(), OrdToObject(v)); };
     return Add(std::move(p));
   }
+  // One that the component makes only when it is to be changed: `read` gives what it shows.
+  template <class T, class B, class BR>
+  TClassBuilder& Object(std::string name, T* (B::*get)() const, const T& (BR::*read)() const) {
+    static_assert(std::is_base_of_v<BR, C>);
+    Object<T>(std::move(name), get);
+    lastProp_->ReadObject = [read](TObject* o) -> const TObject* { return &(static_cast<C*>(o)->*read)(); };
+    return *this;
+  }
 
   // A reference to another component, cleared when that component goes.
   template <class T, class B, class BS>

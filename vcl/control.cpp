@@ -49,18 +49,37 @@ void TControlActionLink::SetVisible(bool value) {
 // A control's font: a change of it clears the control's ParentFont and tells the control.
 class TControlFont final : public TFont {
 public:
-  explicit TControlFont(TControl* control) : control_(control) {}
+  // A copy of the font the control showed so far: making it changes nothing.
+  TControlFont(TControl* control, const TFont& shown) {
+    Assign(shown);
+    control_ = control;
+  }
 
 protected:
   void ReportChange() override {
+    if (!control_) return;
     control_->parentFont_ = false;
     control_->FontChanged();
     TFont::ReportChange();
   }
 
 private:
-  TControl* control_;
+  TControl* control_ = nullptr;
 };
+
+namespace {
+// What a control without a font of its own or a parent shows, and the limits of one without
+// constraints of its own. Never destroyed: controls of static storage may read them at the
+// program's end.
+const TFont& DefaultFont() {
+  static const TFont* font = new TFont;
+  return *font;
+}
+const TSizeConstraints& NoConstraints() {
+  static const TSizeConstraints* none = new TSizeConstraints;
+  return *none;
+}
+}  // namespace
 
 TClass TControl::ClassInfo() {
   static TClass cls = TClassBuilder<TControl>("TControl", TComponent::ClassInfo())
@@ -77,7 +96,6 @@ TClass TControl::ClassInfo() {
 
 TControl::TControl(TComponent* owner)
     : TComponent(owner),
-      font_(std::make_unique<TControlFont>(this)),
       controlStyle_(StyleOf(csCaptureMouse) | StyleOf(csClickEvents) | StyleOf(csSetCaption) |
                     StyleOf(csDoubleClicks)) {}
 
@@ -119,9 +137,10 @@ bool TControl::CheckNewSize(int& width, int& height) {
     if (!CanAutoSize(autoW, autoH)) return false;
     TakeAutoSize(align_, autoW, autoH, w, h);
   }
-  int minW = constraints_.MinWidth(), minH = constraints_.MinHeight();
-  int maxW = constraints_.MaxWidth() > 0 ? constraints_.MaxWidth() : INT_MAX;
-  int maxH = constraints_.MaxHeight() > 0 ? constraints_.MaxHeight() : INT_MAX;
+  const TSizeConstraints& limits = EffectiveConstraints();
+  int minW = limits.MinWidth(), minH = limits.MinHeight();
+  int maxW = limits.MaxWidth() > 0 ? limits.MaxWidth() : INT_MAX;
+  int maxH = limits.MaxHeight() > 0 ? limits.MaxHeight() : INT_MAX;
   OnConstrainedResize(this, minW, minH, maxW, maxH);
   w = std::clamp(w, minW, std::max(minW, maxW));
   h = std::clamp(h, minH, std::max(minH, maxH));
@@ -277,8 +296,22 @@ void TControl::ParentColorChanged() {
   parentColor_ = true;
 }
 
+TFont* TControl::Font() const {
+  if (TFont* own = OwnFont()) return own;
+  const TFont& shown = EffectiveFont();
+  return (Rare().font = std::make_unique<TControlFont>(const_cast<TControl*>(this), shown)).get();
+}
+
+const TFont& TControl::EffectiveFont() const {
+  // Only a control that follows its parent is without a font of its own.
+  for (const TControl* control = this; control; control = control->parent_)
+    if (TFont* own = control->OwnFont()) return *own;
+  return DefaultFont();
+}
+
 void TControl::SetParentFont(bool value) {
   if (value == parentFont_) return;
+  if (!value) Font();  // the font it shows becomes its own
   parentFont_ = value;
   if (parent_) ParentFontChanged();
 }
@@ -287,8 +320,19 @@ void TControl::FontChanged() {}
 
 void TControl::ParentFontChanged() {
   if (!parentFont_ || !parent_) return;
-  font_->Assign(parent_->Font());
+  TFont* own = OwnFont();
+  if (!own) return FontChanged();  // it shows the parent's font, which changed
+  own->Assign(parent_->EffectiveFont());
   parentFont_ = true;
+}
+
+void TControl::ParentFontJoined() {
+  // Without a font of its own, the control showed the default font until now.
+  if (OwnFont() || !parent_->EffectiveFont().SameAs(DefaultFont())) ParentFontChanged();
+}
+
+void TControl::ParentFontLeaving() {
+  if (!OwnFont() && !EffectiveFont().SameAs(DefaultFont())) Font();
 }
 
 void TControl::SetShowHint(bool value) {
@@ -346,8 +390,12 @@ void TControl::VisibleChanged() {}
 
 // ---- rarely set values: a value set to its default makes no block
 
-TControl::TRareFields& TControl::Rare() {
-  if (!rare_) rare_ = std::make_unique<TRareFields>(this);
+const TSizeConstraints& TControl::EffectiveConstraints() const {
+  return rare_ ? rare_->constraints : NoConstraints();
+}
+
+TControl::TRareFields& TControl::Rare() const {
+  if (!rare_) rare_ = std::make_unique<TRareFields>(const_cast<TControl*>(this));
   return *rare_;
 }
 

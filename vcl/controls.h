@@ -85,7 +85,10 @@ class TControl : public TComponent {
   bool IsAnchorsStored() const { return anchors_ != AnchorAlign(align_); }
   bool AutoSize() const { return autoSize_; }
   virtual void SetAutoSize(bool value);
-  TSizeConstraints* Constraints() const { return &constraints_; }
+  // The limits to change, made when first asked for: most controls have none.
+  TSizeConstraints* Constraints() const { return &Rare().constraints; }
+  // The limits as they stand, made for nobody: a control without its own has no limits.
+  const TSizeConstraints& EffectiveConstraints() const;
 
   // ---- Parent: setting it moves the control into the new parent's child lists.
   TWinControl* Parent() const { return parent_; }
@@ -110,8 +113,14 @@ class TControl : public TComponent {
   bool ParentColor() const { return parentColor_; }
   void SetParentColor(bool value);
   bool IsColorStored() const { return !parentColor_; }
-  TFont* Font() const { return font_.get(); }
-  void SetFont(TFont* value) { font_->Assign(value); }
+  // The font to change: the control's own, made on the first request as a copy of the font
+  // it shows. While it follows its parent a control keeps none and shows the parent's, so
+  // code that only reads a font asks for EffectiveFont, which makes none.
+  TFont* Font() const;
+  void SetFont(TFont* value) { Font()->Assign(value); }
+  // The font the control shows: its own, else its parent's, else (without a parent) the
+  // default font.
+  const TFont& EffectiveFont() const;
   bool ParentFont() const { return parentFont_; }
   void SetParentFont(bool value);
   bool IsFontStored() const { return !parentFont_; }
@@ -162,12 +171,12 @@ class TControl : public TComponent {
 
   // Ask the processor to start fetching what laying the control out reads, without waiting:
   // a loop over many controls calls them a few controls ahead, so that their fetches from
-  // memory overlap. PrefetchBounds fetches the limits, bounds, alignment, anchors and resize
-  // events; PrefetchSize only the width and height, for passes that read nothing else of the
-  // block; PrefetchLayout the whole block and the class, state and name.
+  // memory overlap. PrefetchBounds fetches the rare fields' pointer, bounds, alignment,
+  // anchors and resize events; PrefetchSize only the width and height, for passes that read
+  // nothing else of the block; PrefetchLayout the whole block and the class, state and name.
   void PrefetchBounds() const {
-    // The limits are the constraints' last fields; the resize events end the block.
-    const char* first = reinterpret_cast<const char*>(&constraints_ + 1) - 4 * sizeof(int);
+    // The rare fields' pointer begins the block; the resize events end it.
+    const char* first = reinterpret_cast<const char*>(&rare_);
     const char* last = reinterpret_cast<const char*>(&OnConstrainedResize + 1) - 1;
     __builtin_prefetch(first);
     __builtin_prefetch(last);
@@ -216,6 +225,10 @@ protected:
   virtual void VisibleChanged();
   // Reactions to a change of the parent's state (each applies only under its Parent* flag).
   void ParentFontChanged();
+  // Joining a parent: under ParentFont the control now shows the parent's font. Leaving one:
+  // it keeps showing the font it showed.
+  void ParentFontJoined();
+  void ParentFontLeaving();
   void ParentColorChanged();
   void ParentShowHintChanged();
   void ParentBiDiModeChanged();
@@ -258,11 +271,13 @@ private:
   // What most controls leave at their defaults (windowed controls too), made when a value
   // is first set: a form may hold many thousands of controls.
   struct TRareFields {
-    explicit TRareFields(TControl* control) : popupMenu(control) {}
+    explicit TRareFields(TControl* control) : popupMenu(control), constraints(control) {}
     std::string hint;
     std::string imeName;
+    std::unique_ptr<TFont> font;  // the control's own (see Font)
     std::unique_ptr<TControlActionLink> actionLink;
     TComponentRef<TPopupMenu> popupMenu;
+    TSizeConstraints constraints;
     TCursor cursor = crDefault;
     TCursor dragCursor = crDrag;
     TDragKind dragKind = dkDrag;
@@ -270,14 +285,13 @@ private:
     int helpContext = 0;
     TImeMode imeMode = imDontCare;
   };
-  TRareFields& Rare();
+  TRareFields& Rare() const;
+  TFont* OwnFont() const { return rare_ ? rare_->font.get() : nullptr; }
   static const std::string& NoText();
 
   // Strings and pointers first, then the four-byte values, then the flags, so that no
   // member leaves padding behind it.
   std::string text_;
-  std::unique_ptr<TFont> font_;
-  std::unique_ptr<TRareFields> rare_;
   TColor color_ = clWindow;
   TBiDiMode biDiMode_ = bdLeftToRight;
   TControlStyle controlStyle_;
@@ -298,11 +312,11 @@ private:
   // docked anew.
   TRect dockOffset_;
 
-  // What every move reads, side by side in 58 bytes, so that it takes at most two cache
-  // lines: the limits (the constraints' last fields), the bounds, the parent, alignment and
-  // anchors, and the two resize events. As with the sub-objects held by pointer, a const
-  // control hands its constraints out for change.
-  mutable TSizeConstraints constraints_{this};
+  // What every move reads, side by side in 50 bytes, so that it takes at most two cache
+  // lines: the rare fields (which hold the limits, if any), the bounds, the parent, alignment
+  // and anchors, and the two resize events. A const control hands its sub-objects out for
+  // change, made when first asked for.
+  mutable std::unique_ptr<TRareFields> rare_;
   int left_ = 0;
   int top_ = 0;
   int width_ = 0;

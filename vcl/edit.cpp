@@ -86,7 +86,7 @@ void TCustomEdit::AdjustHeight() {
   SetHeight(AutoHeight());
 }
 
-int TCustomEdit::AutoHeight() const { return MeasureTextHeight(*Font()) + (Ctl3D() ? 8 : 6); }
+int TCustomEdit::AutoHeight() const { return MeasureTextHeight(EffectiveFont()) + (Ctl3D() ? 8 : 6); }
 
 TClass TEdit::ClassInfo() {
   static TClass cls = [] {

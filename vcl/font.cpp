@@ -98,19 +98,22 @@ TClass TFont::ClassInfo() {
 }
 
 void TFont::Assign(TPersistent* source) {
-  auto* font = Cast<TFont>(source);
-  if (!font) return TGraphicsObject::Assign(source);
+  if (auto* font = Cast<TFont>(source)) return Assign(*font);
+  TGraphicsObject::Assign(source);
+}
+
+void TFont::Assign(const TFont& source) {
   Lock();
-  SetInternedName(font->name_);
+  SetInternedName(source.name_);
   // A font from a screen of another resolution keeps its point size.
-  if (font->pixelsPerInch_ != pixelsPerInch_)
-    SetSize(font->Size());
+  if (source.pixelsPerInch_ != pixelsPerInch_)
+    SetSize(source.Size());
   else
-    SetHeight(font->height_);
-  SetStyle(font->style_);
-  SetColor(font->color_);
-  SetCharset(font->charset_);
-  SetPitch(font->pitch_);
+    SetHeight(source.height_);
+  SetStyle(source.style_);
+  SetColor(source.color_);
+  SetCharset(source.charset_);
+  SetPitch(source.pitch_);
   Unlock();
 }
 

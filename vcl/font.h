@@ -80,6 +80,7 @@ class TFont : public TGraphicsObject {
 
   // Copies another font's attributes, reporting one change.
   void Assign(TPersistent* source) override;
+  void Assign(const TFont& source);
 
   const std::string& Name() const { return *name_; }
   void SetName(const std::string& name);

@@ -196,7 +196,7 @@ TCustomForm::TCustomForm(TComponent* owner)
   SetParentFont(false);
   SetCtl3D(true);
   SetColor(clBtnFace);
-  canvas_->Font()->Assign(Font());
+  canvas_->Font()->Assign(EffectiveFont());
 }
 
 void TCustomForm::BeforeDestruction() { OnDestroy(this); }
@@ -207,7 +207,7 @@ void TCustomForm::GetChildren(const std::function<void(TComponent*)>& proc, TCom
 }
 
 void TCustomForm::FontChanged() {
-  canvas_->Font()->Assign(Font());
+  canvas_->Font()->Assign(EffectiveFont());
   TScrollingWinControl::FontChanged();
 }
 

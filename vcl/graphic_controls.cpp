@@ -172,7 +172,7 @@ TPaintBox::TPaintBox(TComponent* owner) : TGraphicControl(owner) {
 
 void TPaintBox::Paint() {
   TCanvas* canvas = Canvas();
-  canvas->Font()->Assign(Font());
+  canvas->Font()->Assign(EffectiveFont());
   canvas->Brush()->SetColor(Color());
   if (HasState(csDesigning)) {
     canvas->Pen()->SetStyle(psDash);

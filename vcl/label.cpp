@@ -22,7 +22,7 @@ void TCustomLabel::AdjustBounds() {
   // An empty caption (or a lone accelerator mark) measures as one blank.
   if (text.empty() || (showAccelChar_ && text == "&")) text += ' ';
   if (showAccelChar_) text = StripAccelChars(text);
-  TTextLayoutResult layout = LayoutText(*Font(), text, wordWrap_, Width());
+  TTextLayoutResult layout = LayoutText(EffectiveFont(), text, wordWrap_, Width());
   int left = Left();
   if (alignment_ == taRightJustify) left += Width() - layout.width;
   SetBounds(left, Top(), layout.width, layout.height);
@@ -69,13 +69,13 @@ void TCustomLabel::Paint() {
     canvas->FillRect(rect);
   }
   canvas->Brush()->SetStyle(bsClear);
-  canvas->Font()->Assign(Font());
+  canvas->Font()->Assign(EffectiveFont());
   std::string text = showAccelChar_ ? StripAccelChars(GetLabelText()) : GetLabelText();
-  TTextLayoutResult layout = LayoutText(*Font(), text, wordWrap_, rect.Width());
-  int lineHeight = MeasureTextHeight(*Font());
+  TTextLayoutResult layout = LayoutText(EffectiveFont(), text, wordWrap_, rect.Width());
+  int lineHeight = MeasureTextHeight(EffectiveFont());
   int top = layout_ == tlTop ? 0 : layout_ == tlCenter ? (rect.Height() - layout.height) / 2 : rect.Height() - layout.height;
   for (const std::string& line : layout.lines) {
-    int width = MeasureTextWidth(*Font(), line);
+    int width = MeasureTextWidth(EffectiveFont(), line);
     int left = alignment_ == taLeftJustify ? 0 : alignment_ == taRightJustify ? rect.Width() - width : (rect.Width() - width) / 2;
     canvas->TextOut(left, top, line);
     top += lineHeight;

@@ -54,7 +54,7 @@ void TCustomComboBox::SetItemIndex(int value) {
 
 int TCustomComboBox::ItemHeight() const {
   if (style_ == csOwnerDrawFixed || style_ == csOwnerDrawVariable) return itemHeight_;
-  return MeasureTextHeight(*Font());
+  return MeasureTextHeight(EffectiveFont());
 }
 
 void TCustomComboBox::SetItemHeight(int value) {
@@ -102,7 +102,7 @@ TCustomListBox::TCustomListBox(TComponent* owner) : TCustomListBox(owner, std::m
 
 TCustomListBox::TCustomListBox(TComponent* owner, std::unique_ptr<TStringList> items)
     : TWinControl(owner), items_(std::move(items)), canvas_(std::make_unique<TCanvas>()) {
-  canvas_->Font()->Assign(Font());
+  canvas_->Font()->Assign(EffectiveFont());
   // A list box keeps equal lines, sorted or not.
   items_->SetDuplicates(dupAccept);
   SetControlStyle(StyleOf(csSetCaption) | StyleOf(csDoubleClicks));
@@ -170,7 +170,7 @@ int TCustomListBox::BorderExtent() const {
 }
 
 void TCustomListBox::FontChanged() {
-  canvas_->Font()->Assign(Font());
+  canvas_->Font()->Assign(EffectiveFont());
   TWinControl::FontChanged();
 }
 
@@ -180,7 +180,7 @@ void TCustomListBox::Repaint() {
   int height = std::max(1, ItemHeight()), width = ClientWidth(), rows = ClientHeight();
   for (int i = 0; i < items_->Count() && i * height < rows; ++i) {
     bool selected = Selected(i);
-    canvas_->Font()->Assign(Font());
+    canvas_->Font()->Assign(EffectiveFont());
     canvas_->Brush()->SetColor(selected ? clHighlight : Color());
     if (selected) canvas_->Font()->SetColor(clHighlightText);
     TOwnerDrawState state = selected ? (1u << odSelected) : 0u;
@@ -196,7 +196,7 @@ void TCustomListBox::DrawItem(int index, const TRect& rect, TOwnerDrawState stat
 }
 
 int TCustomListBox::ItemHeight() const {
-  if (style_ == lbStandard) return MeasureTextHeight(*Font());
+  if (style_ == lbStandard) return MeasureTextHeight(EffectiveFont());
   return itemHeight_;
 }
 

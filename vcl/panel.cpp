@@ -87,7 +87,7 @@ void TCustomPanel::Paint() {
   std::string text = StripAccelChars(Caption());
   if (text.empty()) return;
   canvas->Brush()->SetStyle(bsClear);
-  canvas->Font()->Assign(Font());
+  canvas->Font()->Assign(EffectiveFont());
   int width = canvas->TextWidth(text);
   int x = alignment_ == taLeftJustify ? rect.Left
           : alignment_ == taRightJustify ? rect.Right - width

@@ -34,14 +34,16 @@ bool PublishControlProperty(TClassBuilder<C>& b, std::string_view name) {
     b.String("Caption", &T::Caption, &T::SetCaption, TypeInfoCaption()).StoredWhen(&T::IsCaptionStored);
   else if (name == "Color")
     b.Integer("Color", &T::Color, &T::SetColor, clWindow, TypeInfoColor()).StoredWhen(&T::IsColorStored);
-  else if (name == "Constraints") b.template Object<TSizeConstraints>("Constraints", &T::Constraints);
+  else if (name == "Constraints")
+    b.template Object<TSizeConstraints>("Constraints", &T::Constraints, &T::EffectiveConstraints);
   else if (name == "DragCursor") b.Integer("DragCursor", &T::DragCursor, &T::SetDragCursor, crDrag, TypeInfoCursor());
   else if (name == "DragKind")
     b.template Enum<TDragKind>("DragKind", TypeInfoDragKind(), &T::DragKind, &T::SetDragKind, dkDrag);
   else if (name == "DragMode")
     b.template Enum<TDragMode>("DragMode", TypeInfoDragMode(), &T::DragMode, &T::SetDragMode, dmManual);
   else if (name == "Enabled") b.Bool("Enabled", &T::Enabled, &T::SetEnabled, true).StoredWhen(&T::IsEnabledStored);
-  else if (name == "Font") b.template Object<TFont>("Font", &T::Font).StoredWhen(&T::IsFontStored);
+  else if (name == "Font")
+    b.template Object<TFont>("Font", &T::Font, &T::EffectiveFont).StoredWhen(&T::IsFontStored);
   else if (name == "ParentBiDiMode") b.Bool("ParentBiDiMode", &T::ParentBiDiMode, &T::SetParentBiDiMode, true);
   else if (name == "ParentColor") b.Bool("ParentColor", &T::ParentColor, &T::SetParentColor, true);
   // For controls that start with a colour of their own (edits, lists): written when set.

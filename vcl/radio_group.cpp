@@ -101,7 +101,7 @@ void TCustomRadioGroup::UpdateButtons() {
 
 void TCustomRadioGroup::ArrangeButtons() {
   if (buttons_.empty() || IsLoading()) return;
-  int textHeight = MeasureTextHeight(*Font());
+  int textHeight = MeasureTextHeight(EffectiveFont());
   int count = ButtonCount();
   int perColumn = (count + columns_ - 1) / columns_;
   int buttonWidth = (Width() - 10) / columns_;

@@ -73,7 +73,7 @@ TSpinEdit::TSpinEdit(TComponent* owner) : TCustomEdit(owner), button_(new TSpinB
 }
 
 int TSpinEdit::AutoHeight() const {
-  int textHeight = MeasureTextHeight(*Font());
+  int textHeight = MeasureTextHeight(EffectiveFont());
   return textHeight + textHeight / 4 + 6;
 }
 

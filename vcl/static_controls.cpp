@@ -45,7 +45,7 @@ TRect TCustomGroupBox::ClientRect() const {
 
 void TCustomGroupBox::AdjustClientRect(TRect& rect) const {
   if (frame_) return;
-  rect.Top += MeasureTextHeight(*Font());
+  rect.Top += MeasureTextHeight(EffectiveFont());
   int inset = Ctl3D() ? 2 : 1;
   rect = Rect(rect.Left + inset, rect.Top + inset, rect.Right - inset, rect.Bottom - inset);
 }
@@ -57,7 +57,7 @@ void TCustomGroupBox::FontChanged() {
 
 void TCustomGroupBox::Paint() {
   TCanvas* canvas = Canvas();
-  canvas->Font()->Assign(Font());
+  canvas->Font()->Assign(EffectiveFont());
   int textHeight = canvas->TextHeight("0");
   canvas->Brush()->SetStyle(bsClear);
   canvas->Pen()->SetColor(clBtnShadow);
@@ -107,7 +107,7 @@ TCustomStaticText::TCustomStaticText(TComponent* owner) : TWinControl(owner) {
 void TCustomStaticText::AdjustBounds() {
   if (IsReading() || IsLoading() || !AutoSize()) return;
   // The window measures its caption as it is, accelerator marks included.
-  SetBounds(Left(), Top(), MeasureTextWidth(*Font(), Caption()) + 4, MeasureTextHeight(*Font()) + 4);
+  SetBounds(Left(), Top(), MeasureTextWidth(EffectiveFont(), Caption()) + 4, MeasureTextHeight(EffectiveFont()) + 4);
 }
 
 void TCustomStaticText::SetAutoSize(bool value) {

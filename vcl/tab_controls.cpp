@@ -138,7 +138,7 @@ int TCustomTabControl::RowCount() const {
   int available = (vertical ? Height() : Width()) - 4;
   int rows = 1, used = 0;
   for (int i = 0; i < tabs_->Count(); ++i) {
-    int width = tabWidth_ > 0 ? tabWidth_ : MeasureTextWidth(*Font(), StripAccelChars(tabs_->Strings(i))) + 12;
+    int width = tabWidth_ > 0 ? tabWidth_ : MeasureTextWidth(EffectiveFont(), StripAccelChars(tabs_->Strings(i))) + 12;
     if (used > 0 && used + width > available) {
       ++rows;
       used = 0;
@@ -149,7 +149,7 @@ int TCustomTabControl::RowCount() const {
 }
 
 TRect TCustomTabControl::DisplayRect() const {
-  int rowHeight = tabHeight_ > 0 ? tabHeight_ : MeasureTextHeight(*Font()) + 5;
+  int rowHeight = tabHeight_ > 0 ? tabHeight_ : MeasureTextHeight(EffectiveFont()) + 5;
   TRect client = ClientRect();
   bool buttons = style_ != tsTabs;
   int strip = RowCount() * (buttons ? rowHeight + 3 : rowHeight) + (buttons ? 0 : 6);

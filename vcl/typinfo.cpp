@@ -123,6 +123,9 @@ TObject* GetObjectProp(TObject* obj, PPropInfo prop) {
   if (!prop->GetObject) NoAccess(prop, "read as an object");
   return prop->GetObject(obj);
 }
+const TObject* ReadObjectProp(TObject* obj, PPropInfo prop) {
+  return prop->ReadObject ? prop->ReadObject(obj) : GetObjectProp(obj, prop);
+}
 void SetObjectProp(TObject* obj, PPropInfo prop, TObject* value) {
   if (!prop->SetObject) NoAccess(prop, "written as an object");
   prop->SetObject(obj, value);

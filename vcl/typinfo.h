@@ -62,6 +62,9 @@ struct TPropInfo {
   std::function<long double(TObject*)> GetFloat;
   std::function<void(TObject*, long double)> SetFloat;
   std::function<TObject*(TObject*)> GetObject;              // sub-object or reference
+  // Optional: the sub-object to read, for one that its holder makes only when it is to be
+  // changed (until then the one read may be another object's, never to be changed).
+  std::function<const TObject*(TObject*)> ReadObject;
   std::function<void(TObject*, TObject*)> SetObject;        // Assign, or set the reference
   std::function<TEventRef(TObject*)> Event;                 // event slot
   std::function<bool(TObject*)> Stored;                      // optional
@@ -105,6 +108,8 @@ void SetStrProp(TObject* obj, PPropInfo prop, const std::string& value);
 long double GetFloatProp(TObject* obj, PPropInfo prop);
 void SetFloatProp(TObject* obj, PPropInfo prop, long double value);
 TObject* GetObjectProp(TObject* obj, PPropInfo prop);
+// The sub-object as it reads, made for nobody (see TPropInfo::ReadObject).
+const TObject* ReadObjectProp(TObject* obj, PPropInfo prop);
 void SetObjectProp(TObject* obj, PPropInfo prop, TObject* value);
 std::string GetEnumProp(TObject* obj, PPropInfo prop);
 void SetEnumProp(TObject* obj, PPropInfo prop, std::string_view valueName);

@@ -66,7 +66,7 @@ void TWinControl::InsertControl(TControl* control) {
   control->parent_ = this;
   movedByRealign_ += int{control->MovedByRealign()};
   control->ParentColorChanged();
-  control->ParentFontChanged();
+  control->ParentFontJoined();
   control->ParentShowHintChanged();
   control->ParentBiDiModeChanged();
   if (control->windowed_) static_cast<TWinControl*>(control)->ParentCtl3DChanged();
@@ -100,6 +100,7 @@ void TWinControl::RemoveControl(TControl* control) {
   } else {
     erase(children_->controls, control);
   }
+  if (!HasState(csDestroying) && !control->HasState(csDestroying)) control->ParentFontLeaving();
   control->parent_ = nullptr;
   movedByRealign_ -= int{control->MovedByRealign()};
   if (!HasState(csDestroying)) Realign();
@@ -514,7 +515,7 @@ namespace {
 TCanvas* CanvasOf(const TControl& control, std::unique_ptr<TCanvas>& canvas) {
   if (!canvas) {
     canvas = std::make_unique<TCanvas>();
-    canvas->Font()->Assign(control.Font());
+    canvas->Font()->Assign(control.EffectiveFont());
   }
   return canvas.get();
 }
@@ -528,7 +529,7 @@ TGraphicControl::~TGraphicControl() = default;
 TCanvas* TGraphicControl::Canvas() const { return CanvasOf(*this, canvas_); }
 
 void TGraphicControl::FontChanged() {
-  if (canvas_) canvas_->Font()->Assign(Font());
+  if (canvas_) canvas_->Font()->Assign(EffectiveFont());
 }
 
 void TGraphicControl::Repaint() {
@@ -548,7 +549,7 @@ TCustomControl::~TCustomControl() = default;
 TCanvas* TCustomControl::Canvas() const { return CanvasOf(*this, canvas_); }
 
 void TCustomControl::FontChanged() {
-  if (canvas_) canvas_->Font()->Assign(Font());
+  if (canvas_) canvas_->Font()->Assign(EffectiveFont());
   TWinControl::FontChanged();
 }
 

@@ -456,7 +456,7 @@ TDBLookupControl::TDBLookupControl(TComponent* owner) : TCustomControl(owner), T
   SetTabStop(true);
 }
 
-int TDBLookupControl::TextHeight() const { return MeasureTextHeight(*Font()); }
+int TDBLookupControl::TextHeight() const { return MeasureTextHeight(EffectiveFont()); }
 
 int TDBLookupControl::BorderSize() const {
   // A control that follows a parent it does not have yet has the host's 3D default.

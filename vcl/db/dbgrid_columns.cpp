@@ -187,7 +187,7 @@ void TColumn::SetColor(TColor value) {
 
 TFont* TColumn::Font() const {
   TCustomDBGrid* grid = Grid();
-  return font_.Get(grid ? grid->Font() : nullptr);
+  return font_.Get(grid ? &grid->EffectiveFont() : nullptr);
 }
 
 TImeMode TColumn::ImeMode() const {

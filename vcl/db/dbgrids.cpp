@@ -39,9 +39,9 @@ TCustomDBGrid::~TCustomDBGrid() {
 void TCustomDBGrid::FontChanged() {
   TCustomControl::FontChanged();
   // A font equal to the parent's came from the parent: the titles take it too.
-  if (!Parent() || !Font()->SameAs(*Parent()->Font())) return;
+  if (!Parent() || !EffectiveFont().SameAs(Parent()->EffectiveFont())) return;
   followingFont_ = true;
-  titleFont_->Assign(Font());
+  titleFont_->Assign(EffectiveFont());
   followingFont_ = false;
 }
 

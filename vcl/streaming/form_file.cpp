@@ -224,7 +224,7 @@ void TFormFile::ReadObject(dfm::Object& node, TComponent* component, TComponent*
 // texts are read again once it is known.
 void TFormFile::ReadTextsInCharset(const dfm::Object& node, TComponent* component) {
   auto* control = Cast<TControl>(component);
-  codePage_ = control ? CodePageOfCharset(control->Font()->Charset()) : 0;
+  codePage_ = control ? CodePageOfCharset(control->EffectiveFont().Charset()) : 0;
   if (codePage_ == 0) return;
   auto bytewise = [this](const dfm::Value& value) { return doc_.string_bytes(value).has_value(); };
   for (const dfm::Property& property : node.properties) {

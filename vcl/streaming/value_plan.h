@@ -85,7 +85,8 @@ void WalkValues(TObject* instance, const TValuePlan& plan, bool stored, Visitor&
         visit.Reference(entry.Path, instance, prop, stored, prop->GetOrd(instance));
         break;
       case TPlanEntry::TKind::Object: {
-        TObject* sub = GetObjectProp(instance, prop);
+        // The walk only reads: a sub-object made on its first change is not made for it.
+        auto* sub = const_cast<TObject*>(ReadObjectProp(instance, prop));
         visit.Shape(sub ? sub->ClassType() : nullptr);
         if (!sub) break;
         if (!entry.Expand) {
