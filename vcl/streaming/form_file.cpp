@@ -600,10 +600,7 @@ void TFormFile::WriteNewChildren(dfm::Object& node, TComponent* component) {
   bool anyNew = false;
   component->GetChildren(
       [&](TComponent* child) {
-        // Most children stand where the file has them: known without a look-up.
-        const std::size_t at = children.size();
-        const std::uint32_t there = at < node.children.size() ? node.children[at].link : 0;
-        std::uint32_t link = there != 0 && bindings_[there].Component == child ? there : LinkOf(child);
+        std::uint32_t link = LinkOf(child);
         anyNew = anyNew || link == 0;
         children.emplace_back(child, link);
       },
