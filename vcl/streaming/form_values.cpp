@@ -223,8 +223,9 @@ void TPropertyGuide::Begin(TClass cls) {
   if (cls != class_) {
     class_ = cls;
     followers_ = &next_[cls];
-    followers_->resize(cls->Properties().size() + 1, -1);
   }
+  // Sized for the properties the class has now (so for every index found until the next Begin).
+  if (followers_->size() != cls->Properties().size() + 1) followers_->assign(cls->Properties().size() + 1, -1);
   last_ = followers_->size() - 1;
 }
 
