@@ -1,4 +1,5 @@
 // Text encodings of form files and the decoders of value text the reader has checked.
+#include <algorithm>
 #include <charconv>
 
 #include "vcl/streaming/dfm_text_internal.h"
@@ -166,6 +167,15 @@ int code_page_byte(CodePage page, char32_t code_point) {
 // #n codes are UTF-16 code units (pairs of surrogates join; a lone one becomes U+FFFD); raw bytes
 // above 127 are UTF-8 or the code page's, as the file's flavour says.
 std::string decode_string(std::string_view text, const Flavour& flavour) {
+  // Most strings are one quoted piece without quotes inside: their text is the bytes inside,
+  // unless bytes above 127 stand for a code page's characters.
+  if (text.size() >= 2 && text.front() == '\'' && text.back() == '\'') {
+    std::string_view inner = text.substr(1, text.size() - 2);
+    auto above127 = [](char c) { return static_cast<unsigned char>(c) >= 0x80; };
+    if (inner.find('\'') == std::string_view::npos &&
+        (flavour.utf8 || std::none_of(inner.begin(), inner.end(), above127)))
+      return std::string(inner);
+  }
   std::string out;
   out.reserve(text.size());
   char32_t high = 0;

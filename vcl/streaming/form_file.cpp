@@ -171,6 +171,7 @@ void TFormFile::ReadTree() {
   for (TComponent* component : loaded_)
     if (auto* control = Cast<TWinControl>(component)) control->CalibrateAlignment();
   loaded_ = {};
+  guide_ = {};
   for (TBinding& binding : bindings_)
     if (binding.Component) binding.Snapshot = SnapshotValues(binding.Component, snapshotBuilder_);
 }
@@ -214,7 +215,8 @@ void TFormFile::ReadObject(dfm::Object& node, TComponent* component, TComponent*
   Bind(node, component);
   component->Loading();
   loaded_.push_back(component);
-  for (const dfm::Property& property : node.properties) ReadProperty(component, property);
+  guide_.Begin(component->ClassType());
+  for (const dfm::Property& property : node.properties) ReadProperty(component, property, &guide_);
   ReadTextsInCharset(node, component);
   ReadChildren(node, component, owner);
 }
@@ -295,8 +297,9 @@ TClass TFormFile::DeclaredClass(std::string_view className) {
 }
 
 // One value of the file for `object`, which is `component` or one of its collection items.
-void TFormFile::ReadInto(TComponent* component, TObject* object, const dfm::Property& property) {
-  TPathTarget target = ResolvePath(object, property.name());
+void TFormFile::ReadInto(TComponent* component, TObject* object, const dfm::Property& property,
+                         TPropertyGuide* guide) {
+  TPathTarget target = ResolvePath(object, property.name(), guide);
   const dfm::Value& value = property.value;
   if (target.Lines) {
     auto* list = static_cast<TStrings*>(target.Instance);
@@ -322,10 +325,10 @@ void TFormFile::ReadInto(TComponent* component, TObject* object, const dfm::Prop
   ReadValue(component, property.name(), target.Instance, target.Prop, value);
 }
 
-void TFormFile::ReadProperty(TComponent* component, const dfm::Property& property) {
+void TFormFile::ReadProperty(TComponent* component, const dfm::Property& property, TPropertyGuide* guide) {
   const dfm::Value& value = property.value;
   try {
-    ReadInto(component, component, property);
+    ReadInto(component, component, property, guide);
   } catch (const EReadError& e) {
     std::string message = e.Message();
     if (message.rfind(doc_.file_name() + ":", 0) == 0) {

@@ -103,8 +103,9 @@ private:
   TComponent* CreateRoot(const TFormReadOptions& options);
   void ReadObject(dfm::Object& node, TComponent* component, TComponent* owner);
   void ReadChildren(dfm::Object& node, TComponent* parent, TComponent* owner);
-  void ReadProperty(TComponent* component, const dfm::Property& property);
-  void ReadInto(TComponent* component, TObject* object, const dfm::Property& property);
+  void ReadProperty(TComponent* component, const dfm::Property& property, TPropertyGuide* guide = nullptr);
+  void ReadInto(TComponent* component, TObject* object, const dfm::Property& property,
+                TPropertyGuide* guide = nullptr);
   void ReadTextsInCharset(const dfm::Object& node, TComponent* component);
   std::optional<TUnpublishedValue> Unpublished(const dfm::Value& value) const;
   // A string value, in the code page of the texts being read again (codePage_) when set.
@@ -164,6 +165,7 @@ private:
   mutable std::vector<const dfm::Object*> nodes_;
   std::vector<TPendingReference> references_;
   std::vector<TComponent*> loaded_;
+  TPropertyGuide guide_;  // while the tree is read
   // The IDs of the items each entry of a collection value holds, in entry order, as last
   // read or written; by the component's link and the value's path in upper case.
   std::map<std::pair<std::uint32_t, std::string>, std::vector<int>> itemIds_;

@@ -219,18 +219,44 @@ dfm::Datum CollectionDatum(const TCollection& items, const TComponent* root) {
   return dfm::Datum::collection(std::move(entries));
 }
 
-TPathTarget ResolvePath(TObject* object, std::string_view path) {
+void TPropertyGuide::Begin(TClass cls) {
+  if (cls != class_) {
+    class_ = cls;
+    followers_ = &next_[cls];
+  }
+  // Sized for the properties the class has now (so for every index found until the next Begin).
+  if (followers_->size() != cls->Properties().size() + 1) followers_->assign(cls->Properties().size() + 1, -1);
+  last_ = followers_->size() - 1;
+}
+
+PPropInfo TPropertyGuide::Find(std::string_view name) {
+  const std::vector<PPropInfo>& props = class_->Properties();
+  int& follower = (*followers_)[last_];
+  // Files mostly spell a name as the class does: compared as it is before ignoring case.
+  auto named = [name](PPropInfo p) { return std::string_view(p->Name) == name || SameText(p->Name, name); };
+  PPropInfo prop = follower >= 0 && static_cast<std::size_t>(follower) < props.size() &&
+                           named(props[static_cast<std::size_t>(follower)])
+                       ? props[static_cast<std::size_t>(follower)]
+                       : class_->FindProperty(name);
+  if (!prop) return nullptr;
+  follower = prop->Index;
+  last_ = static_cast<std::size_t>(prop->Index);
+  return prop;
+}
+
+TPathTarget ResolvePath(TObject* object, std::string_view path, TPropertyGuide* guide) {
   TObject* instance = object;
   while (true) {
     std::size_t dot = path.find('.');
     std::string_view head = path.substr(0, dot);
+    PPropInfo prop = guide ? guide->Find(head) : GetPropInfo(instance, head);
+    guide = nullptr;  // the rest of the path names properties of sub-objects
     if (dot == std::string_view::npos) {
       // A string list publishes nothing: its lines are asked for far less often than properties.
-      if (PPropInfo prop = GetPropInfo(instance, head)) return {instance, prop, false};
+      if (prop) return {instance, prop, false};
       if (Cast<TStrings>(instance)) return SameText(head, "Strings") ? TPathTarget{instance, nullptr, true} : TPathTarget{};
       return {instance, nullptr, false};
     }
-    PPropInfo prop = GetPropInfo(instance, head);
     if (!prop || !IsSubObject(prop)) return {};
     instance = GetObjectProp(instance, prop);
     if (!instance) return {};

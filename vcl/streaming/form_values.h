@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <variant>
 #include <vector>
 
@@ -52,6 +53,27 @@ struct TPathTarget {
   PPropInfo Prop = nullptr;
   bool Lines = false;
 };
-TPathTarget ResolvePath(TObject* object, std::string_view path);
+// Finds the published properties of the objects a form file is read into by name. The
+// file gives each object's values in the order the IDE writes them, which objects of one
+// class mostly share: the property that followed the last one found, the last time, is
+// tried before the class's index.
+class TPropertyGuide {
+public:
+  // The values of an object of `cls` follow.
+  void Begin(TClass cls);
+  // The published property `name` of the class begun, or null.
+  PPropInfo Find(std::string_view name);
+
+private:
+  // Per class, by property index (and one more entry, for the first value of an object):
+  // the index of the property found after it, or -1.
+  std::unordered_map<TClass, std::vector<int>> next_;
+  TClass class_ = nullptr;
+  std::vector<int>* followers_ = nullptr;
+  std::size_t last_ = 0;
+};
+
+// With a `guide`, begun for `object`'s class, the first name of the path is looked up by it.
+TPathTarget ResolvePath(TObject* object, std::string_view path, TPropertyGuide* guide = nullptr);
 
 }  // namespace vcl

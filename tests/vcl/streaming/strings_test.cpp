@@ -28,6 +28,14 @@ TEST(DfmStringDecoding, CodesAreUtf16UnitsAndPairsJoin) {
   EXPECT_EQ(decoded("''"), "");
 }
 
+TEST(DfmStringDecoding, OnePieceAndQuotesInsideOrBetweenPieces) {
+  EXPECT_EQ(decoded("'Value 12_3'"), "Value 12_3");
+  EXPECT_EQ(decoded("'It''s'"), "It's");
+  EXPECT_EQ(decoded("''''"), "'");
+  EXPECT_EQ(decoded("'a' +\r\n    'b'"), "ab");
+  EXPECT_EQ(decoded("'a'#9'b'"), "a\tb");
+}
+
 TEST(DfmStringDecoding, RawBytesAreUtf8OrTheCodePage) {
   EXPECT_EQ(decoded("'Grüße'"), "Grüße");          // valid UTF-8
   EXPECT_EQ(decoded("'caf\xE9 \x80'"), "café €");  // not UTF-8: Windows-1252
