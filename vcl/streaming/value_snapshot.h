@@ -33,7 +33,7 @@ public:
     void Shape(const void* decision);
     void Ordinal(NativeInt value) {
       // Most ordinals take one byte: written in place while there is room.
-      entry_ = used_;
+      starts_.push_back(used_);
       const std::uint64_t packed = ZigZag(value);
       if (packed < 0x80 && used_ < bytes_.size()) {
         bytes_[used_++] = static_cast<char>(packed);
@@ -48,7 +48,7 @@ public:
       // Most texts are short (an event without a handler is empty): written in place while
       // there is room.
       if (value.size() < 0x80 && bytes_.size() - used_ > value.size()) {
-        entry_ = used_;
+        starts_.push_back(used_);
         bytes_[used_++] = static_cast<char>(value.size());
         used_ += value.copy(bytes_.data() + used_, value.size());
         return;
@@ -63,7 +63,11 @@ public:
     // A collection: its items' values, item by item.
     void Collection(const TCollection& items);
     // The entry added last, to compare with a TReader's.
-    std::string_view Last() const { return Written().substr(entry_); }
+    std::string_view Last() const { return Written().substr(starts_.empty() ? used_ : starts_.back()); }
+    std::uint64_t ShapeKey() const { return shape_; }
+    std::string_view Written() const { return std::string_view(bytes_.data(), used_); }
+    // Where each entry starts in Written, in order.
+    const std::vector<std::size_t>& Starts() const { return starts_; }
     bool SameShape(const TValueSnapshot& snapshot) const { return shape_ == snapshot.shape_; }
     bool Holds(const TValueSnapshot& snapshot) const { return shape_ == snapshot.shape_ && Written() == snapshot.bytes_; }
     TValueSnapshot Finish() const;
@@ -74,7 +78,6 @@ public:
       auto bits = static_cast<std::uint64_t>(value);
       return (bits << 1) ^ (value < 0 ? ~std::uint64_t{0} : 0);
     }
-    std::string_view Written() const { return std::string_view(bytes_.data(), used_); }
     // Room for `size` more bytes after the written ones; where they go.
     char* Room(std::size_t size);
     void Varint(std::uint64_t value);
@@ -88,7 +91,7 @@ public:
     std::uint64_t shape_ = 0;
     std::string bytes_;  // [0, used_) written, the rest room for more
     std::size_t used_ = 0;
-    std::size_t entry_ = 0;  // where the entry being written starts
+    std::vector<std::size_t> starts_;
   };
 
   // Reads the entries in the order they were added; the caller knows each one's kind (an
@@ -105,12 +108,15 @@ public:
   };
 
 private:
+  friend class TSnapshotStore;
   std::uint64_t shape_ = 0;
   std::string bytes_;  // per ordinal its varint; per other value its size, then its bytes
 };
 
-// The snapshot of the values CollectValues gives for `instance`, made without collecting
-// them; `builder` lends its storage.
+// Packs the values CollectValues gives for `instance` into `builder` (reset first), without
+// collecting them.
+void PackValues(TObject* instance, TValueSnapshot::TBuilder& builder);
+// The snapshot of those values; `builder` lends its storage.
 TValueSnapshot SnapshotValues(TObject* instance, TValueSnapshot::TBuilder& builder);
 TValueSnapshot SnapshotValues(TObject* instance);
 

@@ -1,0 +1,163 @@
+#include "vcl/streaming/snapshot_store.h"
+
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+
+#include "vcl/streaming/varint.h"
+
+namespace vcl {
+
+namespace {
+
+// Blocks are this large unless one encoding needs more.
+constexpr std::size_t kBlock = std::size_t{64} << 10;
+// What telling one more run of differences costs at least: where it starts, what it replaces
+// and its size, a byte each.
+constexpr std::size_t kRunBytes = 3;
+
+// Where entry `i` of `bytes` ends: where the next starts.
+std::size_t EndOf(std::string_view bytes, const std::vector<std::size_t>& starts, std::size_t i) {
+  return i + 1 < starts.size() ? starts[i + 1] : bytes.size();
+}
+
+std::string_view EntryOf(std::string_view bytes, const std::vector<std::size_t>& starts, std::size_t i) {
+  return bytes.substr(starts[i], EndOf(bytes, starts, i) - starts[i]);
+}
+
+std::size_t TakeSize(std::string_view& in) { return static_cast<std::size_t>(VarintValue(TakeVarint(in))); }
+
+}  // namespace
+
+std::uint32_t TSnapshotStore::TemplateFor(const TValueSnapshot::TBuilder& builder) {
+  auto [known, added] = templateOf_.try_emplace(builder.ShapeKey(), static_cast<std::uint32_t>(templates_.size()));
+  if (added) templates_.push_back({builder.ShapeKey(), std::string(builder.Written()), builder.Starts()});
+  return known->second;
+}
+
+// Runs of entries that differ from the template's, each as: the template's bytes to take
+// before it, the template's bytes it replaces, its own size and bytes. The rest of the
+// template follows the last run. Runs apart by fewer bytes than a run costs are joined.
+void TSnapshotStore::Encode(const TTemplate& model, const TValueSnapshot::TBuilder& builder) {
+  encoding_.clear();
+  const std::string_view now = builder.Written(), was = model.Bytes;
+  const std::vector<std::size_t>& nowStarts = builder.Starts();
+  auto run = [this](std::size_t take, std::size_t replaced, std::string_view bytes) {
+    AppendVarint(encoding_, take);
+    AppendVarint(encoding_, replaced);
+    AppendVarint(encoding_, bytes.size());
+    encoding_.append(bytes);
+  };
+  const std::size_t count = nowStarts.size();
+  if (count != model.Starts.size()) {
+    // Entries that do not correspond (only a shape's hash is compared): all of them anew.
+    run(0, was.size(), now);
+  } else {
+    auto same = [&](std::size_t i) { return EntryOf(now, nowStarts, i) == EntryOf(was, model.Starts, i); };
+    auto nowAt = [&](std::size_t i) { return i < count ? nowStarts[i] : now.size(); };
+    auto wasAt = [&](std::size_t i) { return i < count ? model.Starts[i] : was.size(); };
+    std::size_t taken = 0;  // of the template
+    for (std::size_t i = 0; i < count; ++i) {
+      if (same(i)) continue;
+      std::size_t end = i + 1;  // the run is [i, end)
+      for (std::size_t j = end; j < count; ++j) {
+        if (!same(j))
+          end = j + 1;
+        else if (nowAt(j + 1) - nowAt(end) >= kRunBytes)
+          break;
+      }
+      run(wasAt(i) - taken, wasAt(end) - wasAt(i), now.substr(nowAt(i), nowAt(end) - nowAt(i)));
+      taken = wasAt(end);
+      i = end - 1;
+    }
+  }
+  char size[kMaxVarint];
+  encoding_.insert(0, size, static_cast<std::size_t>(PutVarint(size, encoding_.size()) - size));
+}
+
+std::string_view TSnapshotStore::Encoded(std::uint32_t at) const {
+  auto block = std::upper_bound(blocks_.begin(), blocks_.end(), at,
+                                [](std::uint32_t a, const TBlock& b) { return a < b.Base; }) - 1;
+  std::string_view rest(block->Bytes.get() + (at - block->Base), block->Used - (at - block->Base));
+  std::string_view body = rest;
+  std::size_t size = std::min(TakeSize(body), body.size());
+  return rest.substr(0, rest.size() - body.size() + size);
+}
+
+std::uint32_t TSnapshotStore::Append(std::vector<TBlock>& blocks, std::string_view encoding) {
+  if (blocks.empty() || blocks.back().Size - blocks.back().Used < encoding.size()) {
+    const std::size_t base = blocks.empty() ? 0 : blocks.back().Base + blocks.back().Size;
+    const std::size_t size = std::max(kBlock, encoding.size());
+    if (base + size > std::numeric_limits<std::uint32_t>::max())
+      throw std::length_error("The form's values take more than 4 GB");
+    blocks.push_back({base, 0, size, std::make_unique_for_overwrite<char[]>(size)});
+  }
+  TBlock& block = blocks.back();
+  std::copy(encoding.begin(), encoding.end(), block.Bytes.get() + block.Used);
+  const auto at = static_cast<std::uint32_t>(block.Base + block.Used);
+  block.Used += encoding.size();
+  return at;
+}
+
+void TSnapshotStore::Keep(std::uint32_t slot, const TValueSnapshot::TBuilder& builder) {
+  if (slot >= slots_.size()) slots_.resize(std::size_t{slot} + 1);
+  const std::uint32_t model = TemplateFor(builder);
+  Encode(templates_[model], builder);
+  TSlot& kept = slots_[slot];
+  kept_ += encoding_.size();
+  if (kept.Template != kNone) {
+    std::string_view old = Encoded(kept.At);
+    kept_ -= old.size();
+    if (old.size() >= encoding_.size()) {
+      // In its old place: the rest of that stays unused.
+      std::copy(encoding_.begin(), encoding_.end(), const_cast<char*>(old.data()));
+      kept.Template = model;
+      return PackIfSparse();
+    }
+  }
+  kept = {Append(blocks_, encoding_), model};
+  PackIfSparse();
+}
+
+void TSnapshotStore::Load(std::uint32_t slot, TValueSnapshot& out) const {
+  out.bytes_.clear();
+  out.shape_ = 0;
+  if (slot >= slots_.size() || slots_[slot].Template == kNone) return;
+  const TTemplate& model = templates_[slots_[slot].Template];
+  std::string_view in = Encoded(slots_[slot].At), was = model.Bytes;
+  TakeSize(in);
+  std::size_t at = 0;  // in the template
+  while (!in.empty()) {
+    const std::size_t take = std::min(TakeSize(in), was.size() - at);
+    out.bytes_.append(was.substr(at, take));
+    at += take;
+    at += std::min(TakeSize(in), was.size() - at);
+    const std::size_t size = std::min(TakeSize(in), in.size());
+    out.bytes_.append(in.substr(0, size));
+    in.remove_prefix(size);
+  }
+  out.bytes_.append(was.substr(at));
+  out.shape_ = model.Shape;
+}
+
+void TSnapshotStore::Forget(std::uint32_t slot) {
+  if (slot >= slots_.size() || slots_[slot].Template == kNone) return;
+  kept_ -= Encoded(slots_[slot].At).size();
+  slots_[slot] = {};
+  PackIfSparse();
+}
+
+std::size_t TSnapshotStore::Allocated() const { return blocks_.empty() ? 0 : blocks_.back().Base + blocks_.back().Size; }
+
+// Once most of the blocks are out of use, the snapshots in use are copied into new ones: the
+// blocks stay within twice what the snapshots take, and copying costs no more than the
+// replacements that made it necessary.
+void TSnapshotStore::PackIfSparse() {
+  if (Allocated() <= 2 * kept_ + 2 * kBlock) return;
+  std::vector<TBlock> packed;
+  for (TSlot& slot : slots_)
+    if (slot.Template != kNone) slot.At = Append(packed, Encoded(slot.At));
+  blocks_ = std::move(packed);
+}
+
+}  // namespace vcl
