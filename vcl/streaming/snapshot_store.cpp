@@ -1,6 +1,7 @@
 #include "vcl/streaming/snapshot_store.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 
@@ -16,13 +17,18 @@ constexpr std::size_t kBlock = std::size_t{64} << 10;
 // and its size, a byte each.
 constexpr std::size_t kRunBytes = 3;
 
-// Where entry `i` of `bytes` ends: where the next starts.
-std::size_t EndOf(std::string_view bytes, const std::vector<std::size_t>& starts, std::size_t i) {
-  return i + 1 < starts.size() ? starts[i + 1] : bytes.size();
-}
-
-std::string_view EntryOf(std::string_view bytes, const std::vector<std::size_t>& starts, std::size_t i) {
-  return bytes.substr(starts[i], EndOf(bytes, starts, i) - starts[i]);
+// How many bytes `a` and `b` start with alike, told eight at a time.
+std::size_t Common(std::string_view a, std::string_view b) {
+  const std::size_t size = std::min(a.size(), b.size());
+  std::size_t i = 0;
+  for (; i + 8 <= size; i += 8) {
+    std::uint64_t x, y;
+    std::memcpy(&x, a.data() + i, 8);
+    std::memcpy(&y, b.data() + i, 8);
+    if (x != y) break;
+  }
+  while (i < size && a[i] == b[i]) ++i;
+  return i;
 }
 
 std::size_t TakeSize(std::string_view& in) { return static_cast<std::size_t>(VarintValue(TakeVarint(in))); }
@@ -31,7 +37,10 @@ std::size_t TakeSize(std::string_view& in) { return static_cast<std::size_t>(Var
 
 std::uint32_t TSnapshotStore::TemplateFor(const TValueSnapshot::TBuilder& builder) {
   auto [known, added] = templateOf_.try_emplace(builder.ShapeKey(), static_cast<std::uint32_t>(templates_.size()));
-  if (added) templates_.push_back({builder.ShapeKey(), std::string(builder.Written()), builder.Starts()});
+  if (added) {
+    std::span<const std::uint32_t> starts = builder.Starts();
+    templates_.push_back({builder.ShapeKey(), std::string(builder.Written()), {starts.begin(), starts.end()}});
+  }
   return known->second;
 }
 
@@ -41,35 +50,48 @@ std::uint32_t TSnapshotStore::TemplateFor(const TValueSnapshot::TBuilder& builde
 void TSnapshotStore::Encode(const TTemplate& model, const TValueSnapshot::TBuilder& builder) {
   encoding_.clear();
   const std::string_view now = builder.Written(), was = model.Bytes;
-  const std::vector<std::size_t>& nowStarts = builder.Starts();
+  const std::span<const std::uint32_t> nowStarts = builder.Starts();
+  const std::size_t count = nowStarts.size();
+  auto nowAt = [&](std::size_t i) -> std::size_t { return i < count ? nowStarts[i] : now.size(); };
+  auto wasAt = [&](std::size_t i) -> std::size_t { return i < count ? model.Starts[i] : was.size(); };
+  auto same = [&](std::size_t i) {
+    const std::size_t size = nowAt(i + 1) - nowAt(i);
+    return size == wasAt(i + 1) - wasAt(i) && std::memcmp(now.data() + nowAt(i), was.data() + wasAt(i), size) == 0;
+  };
   auto run = [this](std::size_t take, std::size_t replaced, std::string_view bytes) {
     AppendVarint(encoding_, take);
     AppendVarint(encoding_, replaced);
     AppendVarint(encoding_, bytes.size());
     encoding_.append(bytes);
   };
-  const std::size_t count = nowStarts.size();
-  if (count != model.Starts.size()) {
-    // Entries that do not correspond (only a shape's hash is compared): all of them anew.
-    run(0, was.size(), now);
-  } else {
-    auto same = [&](std::size_t i) { return EntryOf(now, nowStarts, i) == EntryOf(was, model.Starts, i); };
-    auto nowAt = [&](std::size_t i) { return i < count ? nowStarts[i] : now.size(); };
-    auto wasAt = [&](std::size_t i) { return i < count ? model.Starts[i] : was.size(); };
-    std::size_t taken = 0;  // of the template
-    for (std::size_t i = 0; i < count; ++i) {
-      if (same(i)) continue;
-      std::size_t end = i + 1;  // the run is [i, end)
-      for (std::size_t j = end; j < count; ++j) {
-        if (!same(j))
-          end = j + 1;
-        else if (nowAt(j + 1) - nowAt(end) >= kRunBytes)
-          break;
-      }
-      run(wasAt(i) - taken, wasAt(end) - wasAt(i), now.substr(nowAt(i), nowAt(end) - nowAt(i)));
-      taken = wasAt(end);
-      i = end - 1;
+  // Only a hash of the shapes was compared: whether the entries correspond is checked.
+  bool corresponds = count == model.Starts.size();
+  std::size_t taken = 0;  // of the template
+  for (std::size_t i = 0; corresponds && i < count;) {
+    // The entries are alike up to the first byte that differs: the run starts with the entry
+    // that holds it, which starts where the template's does when their kinds correspond.
+    const std::size_t common = Common(now.substr(nowAt(i)), was.substr(wasAt(i)));
+    if (nowAt(i) + common == now.size() && wasAt(i) + common == was.size()) break;
+    const auto holding = std::upper_bound(nowStarts.begin() + static_cast<std::ptrdiff_t>(i), nowStarts.end(),
+                                          nowAt(i) + common);
+    const auto first = static_cast<std::size_t>(holding - nowStarts.begin()) - 1;
+    corresponds = nowAt(first) - nowAt(i) == wasAt(first) - wasAt(i);
+    if (!corresponds) break;
+    std::size_t end = first + 1;  // the run is [first, end)
+    for (std::size_t j = end; j < count; ++j) {
+      if (!same(j))
+        end = j + 1;
+      else if (nowAt(j + 1) - nowAt(end) >= kRunBytes)
+        break;
     }
+    run(wasAt(first) - taken, wasAt(end) - wasAt(first), now.substr(nowAt(first), nowAt(end) - nowAt(first)));
+    taken = wasAt(end);
+    i = end;
+  }
+  if (!corresponds) {
+    // All of them anew.
+    encoding_.clear();
+    run(0, was.size(), now);
   }
   char size[kMaxVarint];
   encoding_.insert(0, size, static_cast<std::size_t>(PutVarint(size, encoding_.size()) - size));

@@ -36,7 +36,7 @@ private:
   struct TTemplate {
     std::uint64_t Shape;
     std::string Bytes;
-    std::vector<std::size_t> Starts;  // of its entries
+    std::vector<std::uint32_t> Starts;  // of its entries
   };
   struct TSlot {
     std::uint32_t At = 0;  // of its encoding, counted through the blocks one after another

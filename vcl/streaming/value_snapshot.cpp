@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <stdexcept>
 
 #include "vcl/collections.h"
 #include "vcl/streaming/varint.h"
@@ -22,7 +23,7 @@ constexpr std::size_t kFloatBytes = std::numeric_limits<long double>::digits == 
 void TValueSnapshot::TBuilder::Reset() {
   shape_ = 0;
   used_ = 0;
-  starts_.clear();
+  entries_ = 0;
 }
 
 void TValueSnapshot::TBuilder::Shape(const void* decision) {
@@ -31,14 +32,22 @@ void TValueSnapshot::TBuilder::Shape(const void* decision) {
 
 namespace {
 // Grown by doubling: the storage serves snapshot after snapshot, so it soon stops growing.
-[[gnu::noinline]] void Grow(std::string& bytes, std::size_t needed) {
+[[gnu::noinline]] void Grow(std::string& bytes, std::vector<std::uint32_t>& starts, std::size_t needed) {
+  if (needed > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("A component's values take more than 4 GB");
   bytes.resize(std::max(2 * bytes.size(), needed + 256));
+  starts.resize(bytes.size());
 }
 }  // namespace
 
 char* TValueSnapshot::TBuilder::Room(std::size_t size) {
-  if (bytes_.size() - used_ < size) Grow(bytes_, used_ + size);
+  if (bytes_.size() - used_ < size) Grow(bytes_, starts_, used_ + size);
   return bytes_.data() + used_;
+}
+
+void TValueSnapshot::TBuilder::LongOrdinal(std::uint64_t packed) {
+  Room(kMaxVarint);
+  Start();
+  Varint(packed);
 }
 
 void TValueSnapshot::TBuilder::Varint(std::uint64_t value) {
@@ -46,21 +55,22 @@ void TValueSnapshot::TBuilder::Varint(std::uint64_t value) {
 }
 
 char* TValueSnapshot::TBuilder::Sized(std::size_t size) {
-  starts_.push_back(used_);
-  char* at = PutVarint(Room(kMaxVarint + size), size);
+  char* room = Room(kMaxVarint + size);
+  Start();
+  char* at = PutVarint(room, size);
   used_ = static_cast<std::size_t>(at - bytes_.data()) + size;
   return at;
 }
 
 // One byte is kept for the size, which nearly always fits; a longer one moves the entry up.
 void TValueSnapshot::TBuilder::BeginSized() {
-  starts_.push_back(used_);
   *Room(1) = 0;
+  Start();
   ++used_;
 }
 
 void TValueSnapshot::TBuilder::EndSized() {
-  const std::size_t entry = starts_.back();
+  const std::size_t entry = starts_[entries_ - 1];
   const std::size_t size = used_ - entry - 1;
   if (size < 0x80) {
     bytes_[entry] = static_cast<char>(size);
