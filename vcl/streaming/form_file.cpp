@@ -568,7 +568,10 @@ void TFormFile::WriteObject(dfm::Object& node) {
 }
 
 void TFormFile::WriteValues(dfm::Object& node, TComponent* component) {
-  // Nothing changed: the file holds the values as they are.
+  // Nothing changed: the file holds the values as they are. Most components are saved so,
+  // and tell it by one walk and one comparison; the others are walked again for what changed.
+  PackValues(component, snapshotBuilder_);
+  if (snapshots_.Holds(node.link, snapshotBuilder_)) return;
   snapshots_.Load(node.link, snapshot_);
   if (!ChangedValues(component, snapshot_, snapshotBuilder_, values_)) return;
   for (const TStoredValue& value : values_) {

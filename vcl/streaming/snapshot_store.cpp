@@ -141,25 +141,46 @@ void TSnapshotStore::Keep(std::uint32_t slot, const TValueSnapshot::TBuilder& bu
   PackIfSparse();
 }
 
-void TSnapshotStore::Load(std::uint32_t slot, TValueSnapshot& out) const {
-  out.bytes_.clear();
-  out.shape_ = 0;
-  if (slot >= slots_.size() || slots_[slot].Template == kNone) return;
-  const TTemplate& model = templates_[slots_[slot].Template];
-  std::string_view in = Encoded(slots_[slot].At), was = model.Bytes;
+template <class Piece>
+bool TSnapshotStore::Pieces(const TSlot& slot, Piece&& piece) const {
+  const std::string_view was = templates_[slot.Template].Bytes;
+  std::string_view in = Encoded(slot.At);
   TakeSize(in);
   std::size_t at = 0;  // in the template
   while (!in.empty()) {
     const std::size_t take = std::min(TakeSize(in), was.size() - at);
-    out.bytes_.append(was.substr(at, take));
+    if (!piece(was.substr(at, take))) return false;
     at += take;
     at += std::min(TakeSize(in), was.size() - at);
     const std::size_t size = std::min(TakeSize(in), in.size());
-    out.bytes_.append(in.substr(0, size));
+    if (!piece(in.substr(0, size))) return false;
     in.remove_prefix(size);
   }
-  out.bytes_.append(was.substr(at));
-  out.shape_ = model.Shape;
+  return piece(was.substr(at));
+}
+
+bool TSnapshotStore::Holds(std::uint32_t slot, const TValueSnapshot::TBuilder& builder) const {
+  if (slot >= slots_.size() || slots_[slot].Template == kNone) return false;
+  const TSlot& kept = slots_[slot];
+  if (templates_[kept.Template].Shape != builder.ShapeKey()) return false;
+  std::string_view now = builder.Written();
+  auto same = [&now](std::string_view piece) {
+    if (!now.starts_with(piece)) return false;
+    now.remove_prefix(piece.size());
+    return true;
+  };
+  return Pieces(kept, same) && now.empty();
+}
+
+void TSnapshotStore::Load(std::uint32_t slot, TValueSnapshot& out) const {
+  out.bytes_.clear();
+  out.shape_ = 0;
+  if (slot >= slots_.size() || slots_[slot].Template == kNone) return;
+  Pieces(slots_[slot], [&out](std::string_view piece) {
+    out.bytes_.append(piece);
+    return true;
+  });
+  out.shape_ = templates_[slots_[slot].Template].Shape;
 }
 
 void TSnapshotStore::Forget(std::uint32_t slot) {

@@ -21,6 +21,8 @@ public:
   // Keeps what `builder` holds as the snapshot of `slot` (a small index: slots are kept in
   // a table by index), in place of the one it had.
   void Keep(std::uint32_t slot, const TValueSnapshot::TBuilder& builder);
+  // Whether `builder` holds what `slot`'s snapshot does, told without making a copy of it.
+  bool Holds(std::uint32_t slot, const TValueSnapshot::TBuilder& builder) const;
   // The snapshot of `slot`, into `out`, whose storage serves again; empty when none is kept.
   void Load(std::uint32_t slot, TValueSnapshot& out) const;
   void Forget(std::uint32_t slot);
@@ -50,6 +52,10 @@ private:
   };
 
   std::uint32_t TemplateFor(const TValueSnapshot::TBuilder& builder);
+  // Gives the bytes of the snapshot `slot` keeps, piece by piece in order, to `piece` while it
+  // returns true; whether it took them all.
+  template <class Piece>
+  bool Pieces(const TSlot& slot, Piece&& piece) const;
   void Encode(const TTemplate& model, const TValueSnapshot::TBuilder& builder);
   // The encoding at `at`: its size, then its differences from the template.
   std::string_view Encoded(std::uint32_t at) const;

@@ -61,17 +61,25 @@ TEST(SnapshotStore, EverySnapshotComesBackAsItWasKept) {
   for (std::uint32_t slot = 0; slot < variants.size(); ++slot) {
     Build(variants[slot], builder);
     EXPECT_TRUE(Loaded(store, slot + 1) == builder.Finish()) << slot;
+    EXPECT_TRUE(store.Holds(slot + 1, builder)) << slot;
+    // Any other variant differs from it, and the store tells so as its copy does.
+    for (std::uint32_t other = 0; other < variants.size(); ++other) {
+      if (other == slot) continue;
+      EXPECT_FALSE(store.Holds(other + 1, builder)) << slot << " in " << other;
+    }
   }
   // Another shape of the same values is its own template, and does not pass for the first.
   Build(variants[1], builder, "other");
   store.Keep(20, builder);
   EXPECT_TRUE(Loaded(store, 20) == builder.Finish());
   EXPECT_FALSE(Loaded(store, 20).SameShape(Loaded(store, 2)));
+  EXPECT_FALSE(store.Holds(2, builder)) << "the same bytes of another shape";
   // Slots never kept, past the end and forgotten ones give an empty snapshot.
   EXPECT_TRUE(Loaded(store, 0) == TValueSnapshot{});
   EXPECT_TRUE(Loaded(store, 1000) == TValueSnapshot{});
   store.Forget(2);
   EXPECT_TRUE(Loaded(store, 2) == TValueSnapshot{});
+  EXPECT_FALSE(store.Holds(2, builder));
   Build(variants[3], builder);
   EXPECT_TRUE(Loaded(store, 4) == builder.Finish()) << "its neighbours stay";
 }
