@@ -127,7 +127,8 @@ private:
     TCollectionItem* Item = nullptr;
     std::string_view Collection;
   };
-  // The items whose values are being read or were read, each once; 0 stands for none.
+  // The items whose values were read while the form loads, each once, and the one being
+  // read: its place in itemsRead_ counted from 1, 0 when none is.
   std::vector<TItemReading> itemsRead_;
   std::uint32_t readingItem_ = 0;
   // A reference read, set once every component is there. A form has one for many of its
@@ -138,7 +139,7 @@ private:
     PPropInfo Prop;
     const dfm::Property* Property;  // its name is the path on the component or on the item
     std::uint32_t Link;             // of the component read, or the one whose collection holds the item
-    std::uint32_t Item;             // in itemsRead_, 0 for a component's own reference
+    std::uint32_t Item;             // as readingItem_: 0 for a component's own reference
   };
   TComponent* Bound(std::uint32_t link) const { return bound_[link]; }
 
