@@ -25,7 +25,7 @@ protected:
     if (operation != opRemove) return;
     if (component == file_.root_) {
       // Whatever is bound goes with the root.
-      for (TBinding& binding : file_.bindings_) binding.Component = nullptr;
+      std::fill(file_.bound_.begin(), file_.bound_.end(), nullptr);
       file_.links_.Clear();
       file_.root_ = nullptr;
       return;
@@ -33,7 +33,7 @@ protected:
     std::uint32_t link = file_.LinkOf(component);
     if (link == 0) return;
     if (!component->HasState(csDestroying)) return FreeNotification(component);
-    file_.bindings_[link].Component = nullptr;
+    file_.bound_[link] = nullptr;
     file_.links_.Erase(HashPointer(component), [link](std::uint32_t other) { return other == link; });
   }
 
@@ -95,7 +95,7 @@ TFormFile::TFormFile(dfm::Document doc, std::unique_ptr<dfm::BinaryOrigin> binar
       binary_(std::move(binary)),
       format_(binary_ ? TFormFormat::Binary : TFormFormat::Text),
       watcher_(std::make_unique<TWatcher>(*this)),
-      bindings_(1, TBinding{nullptr, {}}) {}
+      bound_(1, nullptr) {}
 
 TFormFile::~TFormFile() {
   // The watcher first, so that the root's components go without telling it.
@@ -159,7 +159,8 @@ void TFormFile::ReadTree() {
   // entries while they would.
   std::size_t objects = 0;
   VisitObjects(node, [&objects](const dfm::Object&) { ++objects; });
-  bindings_.reserve(bindings_.size() + objects);
+  bound_.reserve(bound_.size() + objects);
+  snapshots_.Reserve(bound_.size() + objects);
   links_.Reserve(objects);
   loaded_.reserve(objects);
   root_->ReserveComponents(static_cast<std::size_t>(root_->ComponentCount()) + objects - 1);
@@ -172,13 +173,16 @@ void TFormFile::ReadTree() {
     if (auto* control = Cast<TWinControl>(component)) control->CalibrateAlignment();
   loaded_ = {};
   guide_ = {};
-  for (TBinding& binding : bindings_)
-    if (binding.Component) binding.Snapshot = SnapshotValues(binding.Component, snapshotBuilder_);
+  for (std::uint32_t link = 1; link < bound_.size(); ++link)
+    if (TComponent* component = bound_[link]) {
+      PackValues(component, snapshotBuilder_);
+      snapshots_.Keep(link, snapshotBuilder_);
+    }
 }
 
 std::uint32_t TFormFile::LinkOf(const TComponent* component) const {
   const std::uint32_t* link =
-      links_.Find(HashPointer(component), [&](std::uint32_t l) { return bindings_[l].Component == component; });
+      links_.Find(HashPointer(component), [&](std::uint32_t l) { return bound_[l] == component; });
   return link ? *link : 0;
 }
 
@@ -187,7 +191,7 @@ const dfm::Object* TFormFile::Node(const TComponent* component) const {
   if (link == 0) return nullptr;
   if (nodes_.empty()) {
     // One walk of the tree serves every look-up until the next write changes it.
-    nodes_.assign(bindings_.size(), nullptr);
+    nodes_.assign(bound_.size(), nullptr);
     VisitObjects(doc_.root(), [this](const dfm::Object& object) {
       if (object.link != 0) nodes_[object.link] = &object;
     });
@@ -202,8 +206,8 @@ std::string TFormFile::At(std::string_view at) const {
 }
 
 void TFormFile::Bind(dfm::Object& node, TComponent* component) {
-  node.link = static_cast<std::uint32_t>(bindings_.size());
-  bindings_.push_back(TBinding{component, {}});
+  node.link = static_cast<std::uint32_t>(bound_.size());
+  bound_.push_back(component);
   links_.Insert(HashPointer(component), node.link);
   if (component == root_)
     root_->AddNotificationListener(watcher_.get());
@@ -322,7 +326,7 @@ void TFormFile::ReadInto(TComponent* component, TObject* object, const dfm::Prop
       holder->ReadUnpublishedProperty(name, *unpublished);
     return;
   }
-  ReadValue(component, property.name(), target.Instance, target.Prop, value);
+  ReadValue(component, property, target.Instance, target.Prop);
 }
 
 void TFormFile::ReadProperty(TComponent* component, const dfm::Property& property, TPropertyGuide* guide) {
@@ -346,8 +350,8 @@ void TFormFile::ReadProperty(TComponent* component, const dfm::Property& propert
 
 // One value of the model: `prop` of `instance`, which is `component` or one of its
 // sub-objects, at `path` among the component's values.
-void TFormFile::ReadValue(TComponent* component, std::string_view path, TObject* instance, PPropInfo prop,
-                          const dfm::Value& value) {
+void TFormFile::ReadValue(TComponent* component, const dfm::Property& property, TObject* instance, PPropInfo prop) {
+  const dfm::Value& value = property.value;
   const TTypeInfo* type = prop->PropType;
   switch (type->Kind) {
     case TTypeKind::tkMethod:
@@ -390,9 +394,10 @@ void TFormFile::ReadValue(TComponent* component, std::string_view path, TObject*
       if (!prop->IsComponentReference()) {
         auto* items = Cast<TCollection>(GetObjectProp(instance, prop));
         if (!items || value.kind != dfm::ValueKind::Collection) break;
-        return ReadCollection(component, path, *items, value);
+        return ReadCollection(component, property.name(), *items, value);
       }
-      references_.push_back({component, instance, prop, path, doc_.as_ident(value), value.text(), readingItem_});
+      doc_.as_ident(value);  // raises the error for a value that names nothing
+      references_.push_back({instance, prop, &property, LinkOf(component), readingItem_});
       return;
     default:
       if (value.kind == dfm::ValueKind::Ident) {
@@ -438,7 +443,7 @@ void TFormFile::ReadCollection(TComponent* component, std::string_view path, TCo
   // for only then: a form may hold many collections and many references).
   if (items.Count() > 0)
     std::erase_if(references_, [&](const TPendingReference& ref) {
-      return ref.Item.Item && ref.Item.Item->Collection() == &items;
+      return ref.Item && itemsRead_[ref.Item - 1].Item->Collection() == &items;
     });
   items.Clear();
   std::uint32_t link = LinkOf(component);
@@ -447,10 +452,11 @@ void TFormFile::ReadCollection(TComponent* component, std::string_view path, TCo
   for (const dfm::CollectionItem& entry : value.entries()) {
     TCollectionItem* item = items.Add();
     ids.push_back(item->ID());
-    readingItem_ = {item, path};
+    itemsRead_.push_back({item, path});
+    readingItem_ = static_cast<std::uint32_t>(itemsRead_.size());
     for (const dfm::Property& property : entry.properties)
       if (ItemReads(item, property.name())) ReadInto(component, item, property);
-    readingItem_ = {};
+    readingItem_ = 0;
   }
 }
 
@@ -498,23 +504,28 @@ TComponent* TFormFile::FindReferenced(TComponent* from, std::string_view text) c
 
 void TFormFile::ResolveReferences() {
   for (const TPendingReference& ref : references_) {
-    TComponent* target = FindReferenced(ref.Component, ref.Target);
+    TComponent* component = Bound(ref.Link);
+    const dfm::Value& value = ref.Property->value;
+    TComponent* target = FindReferenced(component, doc_.as_ident(value));
     // A reference into another module, or to a component the model cannot hold there (an
     // unknown class), stays as the file has it.
     if (!target || !target->InheritsFrom(ref.Prop->PropType->ClassType())) {
-      if (ref.Item.Item)
+      if (ref.Item) {
+        const TItemReading& item = itemsRead_[ref.Item - 1];
         keptItemReferences_.insert(
-            {LinkOf(ref.Component), ItemReferenceKey(ref.Item.Collection, ref.Item.Item->ID(), ref.Path)});
+            {ref.Link, ItemReferenceKey(item.Collection, item.Item->ID(), ref.Property->name())});
+      }
       continue;
     }
     try {
       SetObjectProp(ref.Instance, ref.Prop, target);
     } catch (const Exception& e) {
-      throw EReadError(At(ref.At) + "Error reading " + ref.Component->Name() + "." + std::string(ref.Path) + ": " +
-                       e.Message());
+      throw EReadError(At(value.text()) + "Error reading " + component->Name() + "." +
+                       std::string(ref.Property->name()) + ": " + e.Message());
     }
   }
   references_ = {};
+  itemsRead_ = {};
 }
 
 // ---- writing
@@ -541,15 +552,15 @@ void TFormFile::RenameRootClass(const std::string& name) {
 
 void TFormFile::WriteObject(dfm::Object& node) {
   // By index: writing new components adds bindings, which may move the others.
-  TComponent* component = bindings_[node.link].Component;
+  TComponent* component = Bound(node.link);
   if (component->Name() != node.name()) doc_.rename(node, component->Name());
   if (!SameText(component->ClassName(), node.class_name())) doc_.set_class(node, component->ClassName());
-  WriteValues(node, bindings_[node.link]);
+  WriteValues(node, component);
   std::vector<std::size_t> destroyed;
   for (std::size_t i = 0; i < node.children.size(); ++i) {
     std::uint32_t link = node.children[i].link;
-    if (link != 0 && !bindings_[link].Component) {
-      bindings_[link].Snapshot = {};
+    if (link != 0 && !Bound(link)) {
+      snapshots_.Forget(link);
       destroyed.push_back(i);
     }
   }
@@ -559,9 +570,13 @@ void TFormFile::WriteObject(dfm::Object& node) {
   WriteNewChildren(node, component);
 }
 
-void TFormFile::WriteValues(dfm::Object& node, TBinding& binding) {
-  // Nothing changed: the file holds the values as they are.
-  if (!ChangedValues(binding.Component, binding.Snapshot, snapshotBuilder_, values_)) return;
+void TFormFile::WriteValues(dfm::Object& node, TComponent* component) {
+  // Nothing changed: the file holds the values as they are. Most components are saved so,
+  // and tell it by one walk and one comparison; the others are walked again for what changed.
+  PackValues(component, snapshotBuilder_);
+  if (snapshots_.Holds(node.link, snapshotBuilder_)) return;
+  snapshots_.Load(node.link, snapshot_);
+  if (!ChangedValues(component, snapshot_, snapshotBuilder_, values_)) return;
   for (const TStoredValue& value : values_) {
     auto existing = std::find_if(node.properties.begin(), node.properties.end(),
                                  [&](const dfm::Property& p) { return SameText(p.name(), value.Path); });
@@ -576,9 +591,9 @@ void TFormFile::WriteValues(dfm::Object& node, TBinding& binding) {
     if (existing != node.properties.end())
       doc_.set_value(node, index, datum);
     else
-      doc_.insert_property(node, InsertionIndex(node, binding.Component, std::string(value.Path)), value.Path, datum);
+      doc_.insert_property(node, InsertionIndex(node, component, std::string(value.Path)), value.Path, datum);
   }
-  binding.Snapshot = snapshotBuilder_.Finish();
+  snapshots_.Keep(node.link, snapshotBuilder_);
 }
 
 std::size_t TFormFile::InsertionIndex(const dfm::Object& node, TComponent* component, const std::string& path) const {
@@ -628,8 +643,8 @@ void TFormFile::WriteNewChildren(dfm::Object& node, TComponent* component) {
 
 void TFormFile::RenderNew(dfm::Object& node, TComponent* component) {
   Bind(node, component);
-  TBinding& binding = bindings_[node.link];
-  binding.Snapshot = SnapshotValues(component, snapshotBuilder_);
+  PackValues(component, snapshotBuilder_);
+  snapshots_.Keep(node.link, snapshotBuilder_);
   CollectValues(component, values_);
   for (const TStoredValue& value : values_)
     if (!IsDefaultValue(value) && value.Path != "Name")

@@ -16,6 +16,7 @@
 #include "vcl/streaming/dfm_binary.h"
 #include "vcl/streaming/dfm_text.h"
 #include "vcl/streaming/form_values.h"
+#include "vcl/streaming/snapshot_store.h"
 #include "vcl/streaming/value_snapshot.h"
 
 namespace vcl {
@@ -89,14 +90,11 @@ public:
 
 private:
   class TWatcher;
-  struct TBinding {
-    TComponent* Component;                // null once destroyed
-    TValueSnapshot Snapshot;  // the values as last read or written
-  };
   // The values of the component at hand while reading or writing, one at a time: its
   // storage serves every component in turn.
   std::vector<TStoredValue> values_;
   TValueSnapshot::TBuilder snapshotBuilder_;
+  TValueSnapshot snapshot_;
 
   TFormFile(dfm::Document doc, std::unique_ptr<dfm::BinaryOrigin> binary);
   void ReadTree();
@@ -110,8 +108,7 @@ private:
   std::optional<TUnpublishedValue> Unpublished(const dfm::Value& value) const;
   // A string value, in the code page of the texts being read again (codePage_) when set.
   std::string Text(const dfm::Value& value) const;
-  void ReadValue(TComponent* component, std::string_view path, TObject* instance, PPropInfo prop,
-                 const dfm::Value& value);
+  void ReadValue(TComponent* component, const dfm::Property& property, TObject* instance, PPropInfo prop);
   void ReadCollection(TComponent* component, std::string_view path, TCollection& items, const dfm::Value& value);
   void KeepItemValues(std::uint32_t link, const TStoredValue& value, const dfm::Value* was, dfm::Datum& datum);
   void ResolveReferences();
@@ -121,27 +118,31 @@ private:
   std::string At(std::string_view at) const;  // "FILE:LINE:COL: "
 
   void WriteObject(dfm::Object& node);
-  void WriteValues(dfm::Object& node, TBinding& binding);
+  void WriteValues(dfm::Object& node, TComponent* component);
   void WriteNewChildren(dfm::Object& node, TComponent* component);
   void RenderNew(dfm::Object& node, TComponent* component);
   std::size_t InsertionIndex(const dfm::Object& node, TComponent* component, const std::string& path) const;
 
-  // The collection item whose values are being read, with the collection's path. The texts
-  // of a pending reference are in the syntax, which does not change while the form loads.
+  // The collection item whose values are being read, with the collection's path.
   struct TItemReading {
     TCollectionItem* Item = nullptr;
     std::string_view Collection;
   };
-  TItemReading readingItem_;
+  // The items whose values were read while the form loads, each once, and the one being
+  // read: its place in itemsRead_ counted from 1, 0 when none is.
+  std::vector<TItemReading> itemsRead_;
+  std::uint32_t readingItem_ = 0;
+  // A reference read, set once every component is there. A form has one for many of its
+  // components, so it is kept small: its path, target and position are in its property of
+  // the syntax, which does not change while the form loads.
   struct TPendingReference {
-    TComponent* Component;  // the component read, or the one whose collection holds the item
-    TObject* Instance;      // the object with the property: the component, an item, a sub-object
+    TObject* Instance;  // the object with the property: the component, an item, a sub-object
     PPropInfo Prop;
-    std::string_view Path;  // of the property on the component or on the item
-    std::string_view Target;
-    std::string_view At;
-    TItemReading Item;  // empty for a component's own reference
+    const dfm::Property* Property;  // its name is the path on the component or on the item
+    std::uint32_t Link;             // of the component read, or the one whose collection holds the item
+    std::uint32_t Item;             // as readingItem_: 0 for a component's own reference
   };
+  TComponent* Bound(std::uint32_t link) const { return bound_[link]; }
 
   dfm::Document doc_;
   std::unique_ptr<dfm::BinaryOrigin> binary_;  // where a binary form's nodes came from
@@ -157,9 +158,12 @@ private:
   TComponent* root_ = nullptr;
   bool ownsRoot_ = true;
   std::unique_ptr<TWatcher> watcher_;
-  // An object of the tree is bound to its component by its link, an index into bindings_
-  // (0, the first, binds nothing); links_ holds the links of the living components.
-  std::vector<TBinding> bindings_;
+  // An object of the tree is bound to its component by its link, an index into bound_ (0,
+  // the first, binds nothing; a destroyed component leaves null) and into snapshots_, which
+  // holds the component's values as last read or written; links_ holds the links of the
+  // living components.
+  std::vector<TComponent*> bound_;
+  TSnapshotStore snapshots_;
   TOpenTable<std::uint32_t> links_;
   // The tree's objects by link, found when first asked for after a write.
   mutable std::vector<const dfm::Object*> nodes_;

@@ -121,8 +121,10 @@ void Pack(TObject* instance, TValueSnapshot::TBuilder& builder, Visitor&& visit)
 }
 }  // namespace
 
+void PackValues(TObject* instance, TValueSnapshot::TBuilder& builder) { Pack(instance, builder, TPacker{builder}); }
+
 TValueSnapshot SnapshotValues(TObject* instance, TValueSnapshot::TBuilder& builder) {
-  Pack(instance, builder, TPacker{builder});
+  PackValues(instance, builder);
   return builder.Finish();
 }
 

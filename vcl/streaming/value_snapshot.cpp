@@ -3,48 +3,14 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <stdexcept>
 
 #include "vcl/collections.h"
+#include "vcl/streaming/varint.h"
 
 namespace vcl {
 
 namespace {
-
-constexpr std::size_t kMaxVarint = 10;
-
-// Writes `value` as a varint at `at`, which has room for kMaxVarint bytes; the end of it.
-char* PutVarint(char* at, std::uint64_t value) {
-  for (; value >= 0x80; value >>= 7) *at++ = static_cast<char>((value & 0x7F) | 0x80);
-  *at++ = static_cast<char>(value);
-  return at;
-}
-
-std::size_t VarintSize(std::uint64_t value) {
-  std::size_t size = 1;
-  for (; value >= 0x80; value >>= 7) ++size;
-  return size;
-}
-
-void AppendVarint(std::string& out, std::uint64_t value) {
-  char bytes[kMaxVarint];
-  out.append(bytes, static_cast<std::size_t>(PutVarint(bytes, value) - bytes));
-}
-
-// The bytes of the varint at the start of `in`, taken off it.
-std::string_view TakeVarint(std::string_view& in) {
-  std::size_t size = 0;
-  while (size < in.size() && static_cast<unsigned char>(in[size]) >= 0x80) ++size;
-  std::string_view bytes = in.substr(0, size + 1);
-  in.remove_prefix(bytes.size());
-  return bytes;
-}
-
-std::uint64_t VarintValue(std::string_view bytes) {
-  std::uint64_t value = 0;
-  for (std::size_t i = 0; i < bytes.size() && i < kMaxVarint; ++i)
-    value |= std::uint64_t{static_cast<unsigned char>(bytes[i]) & 0x7Fu} << (7 * i);
-  return value;
-}
 
 char* Put(char* at, std::string_view bytes) { return std::copy(bytes.begin(), bytes.end(), at); }
 
@@ -57,7 +23,7 @@ constexpr std::size_t kFloatBytes = std::numeric_limits<long double>::digits == 
 void TValueSnapshot::TBuilder::Reset() {
   shape_ = 0;
   used_ = 0;
-  entry_ = 0;
+  entries_ = 0;
 }
 
 void TValueSnapshot::TBuilder::Shape(const void* decision) {
@@ -66,14 +32,22 @@ void TValueSnapshot::TBuilder::Shape(const void* decision) {
 
 namespace {
 // Grown by doubling: the storage serves snapshot after snapshot, so it soon stops growing.
-[[gnu::noinline]] void Grow(std::string& bytes, std::size_t needed) {
+[[gnu::noinline]] void Grow(std::string& bytes, std::vector<std::uint32_t>& starts, std::size_t needed) {
+  if (needed > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("A component's values take more than 4 GB");
   bytes.resize(std::max(2 * bytes.size(), needed + 256));
+  starts.resize(bytes.size());
 }
 }  // namespace
 
 char* TValueSnapshot::TBuilder::Room(std::size_t size) {
-  if (bytes_.size() - used_ < size) Grow(bytes_, used_ + size);
+  if (bytes_.size() - used_ < size) Grow(bytes_, starts_, used_ + size);
   return bytes_.data() + used_;
+}
+
+void TValueSnapshot::TBuilder::LongOrdinal(std::uint64_t packed) {
+  Room(kMaxVarint);
+  Start();
+  Varint(packed);
 }
 
 void TValueSnapshot::TBuilder::Varint(std::uint64_t value) {
@@ -81,28 +55,30 @@ void TValueSnapshot::TBuilder::Varint(std::uint64_t value) {
 }
 
 char* TValueSnapshot::TBuilder::Sized(std::size_t size) {
-  entry_ = used_;
-  char* at = PutVarint(Room(kMaxVarint + size), size);
+  char* room = Room(kMaxVarint + size);
+  Start();
+  char* at = PutVarint(room, size);
   used_ = static_cast<std::size_t>(at - bytes_.data()) + size;
   return at;
 }
 
 // One byte is kept for the size, which nearly always fits; a longer one moves the entry up.
 void TValueSnapshot::TBuilder::BeginSized() {
-  entry_ = used_;
   *Room(1) = 0;
+  Start();
   ++used_;
 }
 
 void TValueSnapshot::TBuilder::EndSized() {
-  const std::size_t size = used_ - entry_ - 1;
+  const std::size_t entry = starts_[entries_ - 1];
+  const std::size_t size = used_ - entry - 1;
   if (size < 0x80) {
-    bytes_[entry_] = static_cast<char>(size);
+    bytes_[entry] = static_cast<char>(size);
     return;
   }
   const std::size_t extra = VarintSize(size) - 1;
   Room(extra);
-  char* start = bytes_.data() + entry_;
+  char* start = bytes_.data() + entry;
   std::memmove(start + 1 + extra, start + 1, size);
   PutVarint(start, size);
   used_ += extra;

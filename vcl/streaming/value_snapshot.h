@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,13 +34,13 @@ public:
     void Shape(const void* decision);
     void Ordinal(NativeInt value) {
       // Most ordinals take one byte: written in place while there is room.
-      entry_ = used_;
       const std::uint64_t packed = ZigZag(value);
       if (packed < 0x80 && used_ < bytes_.size()) {
+        Start();
         bytes_[used_++] = static_cast<char>(packed);
         return;
       }
-      Varint(packed);
+      LongOrdinal(packed);
     }
     // A component reference: the component and the names it is written with, so that a
     // renamed target counts as a changed value.
@@ -48,7 +49,7 @@ public:
       // Most texts are short (an event without a handler is empty): written in place while
       // there is room.
       if (value.size() < 0x80 && bytes_.size() - used_ > value.size()) {
-        entry_ = used_;
+        Start();
         bytes_[used_++] = static_cast<char>(value.size());
         used_ += value.copy(bytes_.data() + used_, value.size());
         return;
@@ -63,7 +64,11 @@ public:
     // A collection: its items' values, item by item.
     void Collection(const TCollection& items);
     // The entry added last, to compare with a TReader's.
-    std::string_view Last() const { return Written().substr(entry_); }
+    std::string_view Last() const { return Written().substr(entries_ == 0 ? used_ : starts_[entries_ - 1]); }
+    std::uint64_t ShapeKey() const { return shape_; }
+    std::string_view Written() const { return std::string_view(bytes_.data(), used_); }
+    // Where each entry starts in Written, in order.
+    std::span<const std::uint32_t> Starts() const { return {starts_.data(), entries_}; }
     bool SameShape(const TValueSnapshot& snapshot) const { return shape_ == snapshot.shape_; }
     bool Holds(const TValueSnapshot& snapshot) const { return shape_ == snapshot.shape_ && Written() == snapshot.bytes_; }
     TValueSnapshot Finish() const;
@@ -74,10 +79,13 @@ public:
       auto bits = static_cast<std::uint64_t>(value);
       return (bits << 1) ^ (value < 0 ? ~std::uint64_t{0} : 0);
     }
-    std::string_view Written() const { return std::string_view(bytes_.data(), used_); }
     // Room for `size` more bytes after the written ones; where they go.
     char* Room(std::size_t size);
     void Varint(std::uint64_t value);
+    void LongOrdinal(std::uint64_t packed);
+    // Notes that an entry starts at the end of the written bytes, of which there are fewer
+    // than room for (an entry takes a byte at least): starts_ has as much room as bytes_.
+    void Start() { starts_[entries_++] = static_cast<std::uint32_t>(used_); }
     void LongText(std::string_view value);
     // An entry of `size` bytes: its size written, room made for its bytes, which go where
     // the result points.
@@ -88,7 +96,8 @@ public:
     std::uint64_t shape_ = 0;
     std::string bytes_;  // [0, used_) written, the rest room for more
     std::size_t used_ = 0;
-    std::size_t entry_ = 0;  // where the entry being written starts
+    std::vector<std::uint32_t> starts_;  // [0, entries_) noted
+    std::size_t entries_ = 0;
   };
 
   // Reads the entries in the order they were added; the caller knows each one's kind (an
@@ -105,12 +114,15 @@ public:
   };
 
 private:
+  friend class TSnapshotStore;
   std::uint64_t shape_ = 0;
   std::string bytes_;  // per ordinal its varint; per other value its size, then its bytes
 };
 
-// The snapshot of the values CollectValues gives for `instance`, made without collecting
-// them; `builder` lends its storage.
+// Packs the values CollectValues gives for `instance` into `builder` (reset first), without
+// collecting them.
+void PackValues(TObject* instance, TValueSnapshot::TBuilder& builder);
+// The snapshot of those values; `builder` lends its storage.
 TValueSnapshot SnapshotValues(TObject* instance, TValueSnapshot::TBuilder& builder);
 TValueSnapshot SnapshotValues(TObject* instance);
 

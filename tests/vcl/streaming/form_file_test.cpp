@@ -292,6 +292,45 @@ TEST(FormFile, ManyDestroyedAndNewChildrenOfOneParent) {
   EXPECT_EQ(file->Write(), expected);  // a second save finds nothing more to do
 }
 
+// Save after save of a form of many alike components, each time with other edits: the
+// values kept for telling what changed follow every save, however often a component's
+// values grow and shrink, and a renamed component changes the references to it.
+TEST(FormFile, EverySaveOfManyAlikeComponentsWritesJustTheirEdits) {
+  auto pair = [](int n, const std::string& text, const std::string& target) {
+    const std::string at = std::to_string(n);
+    return "    object Label" + at + ": TLabel\r\n      Left = 8\r\n      Top = " + at +
+           "\r\n      Width = 60\r\n      Height = 13\r\n      Caption = 'L'\r\n      FocusControl = " + target +
+           "\r\n    end\r\n    object Edit" + at + ": TEdit\r\n      Left = 80\r\n      Top = " + at +
+           "\r\n      Width = 121\r\n      Height = 21\r\n      TabOrder = " + std::to_string(n - 1) +
+           "\r\n      Text = '" + text + "'\r\n    end\r\n";
+  };
+  constexpr int kPairs = 2'000;
+  auto form = [&](auto text, auto target) {
+    std::string out = "object Form1: TForm1\r\n  object Panel1: TPanel\r\n    Left = 0\r\n    Top = 0\r\n"
+                      "    Width = 400\r\n    Height = 300\r\n    TabOrder = 0\r\n";
+    for (int n = 1; n <= kPairs; ++n) out += pair(n, text(n), target(n));
+    return out + "  end\r\nend\r\n";
+  };
+  auto edit = [](int n) { return "Edit" + std::to_string(n); };
+  const std::string original = form([](int) { return std::string("v"); }, edit);
+  auto file = TFormFile::Read(original, "Alike.dfm");
+  TComponent* root = file->Root();
+  for (int round = 1; round <= 6; ++round) {
+    // Odd rounds give every third edit a longer text, even rounds a short one back.
+    auto text = [&](int n) { return n % 3 == 0 ? std::string(round % 2 ? 40 + round : 1, 't') : std::string("v"); };
+    for (int n = 3; n <= kPairs; n += 3) As<TEdit>(root->FindComponent(edit(n)))->SetText(text(n));
+    ASSERT_EQ(file->Write(), form(text, edit)) << round;
+  }
+  for (int n = 3; n <= kPairs; n += 3) As<TEdit>(root->FindComponent(edit(n)))->SetText("v");
+  EXPECT_EQ(file->Write(), original);
+  root->FindComponent("Edit7")->SetName("Renamed");
+  auto renamed = [&](int n) { return n == 7 ? std::string("Renamed") : edit(n); };
+  std::string expected = Replace(form([](int) { return std::string("v"); }, renamed), "object Edit7: TEdit",
+                                 "object Renamed: TEdit");
+  EXPECT_EQ(file->Write(), expected);
+  EXPECT_EQ(file->Write(), expected);
+}
+
 TEST(FormFile, ErrorsNameFileLineAndColumn) {
   std::string bad = Replace(kForm, "Left = 48", "Left = 'x'");
   try {

@@ -1,0 +1,206 @@
+#include "vcl/streaming/snapshot_store.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <stdexcept>
+
+#include "vcl/streaming/varint.h"
+
+namespace vcl {
+
+namespace {
+
+// Blocks are this large unless one encoding needs more.
+constexpr std::size_t kBlock = std::size_t{64} << 10;
+// What telling one more run of differences costs at least: where it starts, what it replaces
+// and its size, a byte each.
+constexpr std::size_t kRunBytes = 3;
+
+// How many bytes `a` and `b` start with alike, told eight at a time.
+std::size_t Common(std::string_view a, std::string_view b) {
+  const std::size_t size = std::min(a.size(), b.size());
+  std::size_t i = 0;
+  for (; i + 8 <= size; i += 8) {
+    std::uint64_t x, y;
+    std::memcpy(&x, a.data() + i, 8);
+    std::memcpy(&y, b.data() + i, 8);
+    if (x != y) break;
+  }
+  while (i < size && a[i] == b[i]) ++i;
+  return i;
+}
+
+std::size_t TakeSize(std::string_view& in) { return static_cast<std::size_t>(VarintValue(TakeVarint(in))); }
+
+}  // namespace
+
+std::uint32_t TSnapshotStore::TemplateFor(const TValueSnapshot::TBuilder& builder) {
+  auto [known, added] = templateOf_.try_emplace(builder.ShapeKey(), static_cast<std::uint32_t>(templates_.size()));
+  if (added) {
+    std::span<const std::uint32_t> starts = builder.Starts();
+    templates_.push_back({builder.ShapeKey(), std::string(builder.Written()), {starts.begin(), starts.end()}});
+  }
+  return known->second;
+}
+
+// Runs of entries that differ from the template's, each as: the template's bytes to take
+// before it, the template's bytes it replaces, its own size and bytes. The rest of the
+// template follows the last run. Runs apart by fewer bytes than a run costs are joined.
+void TSnapshotStore::Encode(const TTemplate& model, const TValueSnapshot::TBuilder& builder) {
+  encoding_.clear();
+  const std::string_view now = builder.Written(), was = model.Bytes;
+  const std::span<const std::uint32_t> nowStarts = builder.Starts();
+  const std::size_t count = nowStarts.size();
+  auto nowAt = [&](std::size_t i) -> std::size_t { return i < count ? nowStarts[i] : now.size(); };
+  auto wasAt = [&](std::size_t i) -> std::size_t { return i < count ? model.Starts[i] : was.size(); };
+  auto same = [&](std::size_t i) {
+    const std::size_t size = nowAt(i + 1) - nowAt(i);
+    return size == wasAt(i + 1) - wasAt(i) && std::memcmp(now.data() + nowAt(i), was.data() + wasAt(i), size) == 0;
+  };
+  auto run = [this](std::size_t take, std::size_t replaced, std::string_view bytes) {
+    AppendVarint(encoding_, take);
+    AppendVarint(encoding_, replaced);
+    AppendVarint(encoding_, bytes.size());
+    encoding_.append(bytes);
+  };
+  // Only a hash of the shapes was compared: whether the entries correspond is checked.
+  bool corresponds = count == model.Starts.size();
+  std::size_t taken = 0;  // of the template
+  for (std::size_t i = 0; corresponds && i < count;) {
+    // The entries are alike up to the first byte that differs: the run starts with the entry
+    // that holds it, which starts where the template's does when their kinds correspond.
+    const std::size_t common = Common(now.substr(nowAt(i)), was.substr(wasAt(i)));
+    if (nowAt(i) + common == now.size() && wasAt(i) + common == was.size()) break;
+    const auto holding = std::upper_bound(nowStarts.begin() + static_cast<std::ptrdiff_t>(i), nowStarts.end(),
+                                          nowAt(i) + common);
+    const auto first = static_cast<std::size_t>(holding - nowStarts.begin()) - 1;
+    corresponds = nowAt(first) - nowAt(i) == wasAt(first) - wasAt(i);
+    if (!corresponds) break;
+    std::size_t end = first + 1;  // the run is [first, end)
+    for (std::size_t j = end; j < count; ++j) {
+      if (!same(j))
+        end = j + 1;
+      else if (nowAt(j + 1) - nowAt(end) >= kRunBytes)
+        break;
+    }
+    run(wasAt(first) - taken, wasAt(end) - wasAt(first), now.substr(nowAt(first), nowAt(end) - nowAt(first)));
+    taken = wasAt(end);
+    i = end;
+  }
+  if (!corresponds) {
+    // All of them anew.
+    encoding_.clear();
+    run(0, was.size(), now);
+  }
+  char size[kMaxVarint];
+  encoding_.insert(0, size, static_cast<std::size_t>(PutVarint(size, encoding_.size()) - size));
+}
+
+std::string_view TSnapshotStore::Encoded(std::uint32_t at) const {
+  auto block = std::upper_bound(blocks_.begin(), blocks_.end(), at,
+                                [](std::uint32_t a, const TBlock& b) { return a < b.Base; }) - 1;
+  std::string_view rest(block->Bytes.get() + (at - block->Base), block->Used - (at - block->Base));
+  std::string_view body = rest;
+  std::size_t size = std::min(TakeSize(body), body.size());
+  return rest.substr(0, rest.size() - body.size() + size);
+}
+
+std::uint32_t TSnapshotStore::Append(std::vector<TBlock>& blocks, std::string_view encoding) {
+  if (blocks.empty() || blocks.back().Size - blocks.back().Used < encoding.size()) {
+    const std::size_t base = blocks.empty() ? 0 : blocks.back().Base + blocks.back().Size;
+    const std::size_t size = std::max(kBlock, encoding.size());
+    if (base + size > std::numeric_limits<std::uint32_t>::max())
+      throw std::length_error("The form's values take more than 4 GB");
+    blocks.push_back({base, 0, size, std::make_unique_for_overwrite<char[]>(size)});
+  }
+  TBlock& block = blocks.back();
+  std::copy(encoding.begin(), encoding.end(), block.Bytes.get() + block.Used);
+  const auto at = static_cast<std::uint32_t>(block.Base + block.Used);
+  block.Used += encoding.size();
+  return at;
+}
+
+void TSnapshotStore::Keep(std::uint32_t slot, const TValueSnapshot::TBuilder& builder) {
+  if (slot >= slots_.size()) slots_.resize(std::size_t{slot} + 1);
+  const std::uint32_t model = TemplateFor(builder);
+  Encode(templates_[model], builder);
+  TSlot& kept = slots_[slot];
+  kept_ += encoding_.size();
+  if (kept.Template != kNone) {
+    std::string_view old = Encoded(kept.At);
+    kept_ -= old.size();
+    if (old.size() >= encoding_.size()) {
+      // In its old place: the rest of that stays unused.
+      std::copy(encoding_.begin(), encoding_.end(), const_cast<char*>(old.data()));
+      kept.Template = model;
+      return PackIfSparse();
+    }
+  }
+  kept = {Append(blocks_, encoding_), model};
+  PackIfSparse();
+}
+
+template <class Piece>
+bool TSnapshotStore::Pieces(const TSlot& slot, Piece&& piece) const {
+  const std::string_view was = templates_[slot.Template].Bytes;
+  std::string_view in = Encoded(slot.At);
+  TakeSize(in);
+  std::size_t at = 0;  // in the template
+  while (!in.empty()) {
+    const std::size_t take = std::min(TakeSize(in), was.size() - at);
+    if (!piece(was.substr(at, take))) return false;
+    at += take;
+    at += std::min(TakeSize(in), was.size() - at);
+    const std::size_t size = std::min(TakeSize(in), in.size());
+    if (!piece(in.substr(0, size))) return false;
+    in.remove_prefix(size);
+  }
+  return piece(was.substr(at));
+}
+
+bool TSnapshotStore::Holds(std::uint32_t slot, const TValueSnapshot::TBuilder& builder) const {
+  if (slot >= slots_.size() || slots_[slot].Template == kNone) return false;
+  const TSlot& kept = slots_[slot];
+  if (templates_[kept.Template].Shape != builder.ShapeKey()) return false;
+  std::string_view now = builder.Written();
+  auto same = [&now](std::string_view piece) {
+    if (!now.starts_with(piece)) return false;
+    now.remove_prefix(piece.size());
+    return true;
+  };
+  return Pieces(kept, same) && now.empty();
+}
+
+void TSnapshotStore::Load(std::uint32_t slot, TValueSnapshot& out) const {
+  out.bytes_.clear();
+  out.shape_ = 0;
+  if (slot >= slots_.size() || slots_[slot].Template == kNone) return;
+  Pieces(slots_[slot], [&out](std::string_view piece) {
+    out.bytes_.append(piece);
+    return true;
+  });
+  out.shape_ = templates_[slots_[slot].Template].Shape;
+}
+
+void TSnapshotStore::Forget(std::uint32_t slot) {
+  if (slot >= slots_.size() || slots_[slot].Template == kNone) return;
+  kept_ -= Encoded(slots_[slot].At).size();
+  slots_[slot] = {};
+  PackIfSparse();
+}
+
+std::size_t TSnapshotStore::Allocated() const { return blocks_.empty() ? 0 : blocks_.back().Base + blocks_.back().Size; }
+
+// Once most of the blocks are out of use, the snapshots in use are copied into new ones: the
+// blocks stay within twice what the snapshots take, and copying costs no more than the
+// replacements that made it necessary.
+void TSnapshotStore::PackIfSparse() {
+  if (Allocated() <= 2 * kept_ + 2 * kBlock) return;
+  std::vector<TBlock> packed;
+  for (TSlot& slot : slots_)
+    if (slot.Template != kNone) slot.At = Append(packed, Encoded(slot.At));
+  blocks_ = std::move(packed);
+}
+
+}  // namespace vcl
