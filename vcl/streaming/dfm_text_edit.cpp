@@ -109,6 +109,7 @@ using detail::Access;
 
 void Document::set_value(Object& object, std::size_t index, const Datum& value) {
   check_index(index, object.properties.size());
+  state_->edited = true;
   // The property is rendered whole, with its leading text and name as they were.
   Property& property = object.properties[index];
   property = state_
@@ -134,6 +135,7 @@ Property& Document::insert_property(Object& object, std::size_t index, std::stri
       state_->read_back(detail::render_property(name, value, state_->flavour, object.level + 1))
           .parse_property_fragment();
   State& state = *state_;
+  state.edited = true;
   if (index < object.properties.size())
     open_line(state.store, state.arena, state.flavour.newline, {&object.properties[index]}, object.level + 1);
   else if (!object.children.empty())
@@ -145,6 +147,7 @@ Property& Document::insert_property(Object& object, std::size_t index, std::stri
 
 void Document::remove_property(Object& object, std::size_t index) {
   check_index(index, object.properties.size());
+  state_->edited = true;
   detach_lines(state_->store, state_->arena, object.properties[index].leading(), after_property(object, index));
   Access::erase(object.properties, index);
 }
@@ -155,6 +158,7 @@ Object& Document::insert_child(Object& parent, std::size_t index, std::string_vi
   check_index(index, parent.children.size() + 1);
   Object child = make_child(parent, class_name, name, kind, position);
   State& state = *state_;
+  state.edited = true;
   if (index < parent.children.size())
     open_line(state.store, state.arena, state.flavour.newline, {nullptr, &parent.children[index]}, parent.level + 1);
   else
@@ -164,6 +168,7 @@ Object& Document::insert_child(Object& parent, std::size_t index, std::string_vi
 
 void Document::remove_child(Object& parent, std::size_t index) {
   check_index(index, parent.children.size());
+  state_->edited = true;
   detach_lines(state_->store, state_->arena, parent.children[index].leading(), after_child(parent, index));
   Access::erase(parent.children, index);
 }
@@ -182,6 +187,7 @@ void Document::insert_children(Object& parent, std::vector<std::pair<std::size_t
     if (inserts[i].first > count || (i > 0 && inserts[i].first < inserts[i - 1].first))
       throw EListError(fmt::format("List index out of bounds ({})", inserts[i].first));
   State& state = *state_;
+  state.edited = true;
   Nodes<Object> merged;
   Access::reserve(merged, count + inserts.size(), state.arena);
   auto next = inserts.begin();
@@ -204,6 +210,7 @@ void Document::remove_children(Object& parent, const std::vector<std::size_t>& i
   for (std::size_t i = 0; i < indexes.size(); ++i)
     if (indexes[i] >= parent.children.size() || (i > 0 && indexes[i] <= indexes[i - 1]))
       throw EListError(fmt::format("List index out of bounds ({})", indexes[i]));
+  state_->edited = true;
   // As removing them one after another: each removed child's lines leave with it, and the
   // child (or the end) after it takes over what must stay.
   auto next = indexes.begin();
@@ -221,6 +228,7 @@ void Document::remove_children(Object& parent, const std::vector<std::size_t>& i
 }
 
 void Document::rename(Object& object, std::string_view name) {
+  state_->edited = true;
   if (name.empty()) {
     Access::set_header(object, {}, {}, object.class_name(), state_->store);
     return;
@@ -232,6 +240,7 @@ void Document::rename(Object& object, std::string_view name) {
 
 void Document::set_class(Object& object, std::string_view class_name) {
   detail::check_name(class_name, true);
+  state_->edited = true;
   Access::set_header(object, object.name(), object.colon(), class_name, state_->store);
 }
 

@@ -1,8 +1,10 @@
 // Shared pieces of the text form reader, writer and editor; not part of the public API.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <algorithm>
 #include <iterator>
 #include <limits>
@@ -71,6 +73,7 @@ struct CharClasses {
   bool ident_start[256] = {};
   bool ident_char[256] = {};
   bool string_stop[256] = {};  // ends a run of quoted text: quote, line break, NUL
+  bool float_char[256] = {};   // continues a number as a float: digit, ".", "e", "E", "+", "-"
   std::uint8_t hex[256] = {};  // digit value, 16 for no digit
   constexpr CharClasses() {
     for (int c = 0; c < 256; ++c) {
@@ -79,6 +82,7 @@ struct CharClasses {
       ident_start[c] = letter;
       ident_char[c] = letter || digit;
       string_stop[c] = c == '\'' || c == '\n' || c == '\r' || c == 0;
+      float_char[c] = digit || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-';
       hex[c] = digit                    ? c - '0'
                : (c >= 'A' && c <= 'F') ? c - 'A' + 10
                : (c >= 'a' && c <= 'f') ? c - 'a' + 10
@@ -166,8 +170,12 @@ struct Access {
   static std::string_view stretch(const Property& property) {
     const Value& value = property.value;
     if (value.spread()) return {};
-    const char* end = value.value_start() + value.size_;
-    return {value.at(), static_cast<std::size_t>(end - value.at())};
+    // Most properties read "Name = value".
+    const char* from = value.at() + value.lead_ + value.name_;
+    const char* start = from[0] == ' ' && from[1] == '=' && from[2] == ' ' && static_cast<unsigned char>(from[3]) > 32
+                            ? from + 3
+                            : value.value_start();
+    return {value.at(), static_cast<std::size_t>(start + value.size_ - value.at())};
   }
   static std::string_view head(const Object& object) {
     return {object.start_, static_cast<std::size_t>(object.header_start() - object.start_) + object.header_size_};
@@ -182,7 +190,26 @@ struct Access {
   // kept in detail::Spans.
   static void set_pieces(Value& value, std::string_view leading, std::string_view name,
                          std::string_view prefix, std::string_view text, const Contents* contents,
-                         std::pmr::memory_resource& arena);
+                         std::pmr::memory_resource& arena) {
+    constexpr std::size_t small = std::numeric_limits<std::uint8_t>::max();
+    const auto follows = [](std::string_view first, std::string_view second) {
+      return first.data() + first.size() == second.data();
+    };
+    if (!contents && follows(leading, name) && follows(name, prefix) && follows(prefix, text) &&
+        leading.size() <= small && name.size() <= small && !text.empty() && text.size() <= small) {
+      const char* at = leading.data();
+      std::memcpy(value.at_, &at, sizeof at);
+      value.lead_ = static_cast<std::uint8_t>(leading.size());
+      value.name_ = static_cast<std::uint8_t>(name.size());
+      value.size_ = static_cast<std::uint8_t>(text.size());
+      return;
+    }
+    set_spans(value, leading, name, prefix, text, contents, arena);
+  }
+  // The pieces of a value kept in detail::Spans.
+  static void set_spans(Value& value, std::string_view leading, std::string_view name,
+                        std::string_view prefix, std::string_view text, const Contents* contents,
+                        std::pmr::memory_resource& arena);
   // A new leading text for a property; it need not stand before the name.
   static void set_leading(Property& property, std::string_view leading, std::pmr::memory_resource& arena);
   // A new leading text for an object: one that does not end at the header is kept with a copy
@@ -206,13 +233,43 @@ struct Access {
 };
 
 inline bool is_blank(char c) { return static_cast<unsigned char>(c) < 33; }
+
+// Past the blanks at `at` in a buffer that ends at `end` with a NUL: every byte below 33 is a
+// blank, a NUL inside the buffer too; the NUL at the end stops the scan. Runs of blanks (line
+// breaks and indentation) are looked at eight bytes at a time where the buffer has them.
+inline const char* skip_blanks_in(const char* at, const char* end) {
+  if (static_cast<unsigned char>(*at) > 32) return at;
+  if constexpr (std::endian::native == std::endian::little) {
+    constexpr std::uint64_t low7 = 0x7F7F7F7F7F7F7F7F, to_top = 0x5F5F5F5F5F5F5F5F;
+    constexpr std::uint64_t tops = 0x8080808080808080;
+    while (end - at >= 8) {
+      std::uint64_t bytes;
+      std::memcpy(&bytes, at, sizeof bytes);
+      // The top bit of each byte above 32: 33 to 127 carry into it, 128 and up have it.
+      const std::uint64_t stops = (((bytes & low7) + to_top) | bytes) & tops;
+      if (stops) return at + std::countr_zero(stops) / 8;
+      at += 8;
+    }
+  }
+  for (;;) {
+    while (static_cast<unsigned char>(*at) - 1u < 32u) ++at;
+    if (*at != 0 || at >= end) return at;
+    ++at;
+  }
+}
+
 inline bool is_digit(char c) { return c >= '0' && c <= '9'; }
 inline bool is_ident_start(char c) { return kChars.ident_start[static_cast<unsigned char>(c)]; }
 inline bool is_ident_char(char c) { return kChars.ident_char[static_cast<unsigned char>(c)]; }
 inline unsigned hex_value(char c) { return kChars.hex[static_cast<unsigned char>(c)]; }
 
 // True when `word` is the lower-case ASCII `keyword`, ignoring case.
-bool is_keyword(std::string_view word, std::string_view keyword);
+inline bool is_keyword(std::string_view word, std::string_view keyword) {
+  if (word.size() != keyword.size()) return false;
+  for (std::size_t i = 0; i < word.size(); ++i)
+    if ((word[i] | 0x20) != keyword[i]) return false;
+  return true;
+}
 // A dotted name: identifiers joined by "." without blanks ("Form1.Button1"); `dotted` false
 // allows a single identifier only.
 bool is_name(std::string_view text, bool dotted);
@@ -242,8 +299,17 @@ public:
 private:
   [[noreturn]] void fail(const char* at, std::string_view message) const;
   [[noreturn]] void expected(std::string_view what) const;
-  std::string_view blanks();
-  std::string_view peek_ident() const;
+  std::string_view blanks() {
+    const char* start = p_;
+    p_ = skip_blanks_in(p_, end_);
+    return span(start, p_);
+  }
+  std::string_view peek_ident() const {
+    if (!is_ident_start(*p_)) return {};
+    const char* q = p_ + 1;
+    while (is_ident_char(*q)) ++q;
+    return span(p_, q);
+  }
   std::string_view ident(std::string_view what);
   std::string_view dotted_ident(std::string_view what);
   std::string_view position(std::optional<std::int32_t>& position);
@@ -255,9 +321,12 @@ private:
   void property(Property& property, std::string_view leading, std::string_view first);
   // `leading` and `name` are the property's (empty, at the prefix, for a list item).
   void assignment(Value& value, std::string_view leading, std::string_view name);
+  // The rest of an assignment from "=" at p_; the prefix starts at `prefix`.
+  void equals(Value& value, std::string_view leading, std::string_view name, const char* prefix);
   void value(Value& value, std::string_view leading, std::string_view name, const char* prefix);
   void string_value();
   ValueKind number();
+  void check_integer(const char* start, const char* digits, const char* end) const;
   void hex_number();
   void set_value();
   void list(Contents& contents);
@@ -319,6 +388,8 @@ struct Document::State {
   std::string_view bom, trailing;
   Flavour flavour;
   Object root;
+  // Whether an edit changed the tree; until one does, the tree gives the source back as it is.
+  bool edited = false;
 
   // A reader of text rendered for an edit, which the store keeps.
   detail::Parser read_back(std::string text) {

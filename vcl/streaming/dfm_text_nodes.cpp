@@ -10,10 +10,6 @@ namespace {
 constexpr std::size_t kFirstBlock = 1024;
 constexpr std::size_t kLargestBlock = 64 * 1024;
 
-bool follows(std::string_view first, std::string_view second) {
-  return first.data() + first.size() == second.data();
-}
-
 }  // namespace
 
 NodeArena::~NodeArena() = default;
@@ -47,19 +43,9 @@ void* NodeArena::do_allocate(std::size_t bytes, std::size_t alignment) {
 
 namespace detail {
 
-void Access::set_pieces(Value& value, std::string_view leading, std::string_view name,
-                        std::string_view prefix, std::string_view text, const Contents* contents,
-                        std::pmr::memory_resource& arena) {
-  constexpr std::size_t small = std::numeric_limits<std::uint8_t>::max();
-  if (!contents && follows(leading, name) && follows(name, prefix) && follows(prefix, text) &&
-      leading.size() <= small && name.size() <= small && !text.empty() && text.size() <= small) {
-    const char* at = leading.data();
-    std::memcpy(value.at_, &at, sizeof at);
-    value.lead_ = static_cast<std::uint8_t>(leading.size());
-    value.name_ = static_cast<std::uint8_t>(name.size());
-    value.size_ = static_cast<std::uint8_t>(text.size());
-    return;
-  }
+void Access::set_spans(Value& value, std::string_view leading, std::string_view name,
+                       std::string_view prefix, std::string_view text, const Contents* contents,
+                       std::pmr::memory_resource& arena) {
   auto* spans = new (arena.allocate(sizeof(Spans), alignof(Spans))) Spans{
       leading.data(),
       name.data(),

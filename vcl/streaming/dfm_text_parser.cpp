@@ -12,18 +12,25 @@ namespace vcl::dfm::detail {
 
 namespace {
 
-bool is_object_keyword(std::string_view word) {
-  return is_keyword(word, "object") || is_keyword(word, "inherited") || is_keyword(word, "inline");
+// What a word in an object's body starts: a property, a child object or the object's end.
+// The length sorts out most property names before any comparison.
+enum class Word : std::uint8_t { Property, End, Object };
+
+Word body_word(std::string_view word) {
+  const char first = static_cast<char>(word[0] | 0x20);
+  if (first != 'e' && first != 'o' && first != 'i') return Word::Property;
+  switch (word.size()) {
+    case 3:
+      return is_keyword(word, "end") ? Word::End : Word::Property;
+    case 6:
+      return is_keyword(word, "object") || is_keyword(word, "inline") ? Word::Object : Word::Property;
+    case 9:
+      return is_keyword(word, "inherited") ? Word::Object : Word::Property;
+  }
+  return Word::Property;
 }
 
 }  // namespace
-
-bool is_keyword(std::string_view word, std::string_view keyword) {
-  if (word.size() != keyword.size()) return false;
-  for (std::size_t i = 0; i < word.size(); ++i)
-    if ((word[i] | 0x20) != keyword[i]) return false;
-  return true;
-}
 
 bool is_name(std::string_view text, bool dotted) {
   std::size_t i = 0;
@@ -72,25 +79,6 @@ void Parser::fail(const char* at, std::string_view message) const {
 void Parser::expected(std::string_view what) const {
   if (p_ >= end_) fail(p_, fmt::format("unexpected end of file, {} expected", what));
   fail(p_, fmt::format("{} expected", what));
-}
-
-// Every byte below 33 is a blank. The NUL after the buffer stops the scan; a NUL inside it is a
-// blank like the others.
-std::string_view Parser::blanks() {
-  const char* start = p_;
-  for (;;) {
-    while (static_cast<unsigned char>(*p_) - 1u < 32u) ++p_;
-    if (*p_ != 0 || p_ >= end_) break;
-    ++p_;
-  }
-  return span(start, p_);
-}
-
-std::string_view Parser::peek_ident() const {
-  if (!is_ident_start(*p_)) return {};
-  const char* q = p_ + 1;
-  while (is_ident_char(*q)) ++q;
-  return span(p_, q);
 }
 
 std::string_view Parser::ident(std::string_view what) {
@@ -219,7 +207,7 @@ void Parser::object(Object& object, std::string_view leading, std::uint32_t leve
     lead = blanks();
     word = peek_ident();
     if (word.empty()) expected("property name or 'end'");
-    if (is_keyword(word, "end") || is_object_keyword(word)) break;
+    if (body_word(word) != Word::Property) break;
     Property property;
     this->property(property, lead, word);
     property_stack_.push_back(property);
@@ -227,14 +215,15 @@ void Parser::object(Object& object, std::string_view leading, std::uint32_t leve
   Access::take_from(property_stack_, property_mark, object.properties, *arena_);
 
   const std::size_t child_mark = object_stack_.size();
-  while (!is_keyword(word, "end")) {
+  for (Word kind = body_word(word); kind != Word::End;) {
     Object child;
     this->object(child, lead, level + 1);
     object_stack_.push_back(child);
     lead = blanks();
     word = peek_ident();
     if (word.empty()) expected("'end'");
-    if (!is_keyword(word, "end") && !is_object_keyword(word)) fail(p_, "'end' expected");
+    kind = body_word(word);
+    if (kind == Word::Property) fail(p_, "'end' expected");
   }
   Access::take_from(object_stack_, child_mark, object.children, *arena_);
   object.end_ = lead.data();
@@ -246,37 +235,45 @@ void Parser::object(Object& object, std::string_view leading, std::uint32_t leve
 // `first` is the identifier at p_, already looked at by the caller.
 void Parser::property(Property& property, std::string_view leading, std::string_view first) {
   const char* start = p_;
-  p_ += first.size();
-  bool blank_inside = false;
-  for (;;) {
-    const char* save = p_;
-    std::string_view before = blanks();
-    if (*p_ != '.') {
-      p_ = save;
-      break;
-    }
-    ++p_;
-    std::string_view after = blanks();
-    blank_inside = blank_inside || !before.empty() || !after.empty();
-    ident("property name");
+  const char* name_end = p_ + first.size();
+  // Most properties read "Name = value".
+  if (name_end[0] == ' ' && name_end[1] == '=' && name_end[2] == ' ' &&
+      static_cast<unsigned char>(name_end[3]) > 32) {
+    p_ = name_end + 3;
+    value(property.value, leading, span(start, name_end), name_end);
+    return;
   }
-  std::string_view name = span(start, p_);
+  p_ = skip_blanks_in(name_end, end_);
+  bool blank_inside = false;
+  while (*p_ == '.') {
+    const char* dot = p_++;
+    const bool after = !blanks().empty();
+    blank_inside = blank_inside || dot != name_end || after;
+    ident("property name");
+    name_end = p_;
+    p_ = skip_blanks_in(name_end, end_);
+  }
+  std::string_view name = span(start, name_end);
   if (blank_inside) {
     std::string normal;
     for (char c : name)
       if (!is_blank(c)) normal += c;
     name = store_.keep_spelled(std::move(normal), name);
   }
-  assignment(property.value, leading, name);
+  equals(property.value, leading, name, name_end);
 }
 
 void Parser::assignment(Value& value, std::string_view leading, std::string_view name) {
   const char* start = p_;
   blanks();
+  equals(value, leading, name, start);
+}
+
+void Parser::equals(Value& value, std::string_view leading, std::string_view name, const char* prefix) {
   if (*p_ != '=') expected("'='");
   ++p_;
   blanks();
-  this->value(value, leading, name, start);
+  this->value(value, leading, name, prefix);
 }
 
 void Parser::item(CollectionItem& item, std::string_view leading) {
@@ -289,7 +286,7 @@ void Parser::item(CollectionItem& item, std::string_view leading) {
     std::string_view lead = blanks();
     std::string_view word = peek_ident();
     if (word.empty()) expected("property name or 'end'");
-    if (is_keyword(word, "end")) {
+    if (body_word(word) == Word::End) {
       item.end_ = lead.data();
       item.end_leading_ = static_cast<std::uint32_t>(lead.size());
       p_ += word.size();

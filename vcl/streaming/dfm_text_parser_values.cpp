@@ -72,7 +72,9 @@ void Parser::string_value() {
       if (*p_ == '\'') {
         const char* open = p_++;
         for (;;) {
-          while (!kChars.string_stop[static_cast<unsigned char>(*p_)]) ++p_;
+          const char* q = p_;
+          while (!kChars.string_stop[static_cast<unsigned char>(*q)]) ++q;
+          p_ = q;
           if (*p_ == '\'') {
             if (p_[1] != '\'') break;
             p_ += 2;
@@ -110,48 +112,44 @@ void Parser::string_value() {
 // A decimal integer or a float: the number characters run on as long as digits, ".", "e", "E",
 // "+" or "-" follow; a suffix s, c or d makes a float.
 ValueKind Parser::number() {
+  const auto suffix = [](char c) { return (c | 0x20) == 's' || (c | 0x20) == 'c' || (c | 0x20) == 'd'; };
   const char* start = p_;
-  if (*p_ == '-') ++p_;
-  const char* digits = p_;
-  while (is_digit(*p_)) ++p_;
-  bool is_float = false;
-  while (is_digit(*p_) || *p_ == '.' || *p_ == 'e' || *p_ == 'E' || *p_ == '+' || *p_ == '-') {
-    is_float = true;
-    ++p_;
-  }
-  const char* end = p_;
-  switch (*p_) {
-    case 's':
-    case 'S':
-    case 'c':
-    case 'C':
-    case 'd':
-    case 'D':
-      is_float = true;
-      ++p_;
-  }
-  if (!is_float) {
-    if (end == digits) fail(start, "invalid number");
-    std::uint64_t value = 0;
-    for (const char* q = digits; q < end; ++q) {
-      unsigned digit = static_cast<unsigned>(*q - '0');
-      if (value > (std::numeric_limits<std::uint64_t>::max() - digit) / 10)
-        fail(start, "integer out of range");
-      value = value * 10 + digit;
-    }
-    const std::uint64_t limit = std::uint64_t{1} << 63;
-    if (value > limit || (value == limit && digits == start)) fail(start, "integer out of range");
+  const char* q = p_;
+  if (*q == '-') ++q;
+  const char* digits = q;
+  while (is_digit(*q)) ++q;
+  if (!kChars.float_char[static_cast<unsigned char>(*q)] && !suffix(*q)) {
+    p_ = q;
+    if (q == digits) fail(start, "invalid number");
+    // Up to 18 digits are always in range.
+    if (q - digits > 18) check_integer(start, digits, q);
     return ValueKind::Integer;
   }
+  while (kChars.float_char[static_cast<unsigned char>(*q)]) ++q;
+  const char* end = q;
+  if (suffix(*q)) ++q;
+  p_ = q;
   long double value = 0;
   auto [stop, error] = std::from_chars(start, end, value);
   if (error != std::errc() || stop != end) fail(start, "invalid floating-point number");
   if (const char* dot = std::find(start, end, '.'); dot != end) {
-    const char* q = dot + 1;
-    while (q < end && is_digit(*q)) ++q;
-    if (q - dot - 1 == 18) fixed_floats_ = true;
+    const char* after = dot + 1;
+    while (after < end && is_digit(*after)) ++after;
+    if (after - dot - 1 == 18) fixed_floats_ = true;
   }
   return ValueKind::Float;
+}
+
+// The digits from `digits` to `end` of the integer at `start` must fit 64 bits with the sign.
+void Parser::check_integer(const char* start, const char* digits, const char* end) const {
+  std::uint64_t value = 0;
+  for (const char* q = digits; q < end; ++q) {
+    unsigned digit = static_cast<unsigned>(*q - '0');
+    if (value > (std::numeric_limits<std::uint64_t>::max() - digit) / 10) fail(start, "integer out of range");
+    value = value * 10 + digit;
+  }
+  const std::uint64_t limit = std::uint64_t{1} << 63;
+  if (value > limit || (value == limit && digits == start)) fail(start, "integer out of range");
 }
 
 void Parser::hex_number() {

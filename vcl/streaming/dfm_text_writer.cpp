@@ -87,6 +87,10 @@ void Document::write(const std::function<void(std::string_view)>& out) const {
   Emitter emitter(out, state.store);
   if (state.flavour.bom)
     emitter.put(state.bom.empty() ? std::string_view("\xEF\xBB\xBF") : state.bom);
+  if (!state.edited) {
+    emitter.put(state.source);
+    return;
+  }
   emitter.object(state.root);
   emitter.put(state.trailing);
 }
