@@ -262,6 +262,8 @@ inline bool is_digit(char c) { return c >= '0' && c <= '9'; }
 inline bool is_ident_start(char c) { return kChars.ident_start[static_cast<unsigned char>(c)]; }
 inline bool is_ident_char(char c) { return kChars.ident_char[static_cast<unsigned char>(c)]; }
 inline unsigned hex_value(char c) { return kChars.hex[static_cast<unsigned char>(c)]; }
+// The suffix of a single, currency or date float: s, c or d in either case.
+inline bool is_float_suffix(char c) { return (c | 0x20) == 's' || (c | 0x20) == 'c' || (c | 0x20) == 'd'; }
 
 // True when `word` is the lower-case ASCII `keyword`, ignoring case.
 inline bool is_keyword(std::string_view word, std::string_view keyword) {
@@ -318,12 +320,37 @@ private:
   void finish_fragment();
 
   void object(Object& object, std::string_view leading, std::uint32_t level);
-  void property(Property& property, std::string_view leading, std::string_view first);
+  // Name "=" value; `first` is the identifier at p_, already looked at by the caller.
+  void property(Property& property, std::string_view leading, std::string_view first) {
+    const char* name_end = p_ + first.size();
+    // Most properties read "Name = value".
+    if (name_end[0] == ' ' && name_end[1] == '=' && name_end[2] == ' ' &&
+        static_cast<unsigned char>(name_end[3]) > 32) {
+      const char* start = p_;
+      p_ = name_end + 3;
+      value(property.value, leading, span(start, name_end), name_end);
+    } else {
+      spaced_property(property, leading, first);
+    }
+  }
+  // The others, with other blanks around "=", or a dotted name with blanks around its dots.
+  void spaced_property(Property& property, std::string_view leading, std::string_view first);
   // `leading` and `name` are the property's (empty, at the prefix, for a list item).
   void assignment(Value& value, std::string_view leading, std::string_view name);
   // The rest of an assignment from "=" at p_; the prefix starts at `prefix`.
   void equals(Value& value, std::string_view leading, std::string_view name, const char* prefix);
-  void value(Value& value, std::string_view leading, std::string_view name, const char* prefix);
+  void value(Value& value, std::string_view leading, std::string_view name, const char* prefix) {
+    if (*p_ == '(' || *p_ == '<') {
+      held_value(value, leading, name, prefix);
+      return;
+    }
+    const char* start = p_;
+    value.kind = scalar();
+    Access::set_pieces(value, leading, name, span(prefix, start), span(start, p_), nullptr, *arena_);
+  }
+  // A list or collection.
+  void held_value(Value& value, std::string_view leading, std::string_view name, const char* prefix);
+  ValueKind scalar();
   void string_value();
   ValueKind number();
   void check_integer(const char* start, const char* digits, const char* end) const;

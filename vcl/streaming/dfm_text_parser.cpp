@@ -3,6 +3,8 @@
 // dfm_text_parser_values.cpp.
 #include <fmt/format.h>
 
+#include <bit>
+#include <cstring>
 #include <limits>
 
 #include "vcl/streaming/dfm_text_internal.h"
@@ -16,18 +18,46 @@ namespace {
 // The length sorts out most property names before any comparison.
 enum class Word : std::uint8_t { Property, End, Object };
 
-Word body_word(std::string_view word) {
-  const char first = static_cast<char>(word[0] | 0x20);
-  if (first != 'e' && first != 'o' && first != 'i') return Word::Property;
+// Up to eight bytes as they stand in memory, read as one number.
+constexpr std::uint64_t packed(std::string_view text) {
+  std::uint64_t bits = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const unsigned shift = 8 * static_cast<unsigned>(std::endian::native == std::endian::little ? i : 7 - i);
+    bits |= std::uint64_t{static_cast<unsigned char>(text[i])} << shift;
+  }
+  return bits;
+}
+
+constexpr std::uint64_t kEnd = packed("end"), kObject = packed("object"), kInline = packed("inline");
+
+// Whether the `N` letters at `word` spell the lower-case keyword packed in `keyword`,
+// ignoring case, comparing all of them at once.
+template <std::size_t N>
+bool spells(const char* word, std::uint64_t keyword) {
+  static_assert(N <= sizeof(std::uint64_t));
+  constexpr std::uint64_t case_bits = packed(std::string_view("\x20\x20\x20\x20\x20\x20\x20\x20", N));
+  std::uint64_t letters = 0;
+  std::memcpy(&letters, word, N);
+  return (letters | case_bits) == keyword;
+}
+
+Word keyword_word(std::string_view word) {
   switch (word.size()) {
     case 3:
-      return is_keyword(word, "end") ? Word::End : Word::Property;
+      return spells<3>(word.data(), kEnd) ? Word::End : Word::Property;
     case 6:
-      return is_keyword(word, "object") || is_keyword(word, "inline") ? Word::Object : Word::Property;
+      return spells<6>(word.data(), kObject) || spells<6>(word.data(), kInline) ? Word::Object : Word::Property;
     case 9:
       return is_keyword(word, "inherited") ? Word::Object : Word::Property;
   }
   return Word::Property;
+}
+
+// Keywords start with e, o or i and have three, six or nine letters.
+inline Word body_word(std::string_view word) {
+  const char first = static_cast<char>(word[0] | 0x20);
+  if (first != 'e' && first != 'o' && first != 'i') return Word::Property;
+  return word.size() % 3 == 0 ? keyword_word(word) : Word::Property;
 }
 
 }  // namespace
@@ -231,18 +261,9 @@ void Parser::object(Object& object, std::string_view leading, std::uint32_t leve
   leave();
 }
 
-// Name "=" value; a dotted name may have blanks around its dots.
-// `first` is the identifier at p_, already looked at by the caller.
-void Parser::property(Property& property, std::string_view leading, std::string_view first) {
+void Parser::spaced_property(Property& property, std::string_view leading, std::string_view first) {
   const char* start = p_;
   const char* name_end = p_ + first.size();
-  // Most properties read "Name = value".
-  if (name_end[0] == ' ' && name_end[1] == '=' && name_end[2] == ' ' &&
-      static_cast<unsigned char>(name_end[3]) > 32) {
-    p_ = name_end + 3;
-    value(property.value, leading, span(start, name_end), name_end);
-    return;
-  }
   p_ = skip_blanks_in(name_end, end_);
   bool blank_inside = false;
   while (*p_ == '.') {

@@ -7,62 +7,54 @@
 
 namespace vcl::dfm::detail {
 
-// The value at p_, whose prefix starts at `prefix`.
-void Parser::value(Value& value, std::string_view leading, std::string_view name, const char* prefix) {
+void Parser::held_value(Value& value, std::string_view leading, std::string_view name, const char* prefix) {
   const char* start = p_;
   Contents contents;
-  bool held = false;  // a list or collection
+  if (*p_ == '(') {
+    list(contents);
+    value.kind = ValueKind::List;
+  } else {
+    collection(contents);
+    value.kind = ValueKind::Collection;
+  }
+  Access::set_pieces(value, leading, name, span(prefix, start), span(start, start + 1), &contents, *arena_);
+}
+
+// A value that holds no nodes, at p_.
+ValueKind Parser::scalar() {
+  if (is_digit(*p_)) {
+    // Most numbers are short integers: digits, then none of the characters of a float.
+    const char* q = p_ + 1;
+    while (is_digit(*q)) ++q;
+    if (!kChars.float_char[static_cast<unsigned char>(*q)] && !is_float_suffix(*q) && q - p_ <= 18) {
+      p_ = q;
+      return ValueKind::Integer;
+    }
+    return number();
+  }
   switch (*p_) {
     case '\'':
     case '#':
       string_value();
-      value.kind = ValueKind::String;
-      break;
+      return ValueKind::String;
     case '-':
-    case '0':
-    case '1':
-    case '2':
-    case '3':
-    case '4':
-    case '5':
-    case '6':
-    case '7':
-    case '8':
-    case '9':
-      value.kind = number();
-      break;
+      return number();
     case '$':
       hex_number();
-      value.kind = ValueKind::Integer;
-      break;
+      return ValueKind::Integer;
     case '[':
       set_value();
-      value.kind = ValueKind::Set;
-      break;
+      return ValueKind::Set;
     case '{':
       binary();
-      value.kind = ValueKind::Binary;
-      break;
-    case '(':
-      list(contents);
-      value.kind = ValueKind::List;
-      held = true;
-      break;
-    case '<':
-      collection(contents);
-      value.kind = ValueKind::Collection;
-      held = true;
-      break;
-    default:
-      if (!is_ident_start(*p_)) {
-        if (p_ >= end_) expected("property value");
-        fail(p_, "invalid property value");
-      }
-      dotted_ident("identifier");
-      value.kind = ValueKind::Ident;
+      return ValueKind::Binary;
   }
-  Access::set_pieces(value, leading, name, span(prefix, start), span(start, held ? start + 1 : p_),
-                     held ? &contents : nullptr, *arena_);
+  if (!is_ident_start(*p_)) {
+    if (p_ >= end_) expected("property value");
+    fail(p_, "invalid property value");
+  }
+  dotted_ident("identifier");
+  return ValueKind::Ident;
 }
 
 // Quoted parts and #n codes, joined directly or by "+" across blanks and lines.
@@ -112,13 +104,12 @@ void Parser::string_value() {
 // A decimal integer or a float: the number characters run on as long as digits, ".", "e", "E",
 // "+" or "-" follow; a suffix s, c or d makes a float.
 ValueKind Parser::number() {
-  const auto suffix = [](char c) { return (c | 0x20) == 's' || (c | 0x20) == 'c' || (c | 0x20) == 'd'; };
   const char* start = p_;
   const char* q = p_;
   if (*q == '-') ++q;
   const char* digits = q;
   while (is_digit(*q)) ++q;
-  if (!kChars.float_char[static_cast<unsigned char>(*q)] && !suffix(*q)) {
+  if (!kChars.float_char[static_cast<unsigned char>(*q)] && !is_float_suffix(*q)) {
     p_ = q;
     if (q == digits) fail(start, "invalid number");
     // Up to 18 digits are always in range.
@@ -127,7 +118,7 @@ ValueKind Parser::number() {
   }
   while (kChars.float_char[static_cast<unsigned char>(*q)]) ++q;
   const char* end = q;
-  if (suffix(*q)) ++q;
+  if (is_float_suffix(*q)) ++q;
   p_ = q;
   long double value = 0;
   auto [stop, error] = std::from_chars(start, end, value);
