@@ -276,9 +276,11 @@ std::int64_t decode_integer(std::string_view text) {
     for (char c : text.substr(1)) value = value << 4 | hex_value(c);
     return static_cast<std::int64_t>(value);
   }
-  std::int64_t value = 0;
-  std::from_chars(text.data(), text.data() + text.size(), value);
-  return value;
+  // The reader let through only "-" and digits within the range.
+  const bool negative = !text.empty() && text[0] == '-';
+  std::uint64_t value = 0;
+  for (char c : text.substr(negative ? 1 : 0)) value = value * 10 + static_cast<unsigned>(c - '0');
+  return static_cast<std::int64_t>(negative ? 0 - value : value);
 }
 
 Float decode_float(std::string_view text) {

@@ -196,7 +196,7 @@ struct Access {
       return first.data() + first.size() == second.data();
     };
     if (!contents && follows(leading, name) && follows(name, prefix) && follows(prefix, text) &&
-        leading.size() <= small && name.size() <= small && !text.empty() && text.size() <= small) {
+        (leading.size() | name.size() | text.size()) <= small && !text.empty()) {
       const char* at = leading.data();
       std::memcpy(value.at_, &at, sizeof at);
       value.lead_ = static_cast<std::uint8_t>(leading.size());
@@ -242,14 +242,19 @@ inline const char* skip_blanks_in(const char* at, const char* end) {
   if constexpr (std::endian::native == std::endian::little) {
     constexpr std::uint64_t low7 = 0x7F7F7F7F7F7F7F7F, to_top = 0x5F5F5F5F5F5F5F5F;
     constexpr std::uint64_t tops = 0x8080808080808080;
-    while (end - at >= 8) {
+    // The top bit of each byte above 32: 33 to 127 carry into it, 128 and up have it.
+    const auto stops = [&](const char* from) {
       std::uint64_t bytes;
-      std::memcpy(&bytes, at, sizeof bytes);
-      // The top bit of each byte above 32: 33 to 127 carry into it, 128 and up have it.
-      const std::uint64_t stops = (((bytes & low7) + to_top) | bytes) & tops;
-      if (stops) return at + std::countr_zero(stops) / 8;
-      at += 8;
+      std::memcpy(&bytes, from, sizeof bytes);
+      return (((bytes & low7) + to_top) | bytes) & tops;
+    };
+    // A line break and indentation often take just over eight bytes: two words a round.
+    for (; end - at >= 16; at += 16) {
+      if (const std::uint64_t first = stops(at)) return at + std::countr_zero(first) / 8;
+      if (const std::uint64_t second = stops(at + 8)) return at + 8 + std::countr_zero(second) / 8;
     }
+    for (; end - at >= 8; at += 8)
+      if (const std::uint64_t found = stops(at)) return at + std::countr_zero(found) / 8;
   }
   for (;;) {
     while (static_cast<unsigned char>(*at) - 1u < 32u) ++at;

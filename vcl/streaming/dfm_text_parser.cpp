@@ -201,11 +201,11 @@ void Parser::object(Object& object, std::string_view leading, std::uint32_t leve
   object.start_ = leading.data();
   object.level = level;
   std::string_view word = peek_ident();
-  if (is_keyword(word, "object"))
+  if (word.size() == 6 && spells<6>(word.data(), kObject))
     object.kind = ObjectKind::Object;
   else if (is_keyword(word, "inherited"))
     object.kind = ObjectKind::Inherited;
-  else if (is_keyword(word, "inline"))
+  else if (word.size() == 6 && spells<6>(word.data(), kInline))
     object.kind = ObjectKind::Inline;
   else
     expected("'object', 'inherited' or 'inline'");

@@ -152,6 +152,33 @@ TEST(DfmParse, EveryByteBelow33IsBlank) {
   EXPECT_EQ(document.write(), text);
 }
 
+TEST(DfmParse, LongRunsOfBlanksEndAtTheFirstOtherByte) {
+  const std::string indent(37, ' ');
+  const std::string text = "object A: TA\r\n" + indent + '\t' + '\0' + indent + "Left = 1\r\n" + indent +
+                           "Caption = \xC3\xA9\r\n" + indent + "end";
+  Document document = read(text);
+  EXPECT_EQ(document.root().properties[0].name(), "Left");
+  EXPECT_EQ(document.root().properties[1].leading(), "\r\n" + indent);
+  EXPECT_EQ(document.root().properties[1].value.text(), "\xC3\xA9");
+  EXPECT_EQ(document.write(), text);
+  EXPECT_EQ(read_error("object A: TA\n" + indent + "%\nend"), "form.dfm:2:38: property name or 'end' expected");
+  EXPECT_EQ(read_error("object A: TA\n  Left = " + indent), "form.dfm:2:47: unexpected end of file, property value expected");
+}
+
+TEST(DfmParse, KeywordsAreWholeWordsInAnyCase) {
+  Document document = read(
+      "object A: TA\n  Eng = 1\n  Objekt = 2\n  Inlined = 3\n  Inheritor = 4\n  Ends = 5\n"
+      "  OBJECT B: TB\n    Inherited_ = 6\n  END\n  Inline C: TC\n  eNd\n  INHERITED D: TD\n  end\nEnd");
+  const Object& root = document.root();
+  ASSERT_EQ(root.properties.size(), 5u);
+  EXPECT_EQ(root.properties[4].name(), "Ends");
+  ASSERT_EQ(root.children.size(), 3u);
+  EXPECT_EQ(root.children[0].properties[0].name(), "Inherited_");
+  EXPECT_EQ(root.children[1].kind, ObjectKind::Inline);
+  EXPECT_EQ(root.children[2].kind, ObjectKind::Inherited);
+  EXPECT_EQ(read_error("object A: TA\n  object B: TB\n  end\n  Left = 1\nend"), "form.dfm:4:3: 'end' expected");
+}
+
 TEST(DfmParse, KeepsEveryByteOfUnusualFiles) {
   for (std::string text : {
            std::string("\xEF\xBB\xBFobject A: TA\r\nend\r\n"),
@@ -185,6 +212,16 @@ TEST(DfmParse, IntegersOutsideSixtyFourBitsAreErrors) {
             "form.dfm:2:7: integer out of range");
   Document hex = read("object A: TA\n  X = $FFFFFFFFFFFFFFFF\nend");
   EXPECT_EQ(hex.as_integer(hex.root().properties[0].value), -1);
+  Document edges = read(
+      "object A: TA\n  A = -9223372036854775808\n  B = 999999999999999999\n  C = 1000000000000000000\n"
+      "  D = 00000000000000000000042\n  E = 0\nend");
+  auto integer = [&edges](std::size_t i) { return edges.as_integer(edges.root().properties[i].value); };
+  EXPECT_EQ(integer(0), INT64_MIN);
+  EXPECT_EQ(integer(1), 999999999999999999);
+  EXPECT_EQ(integer(2), 1000000000000000000);
+  EXPECT_EQ(integer(3), 42);
+  EXPECT_EQ(integer(4), 0);
+  EXPECT_EQ(read_error("object A: TA\n  X = 99999999999999999999\nend"), "form.dfm:2:7: integer out of range");
 }
 
 TEST(DfmParse, MalformedInputNamesFileLineAndColumn) {
