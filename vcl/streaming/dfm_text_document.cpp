@@ -144,39 +144,39 @@ void Document::fail(std::string_view at, std::string_view message) const {
 
 std::int64_t Document::as_integer(const Value& value) const {
   if (value.kind != ValueKind::Integer) fail(value.text(), "integer value expected");
-  return detail::decode_integer(value.text());
+  return detail::decode_integer(detail::Access::text(value));
 }
 
 Float Document::as_float(const Value& value) const {
   if (value.kind == ValueKind::Integer)
     return {static_cast<long double>(as_integer(value)), FloatSuffix::None};
   if (value.kind != ValueKind::Float) fail(value.text(), "float value expected");
-  return detail::decode_float(value.text());
+  return detail::decode_float(detail::Access::text(value));
 }
 
 std::string Document::as_string(const Value& value) const {
   if (value.kind != ValueKind::String) fail(value.text(), "string value expected");
-  return detail::decode_string(value.text(), state_->flavour);
+  return detail::decode_string(detail::Access::text(value), state_->flavour);
 }
 
 std::optional<std::string> Document::string_bytes(const Value& value) const {
   if (value.kind != ValueKind::String) return std::nullopt;
-  return detail::string_bytes(value.text(), state_->flavour);
+  return detail::string_bytes(detail::Access::text(value), state_->flavour);
 }
 
 std::string_view Document::as_ident(const Value& value) const {
   if (value.kind != ValueKind::Ident) fail(value.text(), "identifier expected");
-  return value.text();
+  return detail::Access::text(value);
 }
 
 std::vector<std::string_view> Document::as_set(const Value& value) const {
   if (value.kind != ValueKind::Set) fail(value.text(), "set value expected");
-  return detail::decode_set(value.text());
+  return detail::decode_set(detail::Access::text(value));
 }
 
 std::string Document::as_binary(const Value& value) const {
   if (value.kind != ValueKind::Binary) fail(value.text(), "binary value expected");
-  return detail::decode_binary(value.text());
+  return detail::decode_binary(detail::Access::text(value));
 }
 
 std::vector<std::string> Document::as_strings(const Value& value) const {
