@@ -230,6 +230,17 @@ void BM_Read(benchmark::State& state) {
 }
 BENCHMARK(BM_Read)->Unit(benchmark::kMillisecond);
 
+// Writing a document as it was read.
+void BM_Write(benchmark::State& state) {
+  Document document = Document::parse(generated_form(), "generated.dfm");
+  for (auto _ : state) {
+    std::string out = document.write();
+    benchmark::DoNotOptimize(out.data());
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * generated_form().size()));
+}
+BENCHMARK(BM_Write)->Unit(benchmark::kMillisecond);
+
 // Writing after edits spread over the file: the untouched stretches between them are copied
 // in one piece each.
 void BM_WriteEdited(benchmark::State& state) {
