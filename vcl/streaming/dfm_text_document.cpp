@@ -16,7 +16,7 @@ struct ByteScan {
   bool ascii = true;
 };
 
-constexpr std::size_t kScanBlock = 128;
+constexpr std::size_t kScanBlock = 240;  // under 256, so that byte counters cannot overflow
 
 struct ByteCounts {
   std::size_t lf = 0, cr = 0, crlf = 0;
