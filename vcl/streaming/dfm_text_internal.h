@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <unordered_map>
 #include <vector>
 
@@ -67,6 +68,9 @@ namespace vcl::dfm::detail {
 
 constexpr unsigned kMaxDepth = 1000;
 
+// The suffix of a single, currency or date float: s, c or d in either case.
+constexpr bool is_float_suffix(int c) { return (c | 0x20) == 's' || (c | 0x20) == 'c' || (c | 0x20) == 'd'; }
+
 // Character classes of the form grammar. Bytes above 127 count as letters so that names
 // written in UTF-8 read as identifiers.
 struct CharClasses {
@@ -74,6 +78,7 @@ struct CharClasses {
   bool ident_char[256] = {};
   bool string_stop[256] = {};  // ends a run of quoted text: quote, line break, NUL
   bool float_char[256] = {};   // continues a number as a float: digit, ".", "e", "E", "+", "-"
+  bool after_digits[256] = {}; // makes digits more than an integer: a float character or suffix
   std::uint8_t hex[256] = {};  // digit value, 16 for no digit
   constexpr CharClasses() {
     for (int c = 0; c < 256; ++c) {
@@ -83,6 +88,7 @@ struct CharClasses {
       ident_char[c] = letter || digit;
       string_stop[c] = c == '\'' || c == '\n' || c == '\r' || c == 0;
       float_char[c] = digit || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-';
+      after_digits[c] = float_char[c] || is_float_suffix(c);
       hex[c] = digit                    ? c - '0'
                : (c >= 'A' && c <= 'F') ? c - 'A' + 10
                : (c >= 'a' && c <= 'f') ? c - 'a' + 10
@@ -118,7 +124,8 @@ struct Access {
       return;
     }
     into.data_ = allocate<T>(count, arena);
-    std::uninitialized_copy(stack.begin() + static_cast<std::ptrdiff_t>(mark), stack.end(), into.data_);
+    static_assert(std::is_trivially_copyable_v<T>);
+    std::memcpy(static_cast<void*>(into.data_), stack.data() + mark, count * sizeof(T));
     into.header()->size = static_cast<std::uint32_t>(count);
     stack.resize(mark);
   }
@@ -275,8 +282,6 @@ inline bool is_digit(char c) { return c >= '0' && c <= '9'; }
 inline bool is_ident_start(char c) { return kChars.ident_start[static_cast<unsigned char>(c)]; }
 inline bool is_ident_char(char c) { return kChars.ident_char[static_cast<unsigned char>(c)]; }
 inline unsigned hex_value(char c) { return kChars.hex[static_cast<unsigned char>(c)]; }
-// The suffix of a single, currency or date float: s, c or d in either case.
-inline bool is_float_suffix(char c) { return (c | 0x20) == 's' || (c | 0x20) == 'c' || (c | 0x20) == 'd'; }
 
 // True when `word` is the lower-case ASCII `keyword`, ignoring case.
 inline bool is_keyword(std::string_view word, std::string_view keyword) {

@@ -26,7 +26,7 @@ ValueKind Parser::scalar() {
     // Most numbers are short integers: digits, then none of the characters of a float.
     const char* q = p_ + 1;
     while (is_digit(*q)) ++q;
-    if (!kChars.float_char[static_cast<unsigned char>(*q)] && !is_float_suffix(*q) && q - p_ <= 18) {
+    if (!kChars.after_digits[static_cast<unsigned char>(*q)] && q - p_ <= 18) {
       p_ = q;
       return ValueKind::Integer;
     }
@@ -109,7 +109,7 @@ ValueKind Parser::number() {
   if (*q == '-') ++q;
   const char* digits = q;
   while (is_digit(*q)) ++q;
-  if (!kChars.float_char[static_cast<unsigned char>(*q)] && !is_float_suffix(*q)) {
+  if (!kChars.after_digits[static_cast<unsigned char>(*q)]) {
     p_ = q;
     if (q == digits) fail(start, "invalid number");
     // Up to 18 digits are always in range.
