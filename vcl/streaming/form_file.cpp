@@ -1,6 +1,7 @@
 #include "vcl/streaming/form_file.h"
 
 #include <algorithm>
+#include <array>
 
 #include "vcl/code_pages.h"
 #include "vcl/collections.h"
@@ -87,6 +88,23 @@ std::vector<int> OrderKey(TObject* instance, std::string_view path) {
   }
   return key;
 }
+
+// The registered classes of the last few class names read: the children of one parent
+// mostly repeat a few classes, which this finds without the registry's look-up.
+class TRecentClasses {
+public:
+  TClass Get(std::string_view name) {
+    for (TClass cls : classes_)
+      if (cls && SameText(cls->ClassName(), name)) return cls;
+    TClass cls = GetClass(name);
+    if (cls) classes_[next_++ % classes_.size()] = cls;
+    return cls;
+  }
+
+private:
+  std::array<TClass, 4> classes_{};
+  std::size_t next_ = 0;
+};
 
 }  // namespace
 
@@ -251,8 +269,9 @@ std::string TFormFile::Text(const dfm::Value& value) const {
 void TFormFile::ReadChildren(dfm::Object& node, TComponent* parent, TComponent* owner) {
   bool parentIsPlaceholder = std::any_of(placeholderClasses_.begin(), placeholderClasses_.end(),
                                          [&](const auto& cls) { return parent->ClassType() == cls.get(); });
+  TRecentClasses recent;
   for (dfm::Object& child : node.children) {
-    TClass cls = GetClass(child.class_name());
+    TClass cls = recent.Get(child.class_name());
     if (!cls) cls = DeclaredClass(child.class_name());
     if (!cls || !cls->InheritsFrom(TComponent::ClassInfo()) || cls->IsAbstract()) {
       placeholderClasses_.push_back(MakePlaceholderClass(child));
@@ -261,7 +280,8 @@ void TFormFile::ReadChildren(dfm::Object& node, TComponent* parent, TComponent* 
     // Components of an unknown class may own what they hold (their names then live apart
     // from the form's); such a child is recognised by a name the form already has.
     TComponent* childOwner = parentIsPlaceholder && owner->FindComponent(child.name()) ? parent : owner;
-    auto* component = As<TComponent>(cls->Create(childOwner));
+    // A component, as the class was just checked to make.
+    auto* component = static_cast<TComponent*>(cls->Create(childOwner));
     try {
       component->SetName(std::string(child.name()));
       component->SetParentComponent(parent);
@@ -611,16 +631,19 @@ std::size_t TFormFile::InsertionIndex(const dfm::Object& node, TComponent* compo
 void TFormFile::WriteNewChildren(dfm::Object& node, TComponent* component) {
   // The children the model streams, each with its node when the file holds it: one pass,
   // and nothing more when no child is new.
-  std::vector<std::pair<TComponent*, std::uint32_t>> children;
-  bool anyNew = false;
+  struct {
+    std::vector<std::pair<TComponent*, std::uint32_t>> children;
+    bool anyNew = false;
+  } found;
+  // Two pointers: the function holds them in place, with no allocation per component.
   component->GetChildren(
-      [&](TComponent* child) {
+      [this, &found](TComponent* child) {
         std::uint32_t link = LinkOf(child);
-        anyNew = anyNew || link == 0;
-        children.emplace_back(child, link);
+        found.anyNew = found.anyNew || link == 0;
+        found.children.emplace_back(child, link);
       },
       root_);
-  if (!anyNew) return;
+  if (!found.anyNew) return;
   // Where each of this object's children stands among them, by binding.
   std::unordered_map<std::uint32_t, std::size_t> indexOf;
   indexOf.reserve(node.children.size());
@@ -629,7 +652,7 @@ void TFormFile::WriteNewChildren(dfm::Object& node, TComponent* component) {
   // A new child goes after the last known child before it in the model's order.
   std::vector<std::pair<std::size_t, dfm::Object>> inserts;
   std::size_t insertAt = 0;
-  for (auto [child, link] : children) {
+  for (auto [child, link] : found.children) {
     if (link) {
       if (auto it = indexOf.find(link); it != indexOf.end()) insertAt = it->second + 1;
       continue;
