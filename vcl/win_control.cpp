@@ -182,6 +182,14 @@ void TWinControl::FixupTabList() {
   auto& tabList = children_->tabList;
   const std::size_t count = tabList.size();
   if (count == 0) return;
+  // Children whose orders, where valid, are the places they stand at (as most files have
+  // them) stay where they are.
+  auto inPlace = [&](const TWinControl* control) {
+    int order = control->tabOrder_;
+    return order < 0 || static_cast<std::size_t>(order) >= count || order == control->tabIndex_ ||
+           tabList[static_cast<std::size_t>(control->tabIndex_)] != control;
+  };
+  if (std::all_of(children_->winControls.begin(), children_->winControls.end(), inPlace)) return;
   std::vector<int> placed(count, -1);  // position -> the child's node (its index in the tab list)
   for (TWinControl* control : children_->winControls) {
     int order = control->tabOrder_;

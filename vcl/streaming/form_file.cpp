@@ -326,8 +326,12 @@ TClass TFormFile::DeclaredClass(std::string_view className) {
 // One value of the file for `object`, which is `component` or one of its collection items.
 void TFormFile::ReadInto(TComponent* component, TObject* object, const dfm::Property& property,
                          TPropertyGuide* guide) {
-  TPathTarget target = ResolvePath(object, property.name(), guide);
   const dfm::Value& value = property.value;
+  // Most values are of a property the object publishes itself, which the guide finds.
+  std::string_view name = property.name();
+  if (guide && std::find(name.begin(), name.end(), '.') == name.end())
+    if (PPropInfo prop = guide->Find(name)) return ReadValue(component, property, object, prop);
+  TPathTarget target = ResolvePath(object, name, guide);
   if (target.Lines) {
     auto* list = static_cast<TStrings*>(target.Instance);
     list->BeginUpdate();
