@@ -154,6 +154,11 @@ bool TControl::CheckNewSize(int& width, int& height) {
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
+  // The bounds the control has, and nothing that could make another size of them (a handler,
+  // constraints): nothing to do. Form files mostly give sizes that new controls already have.
+  if (left == left_ && top == top_ && width == width_ && height == height_ && !rare_ && width >= 0 &&
+      height >= 0 && !OnCanResize.Assigned() && !OnConstrainedResize.Assigned())
+    return;
   if (!CheckNewSize(width, height)) return;
   bool sizeChanged = width != width_ || height != height_;
   if (!sizeChanged && left == left_ && top == top_) return;
