@@ -636,21 +636,14 @@ std::size_t TFormFile::InsertionIndex(const dfm::Object& node, TComponent* compo
 }
 
 void TFormFile::WriteNewChildren(dfm::Object& node, TComponent* component) {
-  // The children the model streams, each with its node when the file holds it: one pass,
-  // and nothing more when no child is new.
-  struct {
-    std::vector<std::pair<TComponent*, std::uint32_t>> children;
-    bool anyNew = false;
-  } found;
-  // Two pointers: the function holds them in place, with no allocation per component.
-  component->GetChildren(
-      [this, &found](TComponent* child) {
-        std::uint32_t link = LinkOf(child);
-        found.anyNew = found.anyNew || link == 0;
-        found.children.emplace_back(child, link);
-      },
-      root_);
-  if (!found.anyNew) return;
+  // Whether any child the model streams is new: one pass that keeps nothing, and all when
+  // none is (as mostly). Otherwise a second pass takes each child with its node's binding.
+  bool anyNew = false;
+  component->GetChildren([this, &anyNew](TComponent* child) { anyNew = anyNew || LinkOf(child) == 0; }, root_);
+  if (!anyNew) return;
+  std::vector<std::pair<TComponent*, std::uint32_t>> children;
+  component->GetChildren([this, &children](TComponent* child) { children.emplace_back(child, LinkOf(child)); },
+                         root_);
   // Where each of this object's children stands among them, by binding.
   std::unordered_map<std::uint32_t, std::size_t> indexOf;
   indexOf.reserve(node.children.size());
@@ -659,7 +652,7 @@ void TFormFile::WriteNewChildren(dfm::Object& node, TComponent* component) {
   // A new child goes after the last known child before it in the model's order.
   std::vector<std::pair<std::size_t, dfm::Object>> inserts;
   std::size_t insertAt = 0;
-  for (auto [child, link] : found.children) {
+  for (auto [child, link] : children) {
     if (link) {
       if (auto it = indexOf.find(link); it != indexOf.end()) insertAt = it->second + 1;
       continue;
