@@ -636,8 +636,8 @@ std::size_t TFormFile::InsertionIndex(const dfm::Object& node, TComponent* compo
 }
 
 void TFormFile::WriteNewChildren(dfm::Object& node, TComponent* component) {
-  // Whether any child the model streams is new: one pass that keeps nothing, and all when
-  // none is (as mostly). Otherwise a second pass takes each child with its node's binding.
+  // Whether any child the model streams is new: one pass that keeps nothing, and no more
+  // when none is (as mostly). Otherwise a second takes each child with its node's binding.
   bool anyNew = false;
   component->GetChildren([this, &anyNew](TComponent* child) { anyNew = anyNew || LinkOf(child) == 0; }, root_);
   if (!anyNew) return;
