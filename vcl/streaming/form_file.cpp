@@ -182,7 +182,6 @@ void TFormFile::ReadTree() {
   links_.Reserve(objects);
   loaded_.reserve(objects);
   root_->ReserveComponents(static_cast<std::size_t>(root_->ComponentCount()) + objects - 1);
-  root_->Loading();
   ReadObject(node, root_, root_);
   ResolveReferences();
   for (TComponent* component : loaded_) component->Loaded();
@@ -236,6 +235,7 @@ void TFormFile::Bind(dfm::Object& node, TComponent* component) {
 
 void TFormFile::ReadObject(dfm::Object& node, TComponent* component, TComponent* owner) {
   Bind(node, component);
+  component->Loading();
   loaded_.push_back(component);
   guide_.Begin(component->ClassType());
   for (const dfm::Property& property : node.properties) ReadProperty(component, property, &guide_);
@@ -282,9 +282,6 @@ void TFormFile::ReadChildren(dfm::Object& node, TComponent* parent, TComponent* 
     TComponent* childOwner = parentIsPlaceholder && owner->FindComponent(child.name()) ? parent : owner;
     // A component, as the class was just checked to make.
     auto* component = static_cast<TComponent*>(cls->Create(childOwner));
-    // Loading from the start, as it is named and placed in its parent: what follows from a
-    // new name or parent (a caption, a height for the font) waits for the file's values.
-    component->Loading();
     try {
       component->SetName(std::string(child.name()));
       component->SetParentComponent(parent);
