@@ -103,6 +103,16 @@ void BM_DeepRoundTrip(benchmark::State& state) {
 }
 BENCHMARK(BM_DeepRoundTrip)->Arg(50)->Arg(500)->Unit(benchmark::kMillisecond);
 
+// Many small parents: 2,000 and 20,000 panels of one labelled edit each.
+void BM_SmallPanelsRoundTrip(benchmark::State& state) {
+  static std::map<int, std::string> forms;
+  auto [it, made] = forms.try_emplace(int(state.range(0)));
+  if (made) it->second = bench::SmallPanelsForm(int(state.range(0)));
+  Measure(state, it->second, Step::RoundTrip);
+  state.SetItemsProcessed(state.iterations() * state.range(0) * 3);
+}
+BENCHMARK(BM_SmallPanelsRoundTrip)->Arg(2'000)->Arg(20'000)->Unit(benchmark::kMillisecond);
+
 // References: every control refers to one pop-up menu, every label to its edit, every
 // button to its action.
 void BM_ReferencesRoundTrip(benchmark::State& state) {

@@ -73,6 +73,23 @@ inline std::string DeepForm(int depth) {
   return out;
 }
 
+// `panels` small panels side by side on the form, each holding one labelled edit: what every
+// parent costs (its lists of children, its tab order, its children on save) weighs most.
+inline std::string SmallPanelsForm(int panels) {
+  std::string out = FormHeader("SmallPanelsForm");
+  for (int p = 1; p <= panels; ++p) {
+    std::string n = std::to_string(p);
+    out += "  object Panel" + n + ": TPanel\r\n    Left = 8\r\n    Top = " + std::to_string(8 + (p % 20) * 40) +
+           "\r\n    Width = 200\r\n    Height = 36\r\n    TabOrder = " + std::to_string(p - 1) + "\r\n";
+    out += "    object Label" + n + ": TLabel\r\n      Left = 4\r\n      Top = 8\r\n      Width = 40\r\n"
+           "      Height = 13\r\n      Caption = 'Panel " + n + "'\r\n      FocusControl = Edit" + n + "\r\n    end\r\n";
+    out += "    object Edit" + n + ": TEdit\r\n      Left = 50\r\n      Top = 6\r\n      Width = 140\r\n"
+           "      Height = 21\r\n      TabOrder = 0\r\n    end\r\n  end\r\n";
+  }
+  out += "end\r\n";
+  return out;
+}
+
 // Components that refer to each other: `controls` edits in one panel, each with a label
 // pointing at it, every edit sharing one pop-up menu and each button linked to one of a
 // list's actions; references name components declared after them as well as before.

@@ -87,7 +87,12 @@ void TComponent::Free() {
   delete this;
 }
 
-void TComponent::Destroying() { state_ |= StateOf(csDestroying); }
+void TComponent::Destroying() {
+  state_ |= StateOf(csDestroying);
+  // The names of the owned components go all at once rather than one by one as each is
+  // removed; until the last has gone, a look-up scans those left (see FindComponent).
+  if (TOwned* owned = OwnedOrNull()) owned->nameIndex.Clear();
+}
 
 void TComponent::SetState(TComponentStateElement e, bool on) {
   if (on)
@@ -109,7 +114,9 @@ void TComponent::SetName(const std::string& name) {
 }
 
 void TComponent::ValidateRename(TComponent* component, const std::string& curName, const std::string& newName) {
-  if (component && !SameText(curName, newName) && component->owner_ == this && FindComponent(newName))
+  // The owner first: a component being inserted, or one a listener hears of, is not yet
+  // or not at all this one's, and its names need no comparing.
+  if (component && component->owner_ == this && !SameText(curName, newName) && FindComponent(newName))
     throw EComponentError("A component named " + newName + " already exists");
   for (std::size_t i = 0; OwnedOrNull() && i < links_->owned->listeners.size(); ++i)
     links_->owned->listeners[i]->ValidateRename(component, curName, newName);
@@ -157,6 +164,11 @@ void TComponent::SetComponentIndex(int index) {
 TComponent* TComponent::FindComponent(std::string_view name) const {
   TOwned* owned = OwnedOrNull();
   if (name.empty() || !owned) return nullptr;
+  if (owned->nameIndex.Size() == 0 && HasState(csDestroying)) {
+    for (TComponent* component : owned->components)
+      if (SameText(component->name_, name)) return component;
+    return nullptr;
+  }
   TComponent* const* found =
       owned->nameIndex.Find(HashText(name), [name](const TComponent* c) { return SameText(c->name_, name); });
   return found ? *found : nullptr;
@@ -167,6 +179,7 @@ void TComponent::IndexName(TComponent* component) {
   // Most often the look-up that validated the new name has just found it free.
   if (component->name_.empty()) return;
   TOpenTable<TComponent*>& index = links_->owned->nameIndex;
+  if (index.Size() == 0 && HasState(csDestroying)) return;  // given up (see Destroying)
   std::size_t hash = HashText(component->name_);
   if (index.JustMissed(hash) || !FindComponent(component->name_)) index.Insert(hash, component);
 }
@@ -180,6 +193,7 @@ std::uint64_t ComponentNamesReleased() { return namesReleased; }
 void TComponent::UnindexName(TComponent* component) {
   if (component->name_.empty()) return;
   ++namesReleased;
+  if (links_->owned->nameIndex.Size() == 0) return;
   links_->owned->nameIndex.Erase(HashText(component->name_),
                                  [component](const TComponent* c) { return c == component; });
 }

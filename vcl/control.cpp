@@ -105,8 +105,9 @@ TControl::~TControl() {
 }
 
 void TControl::SetName(const std::string& name) {
-  bool followName = HasStyle(csSetCaption) && !IsLoading() && Name() == GetText() &&
-                    !(Owner() && Cast<TControl>(Owner()) && Owner()->HasState(csLoading));
+  // The text last: the cheap tests spare it for the controls a form file creates.
+  bool followName = HasStyle(csSetCaption) && !IsLoading() &&
+                    !(Owner() && Owner()->HasState(csLoading) && Cast<TControl>(Owner())) && Name() == GetText();
   TComponent::SetName(name);
   if (followName) SetText(name);
 }
@@ -137,20 +138,33 @@ bool TControl::CheckNewSize(int& width, int& height) {
     if (!CanAutoSize(autoW, autoH)) return false;
     TakeAutoSize(align_, autoW, autoH, w, h);
   }
-  const TSizeConstraints& limits = EffectiveConstraints();
-  int minW = limits.MinWidth(), minH = limits.MinHeight();
-  int maxW = limits.MaxWidth() > 0 ? limits.MaxWidth() : INT_MAX;
-  int maxH = limits.MaxHeight() > 0 ? limits.MaxHeight() : INT_MAX;
-  OnConstrainedResize(this, minW, minH, maxW, maxH);
-  w = std::clamp(w, minW, std::max(minW, maxW));
-  h = std::clamp(h, minH, std::max(minH, maxH));
+  // Without constraints of its own or a handler to set some, a size only stays at least 0.
+  if (rare_ || w < 0 || h < 0 || OnConstrainedResize.Assigned()) {
+    const TSizeConstraints& limits = EffectiveConstraints();
+    int minW = limits.MinWidth(), minH = limits.MinHeight();
+    int maxW = limits.MaxWidth() > 0 ? limits.MaxWidth() : INT_MAX;
+    int maxH = limits.MaxHeight() > 0 ? limits.MaxHeight() : INT_MAX;
+    OnConstrainedResize(this, minW, minH, maxW, maxH);
+    w = std::clamp(w, minW, std::max(minW, maxW));
+    h = std::clamp(h, minH, std::max(minH, maxH));
+  }
   width = w;
   height = h;
   return true;
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
-  if (!CheckNewSize(width, height)) return;
+  // Without a handler or constraints, and with no auto-sizing to apply, a size stands as it
+  // is given (CheckNewSize would leave it so): most controls, as a form file sets them.
+  const bool moveOnly = width == width_ && height == height_;
+  const bool sizeStands = !rare_ && width >= 0 && height >= 0 && !OnCanResize.Assigned() &&
+                          !OnConstrainedResize.Assigned() &&
+                          (moveOnly || !autoSize_ || IsLoading() || align_ == alClient);
+  if (sizeStands) {
+    if (moveOnly && left == left_ && top == top_) return;
+  } else if (!CheckNewSize(width, height)) {
+    return;
+  }
   bool sizeChanged = width != width_ || height != height_;
   if (!sizeChanged && left == left_ && top == top_) return;
   left_ = left;

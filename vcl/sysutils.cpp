@@ -1,6 +1,8 @@
 #include "vcl/sysutils.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <limits>
 
 namespace vcl {
@@ -328,13 +330,24 @@ int StrToIntDef(std::string_view s, int fallback) {
 
 // ---- Identifiers
 
+namespace {
+// Per byte: 1 for what may start an identifier (letters, '_' and the bytes of multi-byte
+// UTF-8 characters), 2 for a digit, which may only follow; every component's name is checked.
+constexpr std::array<std::uint8_t, 256> kIdentBytes = [] {
+  std::array<std::uint8_t, 256> bytes{};
+  for (int c = 0; c < 256; ++c)
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c >= 0x80)
+      bytes[static_cast<std::size_t>(c)] = 1;
+    else if (c >= '0' && c <= '9')
+      bytes[static_cast<std::size_t>(c)] = 2;
+  return bytes;
+}();
+}  // namespace
+
 bool IsValidIdent(std::string_view s) {
-  // Bytes of multi-byte UTF-8 characters count as letters.
-  auto isLetter = [](char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || static_cast<unsigned char>(c) >= 0x80;
-  };
-  if (s.empty() || !isLetter(s.front())) return false;
-  return std::all_of(s.begin() + 1, s.end(), [&](char c) { return isLetter(c) || (c >= '0' && c <= '9'); });
+  auto kind = [](char c) { return kIdentBytes[static_cast<unsigned char>(c)]; };
+  if (s.empty() || kind(s.front()) != 1) return false;
+  return std::all_of(s.begin() + 1, s.end(), [&](char c) { return kind(c) != 0; });
 }
 
 }  // namespace vcl

@@ -39,6 +39,16 @@ TWinControl::~TWinControl() {
 
 // ---- children
 
+namespace {
+// Adds to a list of children, room for several at once: a parent that has one child mostly
+// gets more, and growing one at a time would reallocate each list again and again.
+template <class T>
+void AddChild(std::vector<T*>& list, T* child) {
+  if (list.size() == list.capacity()) list.reserve(std::max<std::size_t>(8, list.size() * 2));
+  list.push_back(child);
+}
+}  // namespace
+
 TControl* TWinControl::Controls(int index) const {
   if (index < 0 || index >= ControlCount())
     throw EListError("List index out of bounds (" + std::to_string(index) + ")");
@@ -57,11 +67,11 @@ void TWinControl::InsertControl(TControl* control) {
   if (!children_) children_ = std::make_unique<TChildLists>();
   if (control->windowed_) {
     auto* windowed = static_cast<TWinControl*>(control);
-    children_->winControls.push_back(windowed);
+    AddChild(children_->winControls, windowed);
     windowed->tabIndex_ = static_cast<int>(children_->tabList.size());
-    children_->tabList.push_back(windowed);
+    AddChild(children_->tabList, windowed);
   } else {
-    children_->controls.push_back(control);
+    AddChild(children_->controls, control);
   }
   control->parent_ = this;
   movedByRealign_ += int{control->MovedByRealign()};
@@ -172,6 +182,14 @@ void TWinControl::FixupTabList() {
   auto& tabList = children_->tabList;
   const std::size_t count = tabList.size();
   if (count == 0) return;
+  // Children whose orders, where valid, are the places they stand at (as most files have
+  // them) stay where they are.
+  auto inPlace = [&](const TWinControl* control) {
+    int order = control->tabOrder_;
+    return order < 0 || static_cast<std::size_t>(order) >= count || order == control->tabIndex_ ||
+           tabList[static_cast<std::size_t>(control->tabIndex_)] != control;
+  };
+  if (std::all_of(children_->winControls.begin(), children_->winControls.end(), inPlace)) return;
   std::vector<int> placed(count, -1);  // position -> the child's node (its index in the tab list)
   for (TWinControl* control : children_->winControls) {
     int order = control->tabOrder_;

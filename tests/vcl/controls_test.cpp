@@ -452,6 +452,32 @@ TEST_F(ControlsTest, ConstraintsLimitTheSize) {
   EXPECT_EQ(vetoes, 1);
 }
 
+// A control without constraints of its own still has its sizes pass its handlers, and a
+// size below zero become zero.
+TEST_F(ControlsTest, SizesPassTheHandlersOfAControlWithoutConstraints) {
+  auto* panel = Make<TPanel>(form.get(), form.get());
+  panel->SetBounds(10, 10, 100, 50);
+  panel->SetBounds(10, 10, -5, -1);
+  EXPECT_EQ(panel->Width(), 0);
+  EXPECT_EQ(panel->Height(), 0);
+  int asked = 0;
+  panel->OnCanResize = [&](TObject*, int& width, int&, bool&) {
+    ++asked;
+    width += 1;
+  };
+  panel->SetBounds(10, 10, 0, 0);  // the bounds it has: the handler is asked all the same
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(panel->Width(), 1);
+  panel->SetLeft(20);  // a move asks too
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(panel->Left(), 20);
+  panel->OnCanResize = nullptr;
+  panel->OnConstrainedResize = [](TObject*, int&, int&, int& maxWidth, int&) { maxWidth = 80; };
+  panel->SetWidth(200);
+  EXPECT_EQ(panel->Width(), 80);
+  EXPECT_FALSE(panel->Constraints()->MaxWidth());  // limited by the handler, not by constraints
+}
+
 TEST_F(ControlsTest, AlignedControlsShareTheClientArea) {
   form->SetBorderStyle(bsNone);
   form->SetBounds(0, 0, 400, 300);

@@ -350,6 +350,69 @@ TEST(Components, OwnerDestroysOwnedComponentsInOrder) {
   owner->Free();  // destroys a and, through a, b; the sanitizers check nothing leaks
 }
 
+namespace {
+// Destroys what it owns itself, last first, while each still has it as owner (as a windowed
+// control destroys its child controls).
+class TEagerOwner : public TComponent {
+public:
+  using TComponent::TComponent;
+  ~TEagerOwner() override {
+    Destroying();
+    while (ComponentCount() > 0) Components(ComponentCount() - 1)->Free();
+  }
+};
+
+// Looks a sibling up by name as it goes.
+class TSiblingWatcher : public TComponent {
+public:
+  TSiblingWatcher(TComponent* owner, std::string sibling, std::vector<bool>& found)
+      : TComponent(owner), sibling_(std::move(sibling)), found_(found) {}
+  ~TSiblingWatcher() override { found_.push_back(Owner()->FindComponent(sibling_) != nullptr); }
+
+private:
+  std::string sibling_;
+  std::vector<bool>& found_;
+};
+
+// As it goes, renames a sibling and adds one, then looks both up.
+class TRenamer : public TComponent {
+public:
+  TRenamer(TComponent* owner, TComponent* target, std::vector<bool>& found)
+      : TComponent(owner), target_(target), found_(found) {}
+  ~TRenamer() override {
+    target_->SetName("Renamed");
+    auto* added = new TComponent(Owner());
+    added->SetName("Added");
+    found_.push_back(Owner()->FindComponent("ADDED") == added);
+    found_.push_back(Owner()->FindComponent("renamed") == target_);
+    found_.push_back(Owner()->FindComponent("Before") == nullptr);
+  }
+
+private:
+  TComponent* target_;
+  std::vector<bool>& found_;
+};
+}  // namespace
+
+TEST(Components, AnOwnerBeingDestroyedFindsByNameTheComponentsLeft) {
+  std::vector<bool> found;
+  auto* owner = new TEagerOwner(nullptr);
+  (new TSiblingWatcher(owner, "SECOND", found))->SetName("First");
+  (new TSiblingWatcher(owner, "first", found))->SetName("Second");
+  owner->Free();  // Second goes first and finds First; First then finds nothing
+  EXPECT_EQ(found, (std::vector<bool>{true, false}));
+
+  found.clear();
+  owner = new TEagerOwner(nullptr);
+  auto* renamed = new TSiblingWatcher(owner, "Added", found);
+  renamed->SetName("Before");
+  new TSiblingWatcher(owner, "Renamed", found);
+  new TRenamer(owner, renamed, found);
+  // The renamer goes first, then what it added; the watcher still finds the renamed one.
+  owner->Free();
+  EXPECT_EQ(found, (std::vector<bool>{true, true, true, true, false}));
+}
+
 TEST(Components, IndexesStayRightWhateverOrderComponentsMoveOrGo) {
   TComponent owner(nullptr);
   std::vector<TWidget*> widgets;

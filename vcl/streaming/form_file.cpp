@@ -1,6 +1,7 @@
 #include "vcl/streaming/form_file.h"
 
 #include <algorithm>
+#include <array>
 
 #include "vcl/code_pages.h"
 #include "vcl/collections.h"
@@ -87,6 +88,23 @@ std::vector<int> OrderKey(TObject* instance, std::string_view path) {
   }
   return key;
 }
+
+// The registered classes of the last few class names read: the children of one parent
+// mostly repeat a few classes, which this finds without the registry's look-up.
+class TRecentClasses {
+public:
+  TClass Get(std::string_view name) {
+    for (TClass cls : classes_)
+      if (cls && SameText(cls->ClassName(), name)) return cls;
+    TClass cls = GetClass(name);
+    if (cls) classes_[next_++ % classes_.size()] = cls;
+    return cls;
+  }
+
+private:
+  std::array<TClass, 4> classes_{};
+  std::size_t next_ = 0;
+};
 
 }  // namespace
 
@@ -251,8 +269,9 @@ std::string TFormFile::Text(const dfm::Value& value) const {
 void TFormFile::ReadChildren(dfm::Object& node, TComponent* parent, TComponent* owner) {
   bool parentIsPlaceholder = std::any_of(placeholderClasses_.begin(), placeholderClasses_.end(),
                                          [&](const auto& cls) { return parent->ClassType() == cls.get(); });
+  TRecentClasses recent;
   for (dfm::Object& child : node.children) {
-    TClass cls = GetClass(child.class_name());
+    TClass cls = recent.Get(child.class_name());
     if (!cls) cls = DeclaredClass(child.class_name());
     if (!cls || !cls->InheritsFrom(TComponent::ClassInfo()) || cls->IsAbstract()) {
       placeholderClasses_.push_back(MakePlaceholderClass(child));
@@ -261,7 +280,8 @@ void TFormFile::ReadChildren(dfm::Object& node, TComponent* parent, TComponent* 
     // Components of an unknown class may own what they hold (their names then live apart
     // from the form's); such a child is recognised by a name the form already has.
     TComponent* childOwner = parentIsPlaceholder && owner->FindComponent(child.name()) ? parent : owner;
-    auto* component = As<TComponent>(cls->Create(childOwner));
+    // A component, as the class was just checked to make.
+    auto* component = static_cast<TComponent*>(cls->Create(childOwner));
     try {
       component->SetName(std::string(child.name()));
       component->SetParentComponent(parent);
@@ -303,8 +323,12 @@ TClass TFormFile::DeclaredClass(std::string_view className) {
 // One value of the file for `object`, which is `component` or one of its collection items.
 void TFormFile::ReadInto(TComponent* component, TObject* object, const dfm::Property& property,
                          TPropertyGuide* guide) {
-  TPathTarget target = ResolvePath(object, property.name(), guide);
   const dfm::Value& value = property.value;
+  // Most values are of a property the object publishes itself, which the guide finds.
+  std::string_view name = property.name();
+  if (guide && std::find(name.begin(), name.end(), '.') == name.end())
+    if (PPropInfo prop = guide->Find(name)) return ReadValue(component, property, object, prop);
+  TPathTarget target = ResolvePath(object, name, guide);
   if (target.Lines) {
     auto* list = static_cast<TStrings*>(target.Instance);
     list->BeginUpdate();
@@ -609,18 +633,14 @@ std::size_t TFormFile::InsertionIndex(const dfm::Object& node, TComponent* compo
 }
 
 void TFormFile::WriteNewChildren(dfm::Object& node, TComponent* component) {
-  // The children the model streams, each with its node when the file holds it: one pass,
-  // and nothing more when no child is new.
-  std::vector<std::pair<TComponent*, std::uint32_t>> children;
+  // Whether any child the model streams is new: one pass that keeps nothing, and no more
+  // when none is (as mostly). Otherwise a second takes each child with its node's binding.
   bool anyNew = false;
-  component->GetChildren(
-      [&](TComponent* child) {
-        std::uint32_t link = LinkOf(child);
-        anyNew = anyNew || link == 0;
-        children.emplace_back(child, link);
-      },
-      root_);
+  component->GetChildren([this, &anyNew](TComponent* child) { anyNew = anyNew || LinkOf(child) == 0; }, root_);
   if (!anyNew) return;
+  std::vector<std::pair<TComponent*, std::uint32_t>> children;
+  component->GetChildren([this, &children](TComponent* child) { children.emplace_back(child, LinkOf(child)); },
+                         root_);
   // Where each of this object's children stands among them, by binding.
   std::unordered_map<std::uint32_t, std::size_t> indexOf;
   indexOf.reserve(node.children.size());

@@ -389,3 +389,35 @@ TEST(FormFile, AnEditsTabStopIsItsOwnPublishedValue) {
   EXPECT_EQ(memo->BorderStyle(), bsNone);
   EXPECT_EQ(corpus->Write(), bytes);
 }
+
+// What a control does when it joins its parent and what the file then sets: an edit the file
+// gives no height takes the height of its parent's font; one it gives a height keeps that.
+TEST(FormFile, AnEditWithoutAHeightTakesTheHeightOfItsFont) {
+  std::string large = Replace(Replace(kForm, "  Font.Height = -11\r\n", "  Font.Height = -16\r\n"),
+                              "  Font.Name = 'MS Sans Serif'\r\n", "  Font.Name = 'Arial'\r\n");
+  auto sized = Load(large);
+  EXPECT_EQ(As<TEdit>(sized->Root()->FindComponent("Edit1"))->Height(), 21);
+  std::string unsized = Replace(large, "      Width = 121\r\n      Height = 21\r\n", "      Width = 121\r\n");
+  auto form = Load(unsized);
+  auto* edit = As<TEdit>(form->Root()->FindComponent("Edit1"));
+  EXPECT_GT(edit->Height(), 21);
+  EXPECT_EQ(form->Write(), unsized);
+}
+
+// Tab orders as the file gives them, whether in the children's order or not.
+TEST(FormFile, WindowedChildrenTakeTheTabOrdersRead) {
+  auto inOrder = Load(kForm);
+  auto* panel = As<TWinControl>(inOrder->Root()->FindComponent("Panel1"));
+  auto* edit = As<TWinControl>(inOrder->Root()->FindComponent("Edit1"));
+  auto* mystery = As<TWinControl>(inOrder->Root()->FindComponent("Mystery1"));
+  ASSERT_TRUE(panel && edit && mystery);
+  EXPECT_EQ(edit->TabOrder(), 0);
+  EXPECT_EQ(mystery->TabOrder(), 1);
+
+  std::string swapped = Replace(Replace(kForm, "      TabOrder = 0\r\n      Text", "      TabOrder = 1\r\n      Text"),
+                                "        end>\r\n      TabOrder = 1\r\n", "        end>\r\n      TabOrder = 0\r\n");
+  auto form = Load(swapped);
+  EXPECT_EQ(As<TWinControl>(form->Root()->FindComponent("Edit1"))->TabOrder(), 1);
+  EXPECT_EQ(As<TWinControl>(form->Root()->FindComponent("Mystery1"))->TabOrder(), 0);
+  EXPECT_EQ(form->Write(), swapped);
+}
