@@ -11,8 +11,6 @@ namespace vcl {
 
 namespace {
 
-// Blocks are this large unless one encoding needs more.
-constexpr std::size_t kBlock = std::size_t{64} << 10;
 // What telling one more run of differences costs at least: where it starts, what it replaces
 // and its size, a byte each.
 constexpr std::size_t kRunBytes = 3;
@@ -31,7 +29,23 @@ std::size_t Common(std::string_view a, std::string_view b) {
   return i;
 }
 
-std::size_t TakeSize(std::string_view& in) { return static_cast<std::size_t>(VarintValue(TakeVarint(in))); }
+// Whether the `size` bytes at `a` and at `b` are alike; most entries take a byte or two.
+bool SameBytes(const char* a, const char* b, std::size_t size) {
+  if (size > 8) return std::memcmp(a, b, size) == 0;
+  for (std::size_t i = 0; i < size; ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
+
+// Sizes mostly take a byte.
+std::size_t TakeSize(std::string_view& in) {
+  if (!in.empty() && static_cast<unsigned char>(in[0]) < 0x80) {
+    const auto size = static_cast<std::size_t>(in[0]);
+    in.remove_prefix(1);
+    return size;
+  }
+  return static_cast<std::size_t>(VarintValue(TakeVarint(in)));
+}
 
 }  // namespace
 
@@ -47,22 +61,25 @@ std::uint32_t TSnapshotStore::TemplateFor(const TValueSnapshot::TBuilder& builde
 // Runs of entries that differ from the template's, each as: the template's bytes to take
 // before it, the template's bytes it replaces, its own size and bytes. The rest of the
 // template follows the last run. Runs apart by fewer bytes than a run costs are joined.
-void TSnapshotStore::Encode(const TTemplate& model, const TValueSnapshot::TBuilder& builder) {
-  encoding_.clear();
+std::string_view TSnapshotStore::Encode(const TTemplate& model, const TValueSnapshot::TBuilder& builder) {
   const std::string_view now = builder.Written(), was = model.Bytes;
   const std::span<const std::uint32_t> nowStarts = builder.Starts();
   const std::size_t count = nowStarts.size();
+  // Room for the size in front, and for the most the runs take: each entry's bytes once, and
+  // a run's three sizes at most once per entry.
+  const std::size_t room = kMaxVarint + (count + 1) * 3 * kMaxVarint + now.size();
+  if (encoding_.size() < room) encoding_.resize(std::max(room, 2 * encoding_.size()));
+  char* const body = encoding_.data() + kMaxVarint;
+  char* out = body;
   auto nowAt = [&](std::size_t i) -> std::size_t { return i < count ? nowStarts[i] : now.size(); };
   auto wasAt = [&](std::size_t i) -> std::size_t { return i < count ? model.Starts[i] : was.size(); };
   auto same = [&](std::size_t i) {
     const std::size_t size = nowAt(i + 1) - nowAt(i);
-    return size == wasAt(i + 1) - wasAt(i) && std::memcmp(now.data() + nowAt(i), was.data() + wasAt(i), size) == 0;
+    return size == wasAt(i + 1) - wasAt(i) && SameBytes(now.data() + nowAt(i), was.data() + wasAt(i), size);
   };
-  auto run = [this](std::size_t take, std::size_t replaced, std::string_view bytes) {
-    AppendVarint(encoding_, take);
-    AppendVarint(encoding_, replaced);
-    AppendVarint(encoding_, bytes.size());
-    encoding_.append(bytes);
+  auto run = [&out](std::size_t take, std::size_t replaced, std::string_view bytes) {
+    out = PutVarint(PutVarint(PutVarint(out, take), replaced), bytes.size());
+    out = std::copy(bytes.begin(), bytes.end(), out);
   };
   // Only a hash of the shapes was compared: whether the entries correspond is checked.
   bool corresponds = count == model.Starts.size();
@@ -90,31 +107,33 @@ void TSnapshotStore::Encode(const TTemplate& model, const TValueSnapshot::TBuild
   }
   if (!corresponds) {
     // All of them anew.
-    encoding_.clear();
+    out = body;
     run(0, was.size(), now);
   }
-  char size[kMaxVarint];
-  encoding_.insert(0, size, static_cast<std::size_t>(PutVarint(size, encoding_.size()) - size));
+  const auto size = static_cast<std::size_t>(out - body);
+  char* const start = body - VarintSize(size);
+  PutVarint(start, size);
+  return {start, static_cast<std::size_t>(out - start)};
 }
 
 std::string_view TSnapshotStore::Encoded(std::uint32_t at) const {
-  auto block = std::upper_bound(blocks_.begin(), blocks_.end(), at,
-                                [](std::uint32_t a, const TBlock& b) { return a < b.Base; }) - 1;
-  std::string_view rest(block->Bytes.get() + (at - block->Base), block->Used - (at - block->Base));
+  const TBlock& block = blocks_.Blocks[blocks_.Holding[at / kBlock]];
+  std::string_view rest(block.Bytes.get() + (at - block.Base), block.Used - (at - block.Base));
   std::string_view body = rest;
   std::size_t size = std::min(TakeSize(body), body.size());
   return rest.substr(0, rest.size() - body.size() + size);
 }
 
-std::uint32_t TSnapshotStore::Append(std::vector<TBlock>& blocks, std::string_view encoding) {
-  if (blocks.empty() || blocks.back().Size - blocks.back().Used < encoding.size()) {
-    const std::size_t base = blocks.empty() ? 0 : blocks.back().Base + blocks.back().Size;
-    const std::size_t size = std::max(kBlock, encoding.size());
+std::uint32_t TSnapshotStore::Append(TBlocks& blocks, std::string_view encoding) {
+  if (blocks.Blocks.empty() || blocks.Blocks.back().Size - blocks.Blocks.back().Used < encoding.size()) {
+    const std::size_t base = blocks.Blocks.empty() ? 0 : blocks.Blocks.back().Base + blocks.Blocks.back().Size;
+    const std::size_t size = (std::max(kBlock, encoding.size()) + kBlock - 1) / kBlock * kBlock;
     if (base + size > std::numeric_limits<std::uint32_t>::max())
       throw std::length_error("The form's values take more than 4 GB");
-    blocks.push_back({base, 0, size, std::make_unique_for_overwrite<char[]>(size)});
+    blocks.Holding.resize(blocks.Holding.size() + size / kBlock, static_cast<std::uint32_t>(blocks.Blocks.size()));
+    blocks.Blocks.push_back({base, 0, size, std::make_unique_for_overwrite<char[]>(size)});
   }
-  TBlock& block = blocks.back();
+  TBlock& block = blocks.Blocks.back();
   std::copy(encoding.begin(), encoding.end(), block.Bytes.get() + block.Used);
   const auto at = static_cast<std::uint32_t>(block.Base + block.Used);
   block.Used += encoding.size();
@@ -124,20 +143,20 @@ std::uint32_t TSnapshotStore::Append(std::vector<TBlock>& blocks, std::string_vi
 void TSnapshotStore::Keep(std::uint32_t slot, const TValueSnapshot::TBuilder& builder) {
   if (slot >= slots_.size()) slots_.resize(std::size_t{slot} + 1);
   const std::uint32_t model = TemplateFor(builder);
-  Encode(templates_[model], builder);
+  const std::string_view encoding = Encode(templates_[model], builder);
   TSlot& kept = slots_[slot];
-  kept_ += encoding_.size();
+  kept_ += encoding.size();
   if (kept.Template != kNone) {
     std::string_view old = Encoded(kept.At);
     kept_ -= old.size();
-    if (old.size() >= encoding_.size()) {
+    if (old.size() >= encoding.size()) {
       // In its old place: the rest of that stays unused.
-      std::copy(encoding_.begin(), encoding_.end(), const_cast<char*>(old.data()));
+      std::copy(encoding.begin(), encoding.end(), const_cast<char*>(old.data()));
       kept.Template = model;
       return PackIfSparse();
     }
   }
-  kept = {Append(blocks_, encoding_), model};
+  kept = {Append(blocks_, encoding), model};
   PackIfSparse();
 }
 
@@ -165,7 +184,7 @@ bool TSnapshotStore::Holds(std::uint32_t slot, const TValueSnapshot::TBuilder& b
   if (templates_[kept.Template].Shape != builder.ShapeKey()) return false;
   std::string_view now = builder.Written();
   auto same = [&now](std::string_view piece) {
-    if (!now.starts_with(piece)) return false;
+    if (now.size() < piece.size() || !SameBytes(now.data(), piece.data(), piece.size())) return false;
     now.remove_prefix(piece.size());
     return true;
   };
@@ -190,14 +209,16 @@ void TSnapshotStore::Forget(std::uint32_t slot) {
   PackIfSparse();
 }
 
-std::size_t TSnapshotStore::Allocated() const { return blocks_.empty() ? 0 : blocks_.back().Base + blocks_.back().Size; }
+std::size_t TSnapshotStore::Allocated() const {
+  return blocks_.Blocks.empty() ? 0 : blocks_.Blocks.back().Base + blocks_.Blocks.back().Size;
+}
 
 // Once most of the blocks are out of use, the snapshots in use are copied into new ones: the
 // blocks stay within twice what the snapshots take, and copying costs no more than the
 // replacements that made it necessary.
 void TSnapshotStore::PackIfSparse() {
   if (Allocated() <= 2 * kept_ + 2 * kBlock) return;
-  std::vector<TBlock> packed;
+  TBlocks packed;
   for (TSlot& slot : slots_)
     if (slot.Template != kNone) slot.At = Append(packed, Encoded(slot.At));
   blocks_ = std::move(packed);

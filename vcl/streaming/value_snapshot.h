@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 #include <string_view>
@@ -29,15 +30,20 @@ public:
   // serves one snapshot after another when it is Reset between them.
   class TBuilder {
   public:
+    TBuilder() = default;
+    // Its cursors point into its own storage.
+    TBuilder(const TBuilder&) = delete;
+    TBuilder& operator=(const TBuilder&) = delete;
+
     void Reset();
     // What decides which values follow (a class, an interned path), mixed into the shape.
     void Shape(const void* decision);
     void Ordinal(NativeInt value) {
       // Most ordinals take one byte: written in place while there is room.
       const std::uint64_t packed = ZigZag(value);
-      if (packed < 0x80 && used_ < bytes_.size()) {
+      if (packed < 0x80 && at_ != end_) {
         Start();
-        bytes_[used_++] = static_cast<char>(packed);
+        *at_++ = static_cast<char>(packed);
         return;
       }
       LongOrdinal(packed);
@@ -48,10 +54,11 @@ public:
     void Text(std::string_view value) {
       // Most texts are short (an event without a handler is empty): written in place while
       // there is room.
-      if (value.size() < 0x80 && bytes_.size() - used_ > value.size()) {
+      const std::size_t size = value.size();
+      if (size < 0x80 && static_cast<std::size_t>(end_ - at_) > size) {
         Start();
-        bytes_[used_++] = static_cast<char>(value.size());
-        used_ += value.copy(bytes_.data() + used_, value.size());
+        *at_++ = static_cast<char>(size);
+        if (size != 0) at_ = static_cast<char*>(std::memcpy(at_, value.data(), size)) + size;
         return;
       }
       LongText(value);
@@ -64,11 +71,13 @@ public:
     // A collection: its items' values, item by item.
     void Collection(const TCollection& items);
     // The entry added last, to compare with a TReader's.
-    std::string_view Last() const { return Written().substr(entries_ == 0 ? used_ : starts_[entries_ - 1]); }
+    std::string_view Last() const { return Written().substr(start_ == starts_.data() ? Used() : start_[-1]); }
     std::uint64_t ShapeKey() const { return shape_; }
-    std::string_view Written() const { return std::string_view(bytes_.data(), used_); }
+    std::string_view Written() const { return std::string_view(bytes_.data(), Used()); }
     // Where each entry starts in Written, in order.
-    std::span<const std::uint32_t> Starts() const { return {starts_.data(), entries_}; }
+    std::span<const std::uint32_t> Starts() const {
+      return {starts_.data(), static_cast<std::size_t>(start_ - starts_.data())};
+    }
     bool SameShape(const TValueSnapshot& snapshot) const { return shape_ == snapshot.shape_; }
     bool Holds(const TValueSnapshot& snapshot) const { return shape_ == snapshot.shape_ && Written() == snapshot.bytes_; }
     TValueSnapshot Finish() const;
@@ -79,13 +88,14 @@ public:
       auto bits = static_cast<std::uint64_t>(value);
       return (bits << 1) ^ (value < 0 ? ~std::uint64_t{0} : 0);
     }
+    std::size_t Used() const { return static_cast<std::size_t>(at_ - bytes_.data()); }
     // Room for `size` more bytes after the written ones; where they go.
     char* Room(std::size_t size);
     void Varint(std::uint64_t value);
     void LongOrdinal(std::uint64_t packed);
     // Notes that an entry starts at the end of the written bytes, of which there are fewer
     // than room for (an entry takes a byte at least): starts_ has as much room as bytes_.
-    void Start() { starts_[entries_++] = static_cast<std::uint32_t>(used_); }
+    void Start() { *start_++ = static_cast<std::uint32_t>(Used()); }
     void LongText(std::string_view value);
     // An entry of `size` bytes: its size written, room made for its bytes, which go where
     // the result points.
@@ -94,10 +104,12 @@ public:
     void BeginSized();
     void EndSized();
     std::uint64_t shape_ = 0;
-    std::string bytes_;  // [0, used_) written, the rest room for more
-    std::size_t used_ = 0;
-    std::vector<std::uint32_t> starts_;  // [0, entries_) noted
-    std::size_t entries_ = 0;
+    // The storage serves snapshot after snapshot; the cursors say how far this one came.
+    std::string bytes_;
+    std::vector<std::uint32_t> starts_;
+    char* at_ = bytes_.data();  // [bytes_.data(), at_) written
+    char* end_ = at_;           // bytes_.data() + bytes_.size()
+    std::uint32_t* start_ = starts_.data();  // [starts_.data(), start_) noted
   };
 
   // Reads the entries in the order they were added; the caller knows each one's kind (an
