@@ -1,6 +1,7 @@
 #include "vcl/streaming/snapshot_store.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <limits>
 #include <stdexcept>
@@ -23,7 +24,10 @@ std::size_t Common(std::string_view a, std::string_view b) {
     std::uint64_t x, y;
     std::memcpy(&x, a.data() + i, 8);
     std::memcpy(&y, b.data() + i, 8);
-    if (x != y) break;
+    if (x == y) continue;
+    // Read little-endian, the first byte that differs holds the lowest bit that does.
+    if constexpr (std::endian::native == std::endian::little) return i + static_cast<std::size_t>(std::countr_zero(x ^ y)) / 8;
+    break;
   }
   while (i < size && a[i] == b[i]) ++i;
   return i;

@@ -45,9 +45,9 @@ char* TValueSnapshot::TBuilder::Room(std::size_t size) {
 }
 
 void TValueSnapshot::TBuilder::LongOrdinal(std::uint64_t packed) {
-  Room(kMaxVarint);
+  char* at = Room(kMaxVarint);
   Start();
-  Varint(packed);
+  at_ = PutVarint(at, packed);
 }
 
 void TValueSnapshot::TBuilder::Varint(std::uint64_t value) { at_ = PutVarint(Room(kMaxVarint), value); }
