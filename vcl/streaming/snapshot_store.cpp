@@ -57,24 +57,45 @@ std::uint32_t TSnapshotStore::TemplateFor(const TValueSnapshot::TBuilder& builde
   auto [known, added] = templateOf_.try_emplace(builder.ShapeKey(), static_cast<std::uint32_t>(templates_.size()));
   if (added) {
     std::span<const std::uint32_t> starts = builder.Starts();
-    templates_.push_back({builder.ShapeKey(), std::string(builder.Written()), {starts.begin(), starts.end()}});
+    std::span<const std::uint64_t> ordinals = builder.Ordinals();
+    templates_.push_back({builder.ShapeKey(), {ordinals.begin(), ordinals.end()}, std::string(builder.Written()),
+                          {starts.begin(), starts.end()}});
   }
   return known->second;
 }
 
-// Runs of entries that differ from the template's, each as: the template's bytes to take
-// before it, the template's bytes it replaces, its own size and bytes. The rest of the
-// template follows the last run. Runs apart by fewer bytes than a run costs are joined.
+// The ordinals, when as many as the template's: 0, then for each that differs, how many
+// alike come before it and its value; else 1, then every value. Then runs of the other
+// entries that differ from the template's, each as: the template's bytes to take before it,
+// the template's bytes it replaces, its own size and bytes. The rest of the template follows
+// the last run. Runs apart by fewer bytes than a run costs are joined.
 std::string_view TSnapshotStore::Encode(const TTemplate& model, const TValueSnapshot::TBuilder& builder) {
+  const std::span<const std::uint64_t> ordinals = builder.Ordinals();
   const std::string_view now = builder.Written(), was = model.Bytes;
   const std::span<const std::uint32_t> nowStarts = builder.Starts();
   const std::size_t count = nowStarts.size();
-  // Room for the size in front, and for the most the runs take: each entry's bytes once, and
-  // a run's three sizes at most once per entry.
-  const std::size_t room = kMaxVarint + (count + 1) * 3 * kMaxVarint + now.size();
+  // Room for the two sizes in front, for the ordinals, and for the most the runs take: each
+  // entry's bytes once, and a run's three sizes at most once per entry.
+  const std::size_t room = (3 + 2 * ordinals.size() + 3 * (count + 1)) * kMaxVarint + now.size();
   if (encoding_.size() < room) encoding_.resize(std::max(room, 2 * encoding_.size()));
-  char* const body = encoding_.data() + kMaxVarint;
+  char* const body = encoding_.data() + 2 * kMaxVarint;
   char* out = body;
+  if (ordinals.size() == model.Ordinals.size()) {
+    *out++ = 0;
+    std::size_t alike = 0;  // the first not yet told
+    for (std::size_t i = 0; i < ordinals.size(); ++i) {
+      if (ordinals[i] == model.Ordinals[i]) continue;
+      out = PutVarint(PutVarint(out, i - alike), ZigZag(ordinals[i]));
+      alike = i + 1;
+    }
+  } else {
+    *out++ = 1;
+    for (std::uint64_t ordinal : ordinals) out = PutVarint(out, ZigZag(ordinal));
+  }
+  const auto ordinalBytes = static_cast<std::size_t>(out - body);
+  char* const part = body - VarintSize(ordinalBytes);
+  PutVarint(part, ordinalBytes);
+  char* const runs = out;
   auto nowAt = [&](std::size_t i) -> std::size_t { return i < count ? nowStarts[i] : now.size(); };
   auto wasAt = [&](std::size_t i) -> std::size_t { return i < count ? model.Starts[i] : was.size(); };
   auto same = [&](std::size_t i) {
@@ -111,11 +132,11 @@ std::string_view TSnapshotStore::Encode(const TTemplate& model, const TValueSnap
   }
   if (!corresponds) {
     // All of them anew.
-    out = body;
+    out = runs;
     run(0, was.size(), now);
   }
-  const auto size = static_cast<std::size_t>(out - body);
-  char* const start = body - VarintSize(size);
+  const auto size = static_cast<std::size_t>(out - part);
+  char* const start = part - VarintSize(size);
   PutVarint(start, size);
   return {start, static_cast<std::size_t>(out - start)};
 }
@@ -164,11 +185,33 @@ void TSnapshotStore::Keep(std::uint32_t slot, const TValueSnapshot::TBuilder& bu
   PackIfSparse();
 }
 
-template <class Piece>
-bool TSnapshotStore::Pieces(const TSlot& slot, Piece&& piece) const {
-  const std::string_view was = templates_[slot.Template].Bytes;
+TSnapshotStore::TParts TSnapshotStore::Parts(const TSlot& slot) const {
   std::string_view in = Encoded(slot.At);
   TakeSize(in);
+  const std::size_t ordinals = std::min(TakeSize(in), in.size());
+  return {in.substr(0, ordinals), in.substr(ordinals)};
+}
+
+template <class Words>
+bool TSnapshotStore::OrdinalPieces(const TSlot& slot, std::string_view in, Words&& words) const {
+  const std::vector<std::uint64_t>& was = templates_[slot.Template].Ordinals;
+  const bool anew = TakeSize(in) != 0;
+  std::size_t at = 0;  // in the template
+  while (!in.empty()) {
+    if (!anew) {
+      const std::size_t alike = std::min(TakeSize(in), was.size() - at);
+      if (!words(std::span(was).subspan(at, alike))) return false;
+      at = std::min(at + alike + 1, was.size());
+    }
+    const std::uint64_t value = UnZigZag(VarintValue(TakeVarint(in)));
+    if (!words(std::span(&value, 1))) return false;
+  }
+  return anew || words(std::span(was).subspan(at));
+}
+
+template <class Piece>
+bool TSnapshotStore::Pieces(const TSlot& slot, std::string_view in, Piece&& piece) const {
+  const std::string_view was = templates_[slot.Template].Bytes;
   std::size_t at = 0;  // in the template
   while (!in.empty()) {
     const std::size_t take = std::min(TakeSize(in), was.size() - at);
@@ -186,20 +229,34 @@ bool TSnapshotStore::Holds(std::uint32_t slot, const TValueSnapshot::TBuilder& b
   if (slot >= slots_.size() || slots_[slot].Template == kNone) return false;
   const TSlot& kept = slots_[slot];
   if (templates_[kept.Template].Shape != builder.ShapeKey()) return false;
+  const TParts parts = Parts(kept);
+  std::span<const std::uint64_t> ordinals = builder.Ordinals();
+  auto sameWords = [&ordinals](std::span<const std::uint64_t> words) {
+    if (ordinals.size() < words.size() || !std::equal(words.begin(), words.end(), ordinals.begin())) return false;
+    ordinals = ordinals.subspan(words.size());
+    return true;
+  };
+  if (!OrdinalPieces(kept, parts.Ordinals, sameWords) || !ordinals.empty()) return false;
   std::string_view now = builder.Written();
   auto same = [&now](std::string_view piece) {
     if (now.size() < piece.size() || !SameBytes(now.data(), piece.data(), piece.size())) return false;
     now.remove_prefix(piece.size());
     return true;
   };
-  return Pieces(kept, same) && now.empty();
+  return Pieces(kept, parts.Runs, same) && now.empty();
 }
 
 void TSnapshotStore::Load(std::uint32_t slot, TValueSnapshot& out) const {
+  out.ordinals_.clear();
   out.bytes_.clear();
   out.shape_ = 0;
   if (slot >= slots_.size() || slots_[slot].Template == kNone) return;
-  Pieces(slots_[slot], [&out](std::string_view piece) {
+  const TParts parts = Parts(slots_[slot]);
+  OrdinalPieces(slots_[slot], parts.Ordinals, [&out](std::span<const std::uint64_t> words) {
+    out.ordinals_.append(reinterpret_cast<const char*>(words.data()), words.size_bytes());
+    return true;
+  });
+  Pieces(slots_[slot], parts.Runs, [&out](std::string_view piece) {
     out.bytes_.append(piece);
     return true;
   });

@@ -22,6 +22,7 @@ constexpr std::size_t kFloatBytes = std::numeric_limits<long double>::digits == 
 
 void TValueSnapshot::TBuilder::Reset() {
   shape_ = 0;
+  ordinal_ = ordinals_.data();
   at_ = bytes_.data();
   start_ = starts_.data();
 }
@@ -44,10 +45,11 @@ char* TValueSnapshot::TBuilder::Room(std::size_t size) {
   return at_;
 }
 
-void TValueSnapshot::TBuilder::LongOrdinal(std::uint64_t packed) {
-  char* at = Room(kMaxVarint);
-  Start();
-  at_ = PutVarint(at, packed);
+void TValueSnapshot::TBuilder::MoreOrdinals() {
+  const std::size_t used = Ordinals().size();
+  ordinals_.resize(std::max<std::size_t>(2 * ordinals_.size(), 64));
+  ordinal_ = ordinals_.data() + used;
+  ordinalsEnd_ = ordinals_.data() + ordinals_.size();
 }
 
 void TValueSnapshot::TBuilder::Varint(std::uint64_t value) { at_ = PutVarint(Room(kMaxVarint), value); }
@@ -83,7 +85,7 @@ void TValueSnapshot::TBuilder::EndSized() {
 }
 
 void TValueSnapshot::TBuilder::Reference(NativeInt value) {
-  const std::uint64_t packed = ZigZag(value);
+  const std::uint64_t packed = ZigZag(static_cast<std::uint64_t>(value));
   std::string_view name, owner;
   const auto* target = static_cast<const TComponent*>(OrdToObject(value));
   if (target) {
@@ -120,6 +122,8 @@ void TValueSnapshot::TBuilder::Collection(const TCollection& items) {
   for (int i = 0; i < items.Count(); ++i) {
     TValueSnapshot item = SnapshotValues(items.Items(i), itemBuilder);
     AppendVarint(itemBytes, item.shape_);
+    AppendVarint(itemBytes, item.ordinals_.size());
+    itemBytes += item.ordinals_;
     AppendVarint(itemBytes, item.bytes_.size());
     itemBytes += item.bytes_;
   }
@@ -132,11 +136,16 @@ void TValueSnapshot::TBuilder::Collection(const TCollection& items) {
 TValueSnapshot TValueSnapshot::TBuilder::Finish() const {
   TValueSnapshot snapshot;
   snapshot.shape_ = shape_;
-  snapshot.bytes_ = Written();  // just the room it needs
+  snapshot.ordinals_ = OrdinalBytes();  // just the room they need
+  snapshot.bytes_ = Written();
   return snapshot;
 }
 
-std::string_view TValueSnapshot::TReader::Ordinal() { return TakeVarint(rest_); }
+std::string_view TValueSnapshot::TReader::Ordinal() {
+  std::string_view word = ordinals_.substr(0, std::min<std::size_t>(8, ordinals_.size()));
+  ordinals_.remove_prefix(word.size());
+  return word;
+}
 
 std::string_view TValueSnapshot::TReader::Sized() {
   std::string_view whole = rest_;
