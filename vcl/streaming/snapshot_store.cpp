@@ -41,14 +41,18 @@ bool SameBytes(const char* a, const char* b, std::size_t size) {
   return true;
 }
 
+[[gnu::noinline]] std::size_t TakeLongSize(std::string_view& in) {
+  return static_cast<std::size_t>(VarintValue(TakeVarint(in)));
+}
+
 // Sizes mostly take a byte.
-std::size_t TakeSize(std::string_view& in) {
+inline std::size_t TakeSize(std::string_view& in) {
   if (!in.empty() && static_cast<unsigned char>(in[0]) < 0x80) {
     const auto size = static_cast<std::size_t>(in[0]);
     in.remove_prefix(1);
     return size;
   }
-  return static_cast<std::size_t>(VarintValue(TakeVarint(in)));
+  return TakeLongSize(in);
 }
 
 }  // namespace
