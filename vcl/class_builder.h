@@ -61,6 +61,8 @@ public:
   TClassBuilder& String(std::string name, auto get, auto set, const TTypeInfo* type = TypeInfoString()) {
     auto p = NewProp(std::move(name), type);
     p->GetStr = [get](TObject* o) { return std::string(std::invoke(get, *static_cast<C*>(o))); };
+    if constexpr (std::is_same_v<std::invoke_result_t<decltype(get), C&>, const std::string&>)
+      p->ViewStr = [get](TObject* o) -> const std::string& { return std::invoke(get, *static_cast<C*>(o)); };
     if constexpr (!std::is_null_pointer_v<decltype(set)>)
       p->SetStr = [set](TObject* o, const std::string& v) { std::invoke(set, *static_cast<C*>(o), v); };
     return Add(std::move(p));

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "vcl/accessor.h"
 #include "vcl/events.h"
 #include "vcl/object.h"
 
@@ -55,18 +56,21 @@ struct TPropInfo {
   int Index = 0;  // position among the class's published properties
   std::optional<NativeInt> Default;  // ordinal default; none means "nodefault"
 
-  std::function<NativeInt(TObject*)> GetOrd;
-  std::function<void(TObject*, NativeInt)> SetOrd;
-  std::function<std::string(TObject*)> GetStr;
-  std::function<void(TObject*, const std::string&)> SetStr;
-  std::function<long double(TObject*)> GetFloat;
-  std::function<void(TObject*, long double)> SetFloat;
-  std::function<TObject*(TObject*)> GetObject;              // sub-object or reference
+  TAccessor<NativeInt(TObject*)> GetOrd;
+  TAccessor<void(TObject*, NativeInt)> SetOrd;
+  TAccessor<std::string(TObject*)> GetStr;
+  // Optional: the string as the object holds it, for a getter that gives a reference (read
+  // without a copy; valid until the object changes).
+  TAccessor<const std::string&(TObject*)> ViewStr;
+  TAccessor<void(TObject*, const std::string&)> SetStr;
+  TAccessor<long double(TObject*)> GetFloat;
+  TAccessor<void(TObject*, long double)> SetFloat;
+  TAccessor<TObject*(TObject*)> GetObject;                 // sub-object or reference
   // Optional: the sub-object to read, for one that its holder makes only when it is to be
   // changed (until then the one read may be another object's, never to be changed).
-  std::function<const TObject*(TObject*)> ReadObject;
-  std::function<void(TObject*, TObject*)> SetObject;        // Assign, or set the reference
-  std::function<TEventRef(TObject*)> Event;                 // event slot
+  TAccessor<const TObject*(TObject*)> ReadObject;
+  TAccessor<void(TObject*, TObject*)> SetObject;           // Assign, or set the reference
+  TAccessor<TEventRef(TObject*)> Event;                    // event slot
   std::function<bool(TObject*)> Stored;                      // optional
 
   TTypeKind Kind() const { return PropType->Kind; }

@@ -69,8 +69,8 @@ struct TDiffer {
   TValueSnapshot::TReader before;
   TCollector changed;
   bool Same(bool ordinal) {
-    std::string_view was = ordinal ? before.Ordinal() : before.Sized();
-    return was == now.builder.Last();
+    if (ordinal) return before.Ordinal() == now.builder.LastOrdinal();
+    return before.Sized() == now.builder.Last();
   }
   void Shape(const void* decision) { now.Shape(decision); }
   void Lines(std::string_view path, TStrings* list, bool stored) {

@@ -37,8 +37,9 @@ private:
   // The first snapshot of a shape, which the later ones are told against.
   struct TTemplate {
     std::uint64_t Shape;
-    std::string Bytes;
-    std::vector<std::uint32_t> Starts;  // of its entries
+    std::vector<std::uint64_t> Ordinals;
+    std::string Bytes;                  // the other entries
+    std::vector<std::uint32_t> Starts;  // of those
   };
   struct TSlot {
     std::uint32_t At = 0;  // of its encoding, counted through the blocks one after another
@@ -47,28 +48,45 @@ private:
   struct TBlock {
     std::size_t Base;  // where it starts, counted as At is
     std::size_t Used;
-    std::size_t Size;
+    std::size_t Size;  // a multiple of kBlock
     std::unique_ptr<char[]> Bytes;
   };
+  // The blocks one after another, and which one holds each kBlock of them, so that an
+  // encoding is found by its place without a search.
+  struct TBlocks {
+    std::vector<TBlock> Blocks;
+    std::vector<std::uint32_t> Holding;
+  };
+  static constexpr std::size_t kBlock = std::size_t{64} << 10;
 
   std::uint32_t TemplateFor(const TValueSnapshot::TBuilder& builder);
-  // Gives the bytes of the snapshot `slot` keeps, piece by piece in order, to `piece` while it
+  // An encoding's two parts: how its ordinals differ from the template's, and how its other
+  // entries do.
+  struct TParts {
+    std::string_view Ordinals, Runs;
+  };
+  TParts Parts(const TSlot& slot) const;
+  // Gives the ordinals of the snapshot `slot` keeps, run by run in order, to `words` while it
   // returns true; whether it took them all.
+  template <class Words>
+  bool OrdinalPieces(const TSlot& slot, std::string_view in, Words&& words) const;
+  // Gives the bytes of its other entries, piece by piece in order, to `piece` likewise.
   template <class Piece>
-  bool Pieces(const TSlot& slot, Piece&& piece) const;
-  void Encode(const TTemplate& model, const TValueSnapshot::TBuilder& builder);
-  // The encoding at `at`: its size, then its differences from the template.
+  bool Pieces(const TSlot& slot, std::string_view in, Piece&& piece) const;
+  // The encoding of what `builder` holds against `model`; valid until the next one is made.
+  std::string_view Encode(const TTemplate& model, const TValueSnapshot::TBuilder& builder);
+  // The encoding at `at`: its size, then its parts (the size of the first, then each).
   std::string_view Encoded(std::uint32_t at) const;
   // Writes `encoding` at the end of `blocks`, in a new block when the last has no room; where.
-  static std::uint32_t Append(std::vector<TBlock>& blocks, std::string_view encoding);
+  static std::uint32_t Append(TBlocks& blocks, std::string_view encoding);
   void PackIfSparse();
 
   std::vector<TTemplate> templates_;
   std::unordered_map<std::uint64_t, std::uint32_t> templateOf_;  // by shape
   std::vector<TSlot> slots_;
-  std::vector<TBlock> blocks_;
+  TBlocks blocks_;
   std::size_t kept_ = 0;  // bytes of the encodings in use
-  std::string encoding_;  // the one being made
+  std::string encoding_;  // room for the one being made
 };
 
 }  // namespace vcl

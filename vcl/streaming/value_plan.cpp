@@ -110,14 +110,33 @@ TPlans& Plans() {
   return *plans;
 }
 
-}  // namespace
-
-const TValuePlan& ValuePlan(TClass cls, std::string_view prefix) {
+const TValuePlan& PlanFor(TClass cls, std::string_view prefix) {
   auto& plans = Plans().byClass[cls];
   for (const auto& [known, plan] : plans)
     if (known.data() == prefix.data() && known.size() == prefix.size()) return *plan;
   plans.emplace_back(prefix, MakePlan(cls, prefix));
   return *plans.back().second;
+}
+
+}  // namespace
+
+const TValuePlan& ValuePlan(TClass cls, std::string_view prefix) {
+  // A form's components are of a few classes, asked for again and again: the plans last
+  // found are kept by the class's address, while no class has gone since.
+  struct TFound {
+    TClass cls = nullptr;
+    std::string_view prefix;
+    std::uint64_t generation = 0;
+    const TValuePlan* plan = nullptr;
+  };
+  static std::array<TFound, 64> found{};
+  TFound& hit = found[(reinterpret_cast<std::uintptr_t>(cls) >> 4) % found.size()];
+  const std::uint64_t generation = Plans().generation;
+  if (hit.cls == cls && hit.generation == generation && hit.prefix.data() == prefix.data() &&
+      hit.prefix.size() == prefix.size())
+    return *hit.plan;
+  hit = {cls, prefix, generation, &PlanFor(cls, prefix)};
+  return *hit.plan;
 }
 
 const TValuePlan& TPlanEntry::PlanOf(TClass cls) const {

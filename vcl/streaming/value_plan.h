@@ -73,7 +73,11 @@ void WalkValues(TObject* instance, const TValuePlan& plan, bool stored, Visitor&
         visit.Text(entry.Path, instance, prop, stored, prop->Event(instance)->HandlerName());
         break;
       case TPlanEntry::TKind::String:
-        visit.Text(entry.Path, instance, prop, stored, GetStrProp(instance, prop));
+        // Most getters give the string the object holds: read in place, not copied.
+        if (prop->ViewStr)
+          visit.Text(entry.Path, instance, prop, stored, prop->ViewStr(instance));
+        else
+          visit.Text(entry.Path, instance, prop, stored, GetStrProp(instance, prop));
         break;
       case TPlanEntry::TKind::Float:
         visit.Float(entry.Path, instance, prop, stored, GetFloatProp(instance, prop));

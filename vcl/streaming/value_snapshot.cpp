@@ -22,43 +22,43 @@ constexpr std::size_t kFloatBytes = std::numeric_limits<long double>::digits == 
 
 void TValueSnapshot::TBuilder::Reset() {
   shape_ = 0;
-  used_ = 0;
-  entries_ = 0;
+  ordinal_ = ordinals_.data();
+  at_ = bytes_.data();
+  start_ = starts_.data();
 }
 
 void TValueSnapshot::TBuilder::Shape(const void* decision) {
   shape_ = (shape_ ^ reinterpret_cast<std::uintptr_t>(decision)) * 0x100000001B3u + 1;
 }
 
-namespace {
 // Grown by doubling: the storage serves snapshot after snapshot, so it soon stops growing.
-[[gnu::noinline]] void Grow(std::string& bytes, std::vector<std::uint32_t>& starts, std::size_t needed) {
-  if (needed > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("A component's values take more than 4 GB");
-  bytes.resize(std::max(2 * bytes.size(), needed + 256));
-  starts.resize(bytes.size());
-}
-}  // namespace
-
 char* TValueSnapshot::TBuilder::Room(std::size_t size) {
-  if (bytes_.size() - used_ < size) Grow(bytes_, starts_, used_ + size);
-  return bytes_.data() + used_;
+  if (static_cast<std::size_t>(end_ - at_) >= size) return at_;
+  const std::size_t used = Used(), entries = static_cast<std::size_t>(start_ - starts_.data());
+  const std::size_t needed = used + size;
+  if (needed > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("A component's values take more than 4 GB");
+  bytes_.resize(std::max(2 * bytes_.size(), needed + 256));
+  starts_.resize(bytes_.size());
+  at_ = bytes_.data() + used;
+  end_ = bytes_.data() + bytes_.size();
+  start_ = starts_.data() + entries;
+  return at_;
 }
 
-void TValueSnapshot::TBuilder::LongOrdinal(std::uint64_t packed) {
-  Room(kMaxVarint);
-  Start();
-  Varint(packed);
+void TValueSnapshot::TBuilder::MoreOrdinals() {
+  const std::size_t used = Ordinals().size();
+  ordinals_.resize(std::max<std::size_t>(2 * ordinals_.size(), 64));
+  ordinal_ = ordinals_.data() + used;
+  ordinalsEnd_ = ordinals_.data() + ordinals_.size();
 }
 
-void TValueSnapshot::TBuilder::Varint(std::uint64_t value) {
-  used_ = static_cast<std::size_t>(PutVarint(Room(kMaxVarint), value) - bytes_.data());
-}
+void TValueSnapshot::TBuilder::Varint(std::uint64_t value) { at_ = PutVarint(Room(kMaxVarint), value); }
 
 char* TValueSnapshot::TBuilder::Sized(std::size_t size) {
   char* room = Room(kMaxVarint + size);
   Start();
   char* at = PutVarint(room, size);
-  used_ = static_cast<std::size_t>(at - bytes_.data()) + size;
+  at_ = at + size;
   return at;
 }
 
@@ -66,12 +66,12 @@ char* TValueSnapshot::TBuilder::Sized(std::size_t size) {
 void TValueSnapshot::TBuilder::BeginSized() {
   *Room(1) = 0;
   Start();
-  ++used_;
+  ++at_;
 }
 
 void TValueSnapshot::TBuilder::EndSized() {
-  const std::size_t entry = starts_[entries_ - 1];
-  const std::size_t size = used_ - entry - 1;
+  const std::size_t entry = start_[-1];
+  const std::size_t size = Used() - entry - 1;
   if (size < 0x80) {
     bytes_[entry] = static_cast<char>(size);
     return;
@@ -81,11 +81,11 @@ void TValueSnapshot::TBuilder::EndSized() {
   char* start = bytes_.data() + entry;
   std::memmove(start + 1 + extra, start + 1, size);
   PutVarint(start, size);
-  used_ += extra;
+  at_ += extra;
 }
 
 void TValueSnapshot::TBuilder::Reference(NativeInt value) {
-  const std::uint64_t packed = ZigZag(value);
+  const std::uint64_t packed = ZigZag(static_cast<std::uint64_t>(value));
   std::string_view name, owner;
   const auto* target = static_cast<const TComponent*>(OrdToObject(value));
   if (target) {
@@ -110,8 +110,7 @@ void TValueSnapshot::TBuilder::BeginLines(std::size_t count) {
 }
 
 void TValueSnapshot::TBuilder::Line(std::string_view line) {
-  char* at = PutVarint(Room(kMaxVarint + line.size()), line.size());
-  used_ = static_cast<std::size_t>(Put(at, line) - bytes_.data());
+  at_ = Put(PutVarint(Room(kMaxVarint + line.size()), line.size()), line);
 }
 
 void TValueSnapshot::TBuilder::EndLines() { EndSized(); }
@@ -123,23 +122,30 @@ void TValueSnapshot::TBuilder::Collection(const TCollection& items) {
   for (int i = 0; i < items.Count(); ++i) {
     TValueSnapshot item = SnapshotValues(items.Items(i), itemBuilder);
     AppendVarint(itemBytes, item.shape_);
+    AppendVarint(itemBytes, item.ordinals_.size());
+    itemBytes += item.ordinals_;
     AppendVarint(itemBytes, item.bytes_.size());
     itemBytes += item.bytes_;
   }
   BeginSized();
   Varint(static_cast<std::size_t>(items.Count()));
-  used_ = static_cast<std::size_t>(Put(Room(itemBytes.size()), itemBytes) - bytes_.data());
+  at_ = Put(Room(itemBytes.size()), itemBytes);
   EndSized();
 }
 
 TValueSnapshot TValueSnapshot::TBuilder::Finish() const {
   TValueSnapshot snapshot;
   snapshot.shape_ = shape_;
-  snapshot.bytes_ = Written();  // just the room it needs
+  snapshot.ordinals_ = OrdinalBytes();  // just the room they need
+  snapshot.bytes_ = Written();
   return snapshot;
 }
 
-std::string_view TValueSnapshot::TReader::Ordinal() { return TakeVarint(rest_); }
+std::string_view TValueSnapshot::TReader::Ordinal() {
+  std::string_view word = ordinals_.substr(0, std::min<std::size_t>(8, ordinals_.size()));
+  ordinals_.remove_prefix(word.size());
+  return word;
+}
 
 std::string_view TValueSnapshot::TReader::Sized() {
   std::string_view whole = rest_;

@@ -18,6 +18,10 @@ inline char* PutVarint(char* at, std::uint64_t value) {
   return at;
 }
 
+// Signed values as unsigned ones where small magnitudes of either sign stay small.
+inline std::uint64_t ZigZag(std::uint64_t bits) { return (bits << 1) ^ (static_cast<std::int64_t>(bits) < 0 ? ~std::uint64_t{0} : 0); }
+inline std::uint64_t UnZigZag(std::uint64_t packed) { return (packed >> 1) ^ (~(packed & 1) + 1); }
+
 inline std::size_t VarintSize(std::uint64_t value) {
   std::size_t size = 1;
   for (; value >= 0x80; value >>= 7) ++size;

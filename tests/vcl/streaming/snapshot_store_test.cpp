@@ -2,6 +2,7 @@
 // shape, in shared blocks.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -40,7 +41,7 @@ TValueSnapshot Loaded(const TSnapshotStore& store, std::uint32_t slot) {
 // Each snapshot comes back as it was kept, whichever of its entries differ from the first of
 // its shape: none, the first, the last, neighbours, every one, or longer and shorter ones.
 TEST(SnapshotStore, EverySnapshotComesBackAsItWasKept) {
-  std::vector<TValues> variants(9);
+  std::vector<TValues> variants(10);
   variants[1].Name = "Edit2";
   variants[2].Size = 2.5L;
   variants[3].Ordinals[1] = 17;
@@ -52,6 +53,10 @@ TEST(SnapshotStore, EverySnapshotComesBackAsItWasKept) {
   variants[6].Lines = {std::string(200, 'l'), "", "m"};
   variants[7].Ordinals.push_back(5);  // the same shape told with more entries
   variants[8].Ordinals.clear();
+  // Ordinals of the widest magnitudes, of either sign, in place of small ones.
+  variants[9].Ordinals[0] = std::numeric_limits<NativeInt>::min();
+  variants[9].Ordinals[1] = std::numeric_limits<NativeInt>::max();
+  variants[9].Ordinals[6] = -(NativeInt{1} << 40);
   TSnapshotStore store;
   TValueSnapshot::TBuilder builder;
   for (std::uint32_t slot = 0; slot < variants.size(); ++slot) {
