@@ -36,6 +36,15 @@ void Measure(benchmark::State& state, const std::string& form, Step step) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * form.size()));
 }
 
+// A generated form of size `n`, made once per size.
+template <std::string (*Make)(int)>
+const std::string& Cached(int n) {
+  static std::map<int, std::string> forms;
+  auto [it, made] = forms.try_emplace(n);
+  if (made) it->second = Make(n);
+  return it->second;
+}
+
 const std::string& OnePanel(int controls, bool reversed = false) {
   static std::map<std::pair<int, bool>, std::string> forms;
   auto [it, made] = forms.try_emplace({controls, reversed});
@@ -95,20 +104,14 @@ BENCHMARK(BM_PanelsDestroy)->Unit(benchmark::kMillisecond)->Iterations(3);
 // Nesting: depth 50 and 500 (the form's text grows with the square of the depth, through
 // its indentation; the components grow with the depth).
 void BM_DeepRoundTrip(benchmark::State& state) {
-  static std::map<int, std::string> forms;
-  auto [it, made] = forms.try_emplace(int(state.range(0)));
-  if (made) it->second = bench::DeepForm(int(state.range(0)));
-  Measure(state, it->second, Step::RoundTrip);
+  Measure(state, Cached<bench::DeepForm>(int(state.range(0))), Step::RoundTrip);
   state.SetItemsProcessed(state.iterations() * state.range(0) * 3);
 }
 BENCHMARK(BM_DeepRoundTrip)->Arg(50)->Arg(500)->Unit(benchmark::kMillisecond);
 
 // Many small parents: 2,000 and 20,000 panels of one labelled edit each.
 void BM_SmallPanelsRoundTrip(benchmark::State& state) {
-  static std::map<int, std::string> forms;
-  auto [it, made] = forms.try_emplace(int(state.range(0)));
-  if (made) it->second = bench::SmallPanelsForm(int(state.range(0)));
-  Measure(state, it->second, Step::RoundTrip);
+  Measure(state, Cached<bench::SmallPanelsForm>(int(state.range(0))), Step::RoundTrip);
   state.SetItemsProcessed(state.iterations() * state.range(0) * 3);
 }
 BENCHMARK(BM_SmallPanelsRoundTrip)->Arg(2'000)->Arg(20'000)->Unit(benchmark::kMillisecond);
@@ -116,10 +119,7 @@ BENCHMARK(BM_SmallPanelsRoundTrip)->Arg(2'000)->Arg(20'000)->Unit(benchmark::kMi
 // References: every control refers to one pop-up menu, every label to its edit, every
 // button to its action.
 void BM_ReferencesRoundTrip(benchmark::State& state) {
-  static std::map<int, std::string> forms;
-  auto [it, made] = forms.try_emplace(int(state.range(0)));
-  if (made) it->second = bench::ReferenceForm(int(state.range(0)));
-  Measure(state, it->second, Step::RoundTrip);
+  Measure(state, Cached<bench::ReferenceForm>(int(state.range(0))), Step::RoundTrip);
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_ReferencesRoundTrip)->Arg(3'000)->Arg(30'000)->Unit(benchmark::kMillisecond);

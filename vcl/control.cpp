@@ -154,17 +154,7 @@ bool TControl::CheckNewSize(int& width, int& height) {
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
-  // Without a handler or constraints, and with no auto-sizing to apply, a size stands as it
-  // is given (CheckNewSize would leave it so): most controls, as a form file sets them.
-  const bool moveOnly = width == width_ && height == height_;
-  const bool sizeStands = !rare_ && width >= 0 && height >= 0 && !OnCanResize.Assigned() &&
-                          !OnConstrainedResize.Assigned() &&
-                          (moveOnly || !autoSize_ || IsLoading() || align_ == alClient);
-  if (sizeStands) {
-    if (moveOnly && left == left_ && top == top_) return;
-  } else if (!CheckNewSize(width, height)) {
-    return;
-  }
+  if (!CheckNewSize(width, height)) return;
   bool sizeChanged = width != width_ || height != height_;
   if (!sizeChanged && left == left_ && top == top_) return;
   left_ = left;
