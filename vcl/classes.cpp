@@ -125,12 +125,22 @@ void TComponent::ValidateRename(TComponent* component, const std::string& curNam
 TComponent* TComponent::Components(int index) const {
   if (index < 0 || index >= ComponentCount())
     throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+  CloseHoles();
   return links_->owned->components[static_cast<std::size_t>(index)];
 }
 
 int TComponent::ComponentIndex() const {
   if (!owner_) return -1;
+  owner_->CloseHoles();
   return static_cast<int>(owner_->IndexOfOwned(this));
+}
+
+// Closing up moves components only down, where IndexOfOwned looks for them first.
+void TComponent::CloseHoles() const {
+  TOwned* owned = OwnedOrNull();
+  if (!owned || owned->holes == 0) return;
+  std::erase(owned->components, nullptr);
+  owned->holes = 0;
 }
 
 // Searches down from the component's insertion place, where it is found after any number of
@@ -151,6 +161,7 @@ std::size_t TComponent::IndexOfOwned(const TComponent* component) const {
 
 void TComponent::SetComponentIndex(int index) {
   if (!owner_) return;
+  owner_->CloseHoles();
   auto& list = owner_->links_->owned->components;
   int count = static_cast<int>(list.size());
   index = std::clamp(index, 0, count - 1);
@@ -166,7 +177,7 @@ TComponent* TComponent::FindComponent(std::string_view name) const {
   if (name.empty() || !owned) return nullptr;
   if (owned->nameIndex.Size() == 0 && HasState(csDestroying)) {
     for (TComponent* component : owned->components)
-      if (SameText(component->name_, name)) return component;
+      if (component && SameText(component->name_, name)) return component;
     return nullptr;
   }
   TComponent* const* found =
@@ -229,10 +240,21 @@ void TComponent::Insert(TComponent* component) {
 
 void TComponent::Remove(TComponent* component) {
   UnindexName(component);
-  std::size_t index = IndexOfOwned(component);
-  if (TOwned* owned = OwnedOrNull(); owned && index < owned->components.size())
-    owned->components.erase(owned->components.begin() + static_cast<std::ptrdiff_t>(index));
   component->owner_ = nullptr;
+  TOwned* owned = OwnedOrNull();
+  std::size_t index = IndexOfOwned(component);
+  if (!owned || index == owned->components.size()) return;
+  std::vector<TComponent*>& components = owned->components;
+  if (index + 1 == components.size()) {
+    // The last never is a hole, so that DestroyComponents can take it.
+    components.pop_back();
+    for (; !components.empty() && !components.back(); --owned->holes) components.pop_back();
+  } else if (HasState(csDestroying)) {
+    components[index] = nullptr;
+    ++owned->holes;
+  } else {
+    components.erase(components.begin() + static_cast<std::ptrdiff_t>(index));
+  }
 }
 
 void TComponent::DestroyComponents() {
@@ -280,7 +302,8 @@ void TComponent::Notification(TComponent* component, TOperation operation) {
 void TComponent::SetDesigning(bool value, bool setChildren) {
   SetState(csDesigning, value);
   if (TOwned* owned = OwnedOrNull(); setChildren && owned)
-    for (TComponent* c : owned->components) c->SetDesigning(value);
+    for (TComponent* c : owned->components)
+      if (c) c->SetDesigning(value);
 }
 
 void TComponent::Loading() { state_ |= StateOf(csLoading) | StateOf(csReading); }

@@ -94,7 +94,7 @@ class TComponent : public TPersistent {
   TComponent* Owner() const { return owner_; }
   int ComponentCount() const {
     TOwned* owned = OwnedOrNull();
-    return owned ? static_cast<int>(owned->components.size()) : 0;
+    return owned ? static_cast<int>(owned->components.size() - owned->holes) : 0;
   }
   TComponent* Components(int index) const;
   int ComponentIndex() const;
@@ -151,13 +151,18 @@ private:
   void Insert(TComponent* component);
   void Remove(TComponent* component);
   std::size_t IndexOfOwned(const TComponent* component) const;
+  void CloseHoles() const;
   void IndexName(TComponent* component);
   void UnindexName(TComponent* component);
   void TellListeners(TComponent* component, TOperation operation);
 
   // What a component has once it owns others or is listened to: a form's root, a frame.
   struct TOwned {
+    // While the owner is destroyed, a component that leaves from the middle leaves a null
+    // behind, counted in `holes`: the list closes up only when it is next read by index, so
+    // the siblings after it are not shifted once per removal.
     std::vector<TComponent*> components;
+    std::size_t holes = 0;
     TOpenTable<TComponent*> nameIndex;  // the named owned components, by name ignoring case
     std::vector<TComponent*> listeners;
   };

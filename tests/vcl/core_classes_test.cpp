@@ -432,6 +432,50 @@ TEST(Components, IndexesStayRightWhateverOrderComponentsMoveOrGo) {
   EXPECT_EQ(owner.Components(2), widgets[2]);
 }
 
+namespace {
+// Frees the components it is given first, in that order, as a parent destroys its windowed
+// controls before the owner gets to the rest; the owner then destroys what is left.
+class TOrderedOwner : public TComponent {
+public:
+  using TComponent::TComponent;
+  std::vector<TComponent*> freeFirst;
+  ~TOrderedOwner() override {
+    Destroying();
+    for (TComponent* c : freeFirst) c->Free();
+  }
+};
+
+// As it goes, writes down its owner's list by index and its own place in it (while it has an
+// owner: one destroying its components takes each from its list first).
+class TListReader : public TComponent {
+public:
+  TListReader(TComponent* owner, std::vector<std::string>& seen) : TComponent(owner), seen_(seen) {}
+  ~TListReader() override {
+    std::string list = Name() + " at " + std::to_string(ComponentIndex()) + ":";
+    for (int i = 0; i < Owner()->ComponentCount(); ++i) list += " " + Owner()->Components(i)->Name();
+    seen_.push_back(list);
+  }
+
+private:
+  std::vector<std::string>& seen_;
+};
+}  // namespace
+
+TEST(Components, AnOwnerBeingDestroyedListsOnlyTheComponentsLeft) {
+  std::vector<std::string> seen;
+  auto* owner = new TOrderedOwner(nullptr);
+  std::vector<TComponent*> made;
+  for (std::string name : {"A", "B", "C", "D", "E", "F", "G"}) {
+    bool reads = name == "B" || name == "E";
+    TComponent* c = reads ? new TListReader(owner, seen) : new TComponent(owner);
+    c->SetName(name);
+    made.push_back(c);
+  }
+  owner->freeFirst = {made[5], made[3], made[4], made[1]};  // F, D, E and B leave from the middle
+  owner->Free();  // then G, C and A, last first, taken from the owner before they go
+  EXPECT_EQ(seen, (std::vector<std::string>{"E at 3: A B C E G", "B at 1: A B C G"}));
+}
+
 TEST(Components, FreeNotificationClearsReferences) {
   TComponent owner(nullptr);
   auto* a = new TWidget(&owner);
