@@ -135,17 +135,23 @@ int TComponent::ComponentIndex() const {
   return static_cast<int>(owner_->IndexOfOwned(this));
 }
 
-// Closing up moves components only down, where IndexOfOwned looks for them first.
+// Closes up the list, telling each component its new place.
 void TComponent::CloseHoles() const {
   TOwned* owned = OwnedOrNull();
   if (!owned || owned->holes == 0) return;
-  std::erase(owned->components, nullptr);
+  std::vector<TComponent*>& components = owned->components;
+  std::size_t kept = 0;
+  for (TComponent* component : components)
+    if (component) {
+      component->ownerIndexHint_ = static_cast<std::uint32_t>(kept);
+      components[kept++] = component;
+    }
+  components.resize(kept);
   owned->holes = 0;
 }
 
-// Searches down from the component's insertion place, where it is found after any number of
-// removals before it, then up for one moved by SetComponentIndex: destroying an owner's
-// components in any order stays linear.
+// Looks first where the component was put (inserted, or moved as holes closed), where a
+// removal leaves it; then down and up from there, for one that SetComponentIndex shifted.
 std::size_t TComponent::IndexOfOwned(const TComponent* component) const {
   TOwned* owned = OwnedOrNull();
   if (!owned || owned->components.empty()) return 0;
@@ -245,16 +251,12 @@ void TComponent::Remove(TComponent* component) {
   std::size_t index = IndexOfOwned(component);
   if (!owned || index == owned->components.size()) return;
   std::vector<TComponent*>& components = owned->components;
-  if (index + 1 == components.size()) {
-    // The last never is a hole, so that DestroyComponents can take it.
-    components.pop_back();
-    for (; !components.empty() && !components.back(); --owned->holes) components.pop_back();
-  } else if (HasState(csDestroying)) {
-    components[index] = nullptr;
-    ++owned->holes;
-  } else {
-    components.erase(components.begin() + static_cast<std::ptrdiff_t>(index));
-  }
+  components[index] = nullptr;
+  ++owned->holes;
+  // The last is never a hole, so that DestroyComponents can take it; past half the list the
+  // holes close at once, so that the list never holds more holes than components.
+  for (; !components.empty() && !components.back(); --owned->holes) components.pop_back();
+  if (owned->holes * 2 > components.size()) CloseHoles();
 }
 
 void TComponent::DestroyComponents() {

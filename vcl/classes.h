@@ -158,9 +158,9 @@ private:
 
   // What a component has once it owns others or is listened to: a form's root, a frame.
   struct TOwned {
-    // While the owner is destroyed, a component that leaves from the middle leaves a null
-    // behind, counted in `holes`: the list closes up only when it is next read by index, so
-    // the siblings after it are not shifted once per removal.
+    // A component that leaves from the middle leaves a null behind, counted in `holes`: the
+    // list closes up when it is next read by index, so that the components after it are not
+    // shifted once per removal when many go (a form destroyed, a selection deleted).
     std::vector<TComponent*> components;
     std::size_t holes = 0;
     TOpenTable<TComponent*> nameIndex;  // the named owned components, by name ignoring case
@@ -183,7 +183,7 @@ private:
   std::string name_;
   // Beside the class and the name, which most loops over components read with it.
   TComponentState state_ = 0;
-  // Where this component went into its owner's list; removals before it only move it down.
+  // Where this component stands in its owner's list, unless SetComponentIndex has shifted it.
   std::uint32_t ownerIndexHint_ = 0;
   NativeInt tag_ = 0;
   TComponent* owner_ = nullptr;
